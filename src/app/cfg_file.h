@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cv {
+
+// Receives the resource lines of the CFG file: group headers, "dir" and
+// "package" lines (values as written, not yet joined to the game folder).
+class CfgResourceSink {
+public:
+    virtual ~CfgResourceSink() = default;
+    // The unnamed default group comes first, then one call per "[Name]" line.
+    virtual void BeginGroup(const std::string& name) = 0;
+    virtual void AddDirectory(const std::string& path) = 0;
+    virtual void AddPackage(const std::string& path) = 0;
+};
+
+// Lines end at CR or LF (CR LF, LF and CR each end one line); empty lines are
+// dropped and nothing is trimmed.
+std::vector<std::string> SplitCfgLines(const std::string& bytes);
+
+// Fills the settings from CFG text, handing resource lines to `sink`.
+// "[" without "]" ends the program with "Invalid CFG line: %s".
+void ReadCfgText(const std::string& bytes, CfgResourceSink& sink);
+
+// Reads the file at CfgPath() ("Open error in <path>" when it cannot be read).
+void ReadCfgFile(CfgResourceSink& sink);
+
+// Writes the settings back into the CFG file: a line "key=..." is replaced in
+// place, other keys are appended, every other line keeps its place. The new
+// file is written aside and renamed over the old one.
+void CfgSave();
+
+}  // namespace cv

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace cv {
+
+// Logical key codes 0..93; 94 means no key.
+constexpr int kKeyCount = 94;
+constexpr int kNoKey = 94;
+
+enum KeyCode : int {
+    kKeyNone = 0, kKeyEsc = 1, kKeyEnter = 2, kKeySpace = 3, kKeyBackspace = 4,
+    kKeyUp = 8, kKeyDown = 9, kKeyLeft = 10, kKeyRight = 11, kKeyPgUp = 12, kKeyPgDown = 13,
+    kKeyHome = 14, kKeyEnd = 15, kKeyF1 = 18, kKeyF2 = 19, kKeyTab = 44, kKeyLWin = 82,
+};
+
+// The code of the first table name equal to `name`, ignoring case; 94 if none.
+int KeyCodeByName(const std::string& name);
+
+// The table name of a code 0..93 (empty for other codes).
+std::string KeyName(int code);
+
+// The logical code a handheld virtual key gives, or 94.
+int KeyCodeOfVirtualKey(int virtualKey);
+
+// A virtual key that gives the named key, or -1 when no key produces it.
+int VirtualKeyOfKeyName(const std::string& name);
+
+// Turns key and character messages into OnKey/OnChar calls on the application.
+// True when the message was a key message that the application handled.
+bool TranslateKeyMessage(uint32_t message, uint64_t wParam, int64_t lParam);
+
+}  // namespace cv

@@ -1,0 +1,63 @@
+#include "platform/platform.h"
+
+#include <cstdlib>
+#include <ctime>
+
+namespace cv::platform {
+namespace {
+Platform*& CurrentSlot() {
+    static Platform* current = nullptr;
+    return current;
+}
+}  // namespace
+
+void Platform::SendToWindow(const Message& message) {
+    bool handled = proc_ && proc_(message);
+    if (!handled && message.message == WM_CLOSE) DestroyMainWindow();
+}
+
+void Platform::DispatchMessage(const Message& message) { SendToWindow(message); }
+
+void Platform::DestroyMainWindow() {
+    if (!proc_) return;
+    SendToWindow({WM_DESTROY, 0, 0});
+    proc_ = nullptr;
+    CloseWindowResources();
+}
+
+void Platform::PostQuitMessage(int exitCode) {
+    PostMessage({WM_QUIT, static_cast<uint64_t>(exitCode), 0});
+}
+
+bool Platform::TakePosted(Message& out) {
+    if (queue_.empty()) return false;
+    out = queue_.front();
+    queue_.pop_front();
+    return true;
+}
+
+int ControlCharOfKey(int virtualKey) {
+    switch (virtualKey) {
+        case 8: case 9: case 13: case 27: return virtualKey;
+        default: return 0;
+    }
+}
+
+LocalTime SystemLocalTime() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+Platform& Current() {
+    if (!CurrentSlot()) std::abort();  // a wiring fault, not a data error
+    return *CurrentSlot();
+}
+
+bool HasCurrent() { return CurrentSlot() != nullptr; }
+
+void SetCurrent(Platform* platform) { CurrentSlot() = platform; }
+
+}  // namespace cv::platform

@@ -1,0 +1,62 @@
+#include "screens/game_application.h"
+
+#include <cstdlib>
+#include <fstream>
+
+#include "app/app_globals.h"
+#include "app/cfg_file.h"
+#include "core/fatal_error.h"
+#include "platform/platform.h"
+#include "core/settings.h"
+
+namespace cv {
+namespace {
+
+// Checks the CFG's resource lines; every package named must open.
+class StartupResources : public CfgResourceSink {
+public:
+    void BeginGroup(const std::string&) override {}
+    void AddDirectory(const std::string&) override {}
+    void AddPackage(const std::string& path) override {
+        std::string full = AppDir() + path;
+        if (!std::ifstream(full, std::ios::binary)) FatalError("Open error in %s", full.c_str());
+    }
+};
+
+}  // namespace
+
+std::string CfgPathForModule(const std::string& modulePath) {
+    size_t slash = modulePath.find_last_of('/');
+    size_t dot = modulePath.find_last_of('.');
+    bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? modulePath.substr(0, dot) : modulePath) + ".CFG";
+}
+
+std::string FolderOf(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+GameApplication::GameApplication(std::string modulePath) : modulePath_(std::move(modulePath)) {}
+
+bool GameApplication::Init() {
+    SetCfgPath(CfgPathForModule(modulePath_));
+    SetAppDir(FolderOf(modulePath_));
+    StartupResources resources;
+    ReadCfgFile(resources);
+    GuiFlags() = kGuiNoHover;
+
+    platform::Platform& host = platform::Current();
+    ScreenSize& screen = DeviceScreen();
+    screen.width = std::atoi(CfgGet("ScrWidth", std::to_string(host.ScreenWidth())).c_str());
+    screen.height = std::atoi(CfgGet("ScrHeight", std::to_string(host.ScreenHeight())).c_str());
+    if (screen.width <= 0 || screen.height <= 0 || screen.width > 4096 || screen.height > 4096) {
+        FatalError("Invalid screen size %dx%d in %s", screen.width, screen.height,
+                   CfgPath().c_str());
+    }
+    if (!Application::Init()) return false;
+    CfgGet("CurLanguage", "English");
+    return true;
+}
+
+}  // namespace cv

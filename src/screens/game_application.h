@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "app/app_core.h"
+
+namespace cv {
+
+// The CFG beside an executable: its extension replaced by ".CFG", or ".CFG"
+// added when the file name has none.
+std::string CfgPathForModule(const std::string& modulePath);
+
+// The folder of a path, ending in its separator.
+std::string FolderOf(const std::string& path);
+
+// The game: brings up settings, graphics, language and data in order.
+class GameApplication : public Application {
+public:
+    // `modulePath`: the executable; the CFG, packages and saves live beside it.
+    explicit GameApplication(std::string modulePath);
+
+    bool Init() override;
+    std::u16string Title() const override { return u"Corvanth"; }
+    std::u16string ClassName() const override { return u"CorvanthGame"; }
+
+private:
+    std::string modulePath_;
+};
+
+}  // namespace cv

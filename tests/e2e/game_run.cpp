@@ -1,0 +1,51 @@
+#include "game_run.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace cv::e2e {
+namespace {
+
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+RunResult RunProgram(const std::string& program, const std::string& args) {
+    TempDir io;
+    std::string command = "'" + program + "' " + args + " >'" + (io / "out").string() +
+                          "' 2>'" + (io / "err").string() + "' </dev/null";
+    int raw = std::system(command.c_str());
+    RunResult result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+    result.out = Slurp(io / "out");
+    result.err = Slurp(io / "err");
+    return result;
+}
+
+TempDir::TempDir() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("corvanth_e2e_" + std::to_string(getpid()) + "_" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() { std::filesystem::remove_all(path_); }
+
+void TempDir::Write(const std::string& name, const std::string& content) const {
+    std::ofstream(path_ / name, std::ios::binary) << content;
+}
+
+std::string TempDir::Read(const std::string& name) const { return Slurp(path_ / name); }
+
+}  // namespace cv::e2e

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace cv::e2e {
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs a program with arguments (already quoted for the shell) and collects
+// its exit status and both output streams.
+RunResult RunProgram(const std::string& program, const std::string& args);
+
+// A fresh folder for one test's game files, removed on destruction.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    void Write(const std::string& name, const std::string& content) const;
+    std::string Read(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace cv::e2e

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Starts the game with the SDL backend under Xvfb, checks that its window shows
+# the landscape frame at a whole scale, and that a close request ends it with 0.
+set -u
+game=$1
+probe=$2
+work=$(mktemp -d)
+trap 'kill $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
+
+printf 'ScrWidth=480\r\nScrHeight=640\r\n' >"$work/Corvanth.CFG"
+
+display=:$((90 + RANDOM % 400))
+Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 50); do
+  xdpyinfo_ok=$("$probe" size __none__ >/dev/null 2>&1; echo $?)
+  [ "$xdpyinfo_ok" != 3 ] && break
+  sleep 0.1
+done
+
+"$game" --game-dir "$work" >"$work/game.log" 2>&1 &
+game_pid=$!
+
+size=""
+for _ in $(seq 100); do
+  size=$("$probe" size Corvanth 2>/dev/null) && break
+  sleep 0.1
+done
+if [ -z "$size" ]; then
+  echo "no window appeared"; cat "$work/game.log"; kill $game_pid; exit 1
+fi
+read -r width height <<<"$size"
+echo "window: ${width}x${height}"
+if [ $((width % 640)) -ne 0 ] || [ $((width / 640 * 480)) -ne "$height" ]; then
+  echo "window is not a whole multiple of 640x480"; kill $game_pid; exit 1
+fi
+
+"$probe" close Corvanth
+for _ in $(seq 100); do
+  kill -0 $game_pid 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 $game_pid 2>/dev/null; then
+  echo "close request did not end the game"; kill $game_pid; exit 1
+fi
+wait $game_pid
+status=$?
+echo "exit status: $status"
+[ $status -eq 0 ] || { cat "$work/game.log"; exit 1; }

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "game_run.h"
+
+namespace cv::e2e {
+namespace {
+
+RunResult RunGame(const TempDir& dir, const std::string& extra = "") {
+    return RunProgram(CORVANTH_EXE, "--headless --game-dir '" + dir.path().string() + "' " + extra);
+}
+
+TEST(Startup, ABrokenGroupHeaderIsReportedAndFails) {
+    TempDir dir;
+    dir.Write("Corvanth.CFG", "ScrWidth=480\r\n[Broken\r\n");
+    RunResult r = RunGame(dir);
+    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(r.err, "Error: Invalid CFG line: [Broken\n");
+}
+
+TEST(Startup, AMissingCfgIsAnOpenError) {
+    TempDir dir;
+    RunResult r = RunGame(dir);
+    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(r.err, "Error: Open error in " + (dir / "Corvanth.CFG").string() + "\n");
+}
+
+TEST(Startup, AMissingPackageIsAnOpenError) {
+    TempDir dir;
+    dir.Write("Corvanth.CFG", "[Data]\npackage=Data.pak\n");
+    RunResult r = RunGame(dir);
+    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(r.err, "Error: Open error in " + (dir / "Data.pak").string() + "\n");
+}
+
+TEST(Startup, AGoodCfgStartsAndEndsWithStatusZero) {
+    TempDir dir;
+    dir.Write("Corvanth.CFG", "CurLanguage=English\n");
+    dir.Write("script.txt", "tick 5\nkey Enter\ntap 10 10\nquit\n");
+    RunResult r = RunGame(dir, "--seed 7 --script '" + (dir / "script.txt").string() + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    // Start-up does not write the CFG.
+    EXPECT_EQ(dir.Read("Corvanth.CFG"), "CurLanguage=English\n");
+}
+
+TEST(Startup, AnInvalidScreenSizeIsRefused) {
+    TempDir dir;
+    dir.Write("Corvanth.CFG", "ScrWidth=0\n");
+    RunResult r = RunGame(dir);
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("Invalid screen size 0x640"), std::string::npos) << r.err;
+}
+
+TEST(Startup, ScriptErrorsNameTheLine) {
+    TempDir dir;
+    dir.Write("Corvanth.CFG", "a=b\n");
+    dir.Write("s.txt", "tick 1\nfly away\n");
+    RunResult r = RunGame(dir, "--script '" + (dir / "s.txt").string() + "'");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("line 2: cannot read \"fly away\""), std::string::npos) << r.err;
+}
+
+TEST(Startup, ShotWritesAFrameOfTheLogicalSize) {
+    TempDir dir;
+    dir.Write("Corvanth.CFG", "ScrWidth=240\nScrHeight=320\n");
+    dir.Write("s.txt", "shot " + (dir / "f.png").string() + "\n");
+    RunResult r = RunGame(dir, "--script '" + (dir / "s.txt").string() + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string png = dir.Read("f.png");
+    ASSERT_GT(png.size(), 24u);
+    auto be32 = [&](size_t at) {
+        return (uint8_t(png[at]) << 24) | (uint8_t(png[at + 1]) << 16) |
+               (uint8_t(png[at + 2]) << 8) | uint8_t(png[at + 3]);
+    };
+    EXPECT_EQ(be32(16), 320u);  // IHDR width: the landscape width
+    EXPECT_EQ(be32(20), 240u);
+}
+
+TEST(CommandLine, HelpVersionAndBadOptions) {
+    RunResult help = RunProgram(CORVANTH_EXE, "--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--headless"), std::string::npos);
+    RunResult version = RunProgram(CORVANTH_EXE, "--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("Corvanth ", 0), 0u);
+    EXPECT_EQ(RunProgram(CORVANTH_EXE, "--bogus").status, 2);
+    EXPECT_EQ(RunProgram(CORVANTH_EXE, "--seed x").status, 2);
+}
+
+TEST(IniTool, DumpsEveryItemInChildOrder) {
+    TempDir dir;
+    dir.Write("a.ini", "Rules { Days=600 Rate=1.5 }\nName=\"x y\"\nEmpty{}\n");
+    dir.Write("b.ini", "Rules.Days=700\n");
+    RunResult r = RunProgram(CORVANTH_INI_TOOL,
+                             "dump '" + (dir / "a.ini").string() + "' '" + (dir / "b.ini").string() + "'");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Empty {}\nName String \"x y\"\nRules.Days int 700\nRules.Rate float 1.5\n");
+}
+
+TEST(IniTool, ReportsParseErrors) {
+    TempDir dir;
+    dir.Write("bad.ini", "a = 1 $\n");
+    RunResult r = RunProgram(CORVANTH_INI_TOOL, "dump '" + (dir / "bad.ini").string() + "'");
+    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(r.err, "Error: Sintax error in line: a = 1 <ERR>$\n");
+    EXPECT_NE(RunProgram(CORVANTH_INI_TOOL, "").status, 0);
+}
+
+}  // namespace
+}  // namespace cv::e2e
