@@ -1,29 +1,15 @@
 #include "screens/game_application.h"
 
 #include <cstdlib>
-#include <fstream>
 
 #include "app/app_globals.h"
 #include "app/cfg_file.h"
+#include "app/cfg_resource_groups.h"
 #include "core/fatal_error.h"
 #include "platform/platform.h"
 #include "core/settings.h"
 
 namespace cv {
-namespace {
-
-// Checks the CFG's resource lines; every package named must open.
-class StartupResources : public CfgResourceSink {
-public:
-    void BeginGroup(const std::string&) override {}
-    void AddDirectory(const std::string&) override {}
-    void AddPackage(const std::string& path) override {
-        std::string full = AppDir() + path;
-        if (!std::ifstream(full, std::ios::binary)) FatalError("Open error in %s", full.c_str());
-    }
-};
-
-}  // namespace
 
 std::string CfgPathForModule(const std::string& modulePath) {
     size_t slash = modulePath.find_last_of('/');
@@ -42,7 +28,7 @@ GameApplication::GameApplication(std::string modulePath) : modulePath_(std::move
 bool GameApplication::Init() {
     SetCfgPath(CfgPathForModule(modulePath_));
     SetAppDir(FolderOf(modulePath_));
-    StartupResources resources;
+    CfgResourceGroups resources;
     ReadCfgFile(resources);
     GuiFlags() = kGuiNoHover;
 
