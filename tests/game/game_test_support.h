@@ -1,0 +1,59 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/fatal_error.h"
+#include "game/model/game_ui.h"
+
+namespace cv::test {
+
+template <class F>
+std::string ErrorOf(F f) {
+    try {
+        f();
+    } catch (const EngineError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+// Plays the screens: keeps what the rules show in order, and lets the test
+// answer the oldest box or screen.
+class FakeUi : public GameUi {
+public:
+    struct Shown {
+        std::string screen;  // the form's name; empty for a message box
+        GameMessage message;
+        AnswerHandler then;
+        std::string Text() const;
+    };
+
+    FakeUi() { SetUi(this); }
+    ~FakeUi() override { SetUi(nullptr); }
+
+    void ShowMessage(const GameMessage& message, AnswerHandler then) override;
+    void OpenScreen(const std::string& name, AnswerHandler then) override;
+    void StartBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) override;
+    void NotifyActiveForm(const std::string& message) override { notes.push_back(message); }
+    bool AdventureIsCurrent() const override { return open.empty(); }
+
+    // Closes the oldest open box or screen with `answer` and returns it.
+    Shown Answer(const std::string& answer);
+    // The text of the oldest open box (UTF-8), or "" when none is open.
+    std::string FrontText() const;
+
+    std::deque<Shown> open;
+    std::vector<std::string> notes;
+    std::vector<Ref<Army>> battles;
+};
+
+// The rules the model tests run on: a dozen units with every ability, one
+// hero class, time, scores, combat parameters, artifacts and terrain kinds.
+extern const char* const kTestRules;
+
+// Parses `text` into a fresh Root and loads the unit tables from it.
+void LoadRules(const std::string& text);
+
+}  // namespace cv::test
