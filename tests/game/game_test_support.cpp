@@ -58,7 +58,7 @@ Army {
     Cavalry { Index = 4 Source = Plains SL = 3 MV = 4 Hit = 20 Dmg1 = 3 Dmg2 = 5 Pay = 10 Cost = 800 }
     Knights { Index = 5 Source = Plains SL = 5 MV = 1 Hit = 35 Dmg1 = 6 Dmg2 = 10 Pay = 20 Cost = 1000 }
     Knights { LowMorale = "Undead" HighMorale = "Folk" }
-    Ghosts { Index = 6 Source = Dungeon SL = 4 MV = 3 Hit = 10 Dmg1 = 3 Dmg2 = 4 Pay = 5 Cost = 400 }
+    Ghosts { Index = 6 Source = Dungeon SL = 3 MV = 3 Hit = 10 Dmg1 = 3 Dmg2 = 4 Pay = 5 Cost = 400 }
     Ghosts { Ghost = 1 Fly = 1 LowMorale = "Ghostly" }
     Vampires { Index = 7 Source = Dungeon SL = 4 MV = 3 Hit = 30 Dmg1 = 3 Dmg2 = 6 Pay = 15 Cost = 1500 }
     Vampires { Vamp = 1 Fly = 1 HighMorale = "Undead,Folk" }

@@ -75,9 +75,11 @@ int KingRecruitMax(const Hero& hero, const KingRecruitCounts& counts, int row) {
     return ClampToInt(std::min<int64_t>(rules.limit, affordable));
 }
 
-void KingRecruit(Hero& hero, KingRecruitCounts counts) {
+void KingRecruit(Hero& hero, const KingRecruitCounts& wanted) {
+    // Row by row, each within what the rows before it left.
+    KingRecruitCounts counts = {};
     for (int i = 0; i < kKingRecruitRows; ++i) {
-        counts[i] = std::clamp(counts[i], 0, KingRecruitMax(hero, counts, i));
+        counts[i] = std::clamp(wanted[i], 0, KingRecruitMax(hero, counts, i));
     }
     hero.AddGold(ClampToInt(-CostOfOthers(counts, -1)));
     for (int i = 0; i < kKingRecruitRows; ++i) {

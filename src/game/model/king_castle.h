@@ -30,7 +30,8 @@ std::array<KingRecruitRow, kKingRecruitRows> KingRecruitRows(const Hero& hero);
 int KingRecruitMax(const Hero& hero, const KingRecruitCounts& counts, int row);
 
 // "Recruit": merges every row with a count above 0 into the army and takes the
-// cost from the gold. Counts beyond what the rules allow are cut to it.
-void KingRecruit(Hero& hero, KingRecruitCounts counts);
+// cost from the gold. A count beyond what the rules allow, given the rows
+// before it, is cut to it.
+void KingRecruit(Hero& hero, const KingRecruitCounts& wanted);
 
 }  // namespace cv
