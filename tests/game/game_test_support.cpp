@@ -1,6 +1,11 @@
 #include "game_test_support.h"
 
+#include <unistd.h>
+
+#include <fstream>
+
 #include "core/config_parser.h"
+#include "core/resource_groups.h"
 #include "game/model/unit_tables.h"
 #include "platform/utf.h"
 
@@ -40,6 +45,55 @@ void LoadRules(const std::string& text) {
     SetRoot(root);
     Units().Load(Root());
 }
+
+std::string IsleTerrain() {
+    const char* rows[] = {"......~~", ".:::..~~", "..##..=~", "......~~"};
+    const std::string kinds = "~.:=#";
+    std::string bytes(4096, '\0');
+    for (int row = 0; row < 4; ++row) {
+        const int y = 5 - row;
+        for (int x = 0; x < 8; ++x) {
+            bytes[(63 - y) * 64 + x] = static_cast<char>(kinds.find(rows[row][x]));
+        }
+    }
+    return bytes;
+}
+
+TerrainFolder::TerrainFolder() {
+    static int serial = 0;
+    path_ = (std::filesystem::temp_directory_path() /
+             ("corvanth_game_test_" + std::to_string(::getpid()) + "_" + std::to_string(++serial)))
+                .string();
+    std::filesystem::create_directories(path_ + "/Terr");
+    ResetResourceGroups();
+    auto group = MakeRef<ResourceGroup>("");
+    group->Add(MakeRef<DirectorySource>(path_, path_ + "/"));
+    RegisterGroup(group);
+}
+
+TerrainFolder::~TerrainFolder() {
+    ResetResourceGroups();
+    std::filesystem::remove_all(path_);
+}
+
+void TerrainFolder::Write(const std::string& id, const std::string& bytes) const {
+    std::ofstream(path_ + "/Terr/" + id + ".cvmap", std::ios::binary) << bytes;
+}
+
+const char* const kTestMaps = R"(
+Maps {
+  Isle {
+    Index = 0 X0 = 2 Y0 = 2
+    EnemyIcon = "Img\Army\Armies.Layer 1" MapIcon = "Img\Inv\A5"
+    Enemies { StdDef = "0?" CastleDef = "11" }
+    Stops { 1 { X = 5 Y = 5 } 2 { X = 5 Y = 4 } 3 { X = 4 Y = 5 } }
+    BonusDef {
+      GoldWeight = 3 LeadMax = 20 NextMap = "Far"
+      Recruits { AvailList1 = "Militia,Archers" AvailList2 = "Knights" Other = "Dragons" SortByDist = 1 }
+    }
+  }
+}
+)";
 
 const char* const kTestRules = R"(
 Army {

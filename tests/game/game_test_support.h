@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -55,5 +56,31 @@ extern const char* const kTestRules;
 
 // Parses `text` into a fresh Root and loads the unit tables from it.
 void LoadRules(const std::string& text);
+
+// A "Maps" node with the continent "Isle" (index 0), for kTestRules.
+extern const char* const kTestMaps;
+
+// The terrain of the test continent "Isle": water, with a small island in the
+// lower left corner that reaches the left edge (rows from y = 5 down to 0):
+//   "......~~"    '.' grass (kind 1), ':' slow (2), '#' rock (4),
+//   ".:::..~~"    '=' water that takes a bridge (3), '~' water (0)
+//   "..##..=~"
+//   "......~~"
+//   "~~~~~~~~"
+//   "~~~~~~~~"
+std::string IsleTerrain();
+
+// A resource folder holding "Terr\<id>.cvmap" files, registered as the
+// default resource group while it lives.
+class TerrainFolder {
+public:
+    TerrainFolder();
+    ~TerrainFolder();
+    void Write(const std::string& id, const std::string& bytes) const;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
 
 }  // namespace cv::test

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/dispatcher.h"
+#include "core/save_chunks.h"
+#include "game/world/bonus_def.h"
+#include "game/world/map_obj.h"
+#include "game/world/terrain_kinds.h"
+#include "game/world/terrain_map.h"
+
+namespace cv {
+
+// One continent: its terrain, its parameters and the objects standing on it.
+class Location : public RefCounted {
+public:
+    // Saved ids are fixed 16-byte fields.
+    static constexpr size_t kMaxIdLength = 16;
+
+    Location(int index, std::string id) : index_(index), id_(std::move(id)) {}
+
+    // The rules' definition: the header, the terrain file and the stops.
+    void ReadDefinition(Dispatcher* node);
+    // What a save does not hold: entry, icons, army definitions, "BonusDef".
+    void ReadHeader(Dispatcher* node);
+
+    int index() const { return index_; }
+    const std::string& id() const { return id_; }
+    Cell entry() const { return entry_; }
+    void SetEntry(Cell cell) { entry_ = cell; }
+    const std::string& enemyIcon() const { return enemyIcon_; }
+    const std::string& mapIcon() const { return mapIcon_; }
+    const std::string& standardArmy() const { return standardArmy_; }
+    const std::string& castleArmy() const { return castleArmy_; }
+    const BonusDef& bonus() const { return bonus_; }
+
+    TerrainMap& terrain() { return terrain_; }
+    const TerrainMap& terrain() const { return terrain_; }
+    int TerrainAt(Cell cell) const { return terrain_.KindAt(cell); }
+    const TerrainKind& KindAt(Cell cell) const { return TerrainKinds()[TerrainAt(cell)]; }
+    void SetTerrain(Cell cell, int kind) { terrain_.SetKind(cell, kind); }
+    void Reveal(Cell cell) { terrain_.Reveal(cell); }
+
+    // Walkable, not slow, and free of objects.
+    bool IsUsable(Cell cell) const;
+    // One of the usable neighbours at random, or the cell itself when none is.
+    Cell RandomUsableNeighbour(Cell cell) const;
+
+    Ref<MapObj> ObjectAt(Cell cell) const;
+    Ref<MapObj> FindObject(const std::string& name) const;
+    const std::vector<Ref<MapObj>>& objects() const { return objects_; }
+    // Appends the object and stamps it with this continent.
+    void AddObject(Ref<MapObj> object);
+    void RemoveObject(const MapObj* object);
+    void OnScreenOpen();
+    // Every object's step reaction, until one of them opens a screen.
+    void OnStep();
+    void OnNewWeek();
+
+    bool IsStop(Cell cell) const;
+    const std::vector<Cell>& stops() const { return stops_; }
+
+    // The "loc " record of the "LOCS" chunk.
+    void Save(ChunkWriter& out) const;
+    // Fills this continent from the rest of its record (after the id); the
+    // rules node of its id gives what the save leaves out.
+    void Load(ChunkReader& in, Dispatcher* root, uint32_t objectCount);
+
+private:
+    void CallEach(void (MapObj::*operation)(), bool untilScreenOpens);
+    void LoadSubRecords(ChunkReader& in);
+    std::string Requester() const { return "Location " + id_; }
+
+    int index_;
+    std::string id_;
+    Cell entry_;
+    std::string enemyIcon_;
+    std::string mapIcon_;
+    std::string standardArmy_;
+    std::string castleArmy_;
+    BonusDef bonus_;
+    TerrainMap terrain_;
+    std::vector<Ref<MapObj>> objects_;
+    std::vector<Cell> stops_;
+};
+
+}  // namespace cv

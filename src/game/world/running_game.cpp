@@ -1,0 +1,107 @@
+#include "game/world/running_game.h"
+
+#include "core/dispatcher_access.h"
+#include "core/fatal_error.h"
+#include "game/model/game_random.h"
+#include "game/model/game_ui.h"
+
+namespace cv {
+namespace {
+Ref<RunningGame>& CurrentSlot() {
+    static Ref<RunningGame> game;
+    return game;
+}
+}  // namespace
+
+RunningGame* CurrentGame() {
+    return CurrentSlot().get();
+}
+void SetCurrentGame(Ref<RunningGame> game) {
+    CurrentSlot() = std::move(game);
+}
+
+RunningGame::RunningGame() : hero_(MakeRef<Hero>()), time_(*hero_, *this) {}
+
+Ref<RunningGame> RunningGame::NewGame(const std::string& classId, std::u16string name, int sex,
+                                      int difficulty) {
+    auto game = MakeRef<RunningGame>();
+    game->world_.LoadAll(Root());
+    int32_t days = 600;
+    if (Value* value = FindValue(Root(), "HardLevels." + std::to_string(difficulty) + ".Days")) {
+        value->GetInt(days);
+    }
+    game->time_.Init(Root());
+    game->time_.SetDaysLeft(days);
+    Hero& hero = game->hero();
+    hero.Create(classId, std::move(name), sex, difficulty);
+    HideSceptre(game->world_, hero);
+    game->PlaceHero(0, hero.start());
+    return game;
+}
+
+void RunningGame::Save(Stream& data) const {
+    ChunkWriter out(data);
+    world_.Save(out);
+    hero_->Save(out);
+    time_.Save(out);
+}
+
+Ref<RunningGame> RunningGame::Load(Stream& data) {
+    auto game = MakeRef<RunningGame>();
+    ChunkReader in(data);
+    game->world_.Load(in, Root());
+    game->hero_->Load(in);
+    game->CheckHeroPlacement(in);
+    game->time_.Load(in, Root());
+    return game;
+}
+
+// The hero and the sceptre must stand on continents the save holds.
+void RunningGame::CheckHeroPlacement(ChunkReader& in) const {
+    if (!world_.Get(hero_->continent()) || !IsOnContinent(hero_->position())) {
+        in.Corrupted("Invalid hero position");
+    }
+    if (!world_.Get(hero_->sceptreContinent()) || !IsOnContinent(hero_->sceptreCell())) {
+        in.Corrupted("Invalid sceptre position");
+    }
+}
+
+Location& RunningGame::here() const {
+    Location* location = world_.Get(hero_->continent());
+    if (!location) FatalError("Invalid continent index %d", hero_->continent());
+    return *location;
+}
+
+void RunningGame::PlaceHero(int continent, Cell cell) {
+    hero_->MoveTo(continent, cell);
+    here().Reveal(cell);
+}
+
+void RunningGame::WeeklyTurn() {
+    for (int i = 0; i < world_.Count(); ++i) {
+        if (Location* location = world_.Get(i)) location->OnNewWeek();
+    }
+}
+
+void RunningGame::GameLost() {
+    Ui().OpenScreen("Fail", {});
+}
+void RunningGame::GameWon() {
+    Ui().OpenScreen("Winner", {});
+}
+
+void HideSceptre(const World& world, Hero& hero) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        int continent = RandN(world.Count());
+        int y = RandN(kContinentSize);
+        int x = RandN(kContinentSize);
+        Location* location = world.Get(continent);
+        if (location && location->IsUsable({x, y})) {
+            hero.SetSceptre(continent, {x, y});
+            return;
+        }
+    }
+    FatalError("Cant locate Sceptre position");
+}
+
+}  // namespace cv

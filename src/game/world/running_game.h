@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+
+#include "core/stream.h"
+#include "game/model/hero.h"
+#include "game/model/time_system.h"
+#include "game/world/world.h"
+
+namespace cv {
+
+// One game: the continents, the hero and the time. A new or loaded game is
+// built aside and then made current.
+class RunningGame : public RefCounted, public TimeHooks {
+public:
+    RunningGame();
+    RunningGame(const RunningGame&) = delete;
+    RunningGame& operator=(const RunningGame&) = delete;
+
+    // A new game from the rules in Root: the continents, the days of the
+    // difficulty ("HardLevels.%d.Days", 600 without), the time, the hero and
+    // the hidden sceptre.
+    static Ref<RunningGame> NewGame(const std::string& classId, std::u16string name, int sex,
+                                    int difficulty);
+    // A game from its game-data block ("LOCS", "HERO", "TIME"); the rules in
+    // Root give what the block leaves out.
+    static Ref<RunningGame> Load(Stream& data);
+    void Save(Stream& data) const;
+
+    Hero& hero() { return *hero_; }
+    const Hero& hero() const { return *hero_; }
+    TimeSystem& time() { return time_; }
+    const TimeSystem& time() const { return time_; }
+    World& world() { return world_; }
+    const World& world() const { return world_; }
+    // The continent the hero is on.
+    Location& here() const;
+
+    // The boat the hero rents, none without one.
+    const Ref<MapObj>& rentedBoat() const { return rentedBoat_; }
+    void SetRentedBoat(Ref<MapObj> boat) { rentedBoat_ = std::move(boat); }
+
+    // Moves the hero and explores around him.
+    void PlaceHero(int continent, Cell cell);
+
+    void WeeklyTurn() override;
+    bool HasRentedBoat() const override { return static_cast<bool>(rentedBoat_); }
+    void GameLost() override;
+    void GameWon() override;
+
+private:
+    void CheckHeroPlacement(ChunkReader& in) const;
+
+    World world_;
+    Ref<Hero> hero_;
+    TimeSystem time_;
+    Ref<MapObj> rentedBoat_;
+};
+
+// The game being played, none before the first new game or load.
+RunningGame* CurrentGame();
+void SetCurrentGame(Ref<RunningGame> game);
+
+// Hides the sceptre on a usable cell of a random continent (up to 1000
+// tries); fatal "Cant locate Sceptre position" when every try fails.
+void HideSceptre(const World& world, Hero& hero);
+
+}  // namespace cv

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include "core/config_parser.h"
+#include "game/world/hero_step.h"
+#include "game_test_support.h"
+#include "platform/runtime_rand.h"
+#include "test_marker.h"
+
+namespace cv {
+namespace {
+
+class HeroStep : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::LoadRules(std::string(test::kTestRules) + test::kTestMaps);
+        Parse(*Root(), "StartHero { X0 = 2 Y0 = 2 }");
+        LoadTerrainKinds(Root());
+        folder.Write("Isle", test::IsleTerrain());
+        platform::Srand(5);
+        game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
+    }
+    Cell Position() const { return game->hero().position(); }
+    void Step(int dx, int dy) { StepHero(*game, dx, dy); }
+
+    test::TerrainFolder folder;
+    test::FakeUi ui;
+    Ref<RunningGame> game;
+};
+
+TEST_F(HeroStep, WalkingKeepsToWalkableGroundInsideTheMap) {
+    const Location& isle = game->here();
+    EXPECT_TRUE(isle.terrain().IsExplored({4, 4}));
+    EXPECT_FALSE(isle.terrain().IsExplored({5, 4}));
+    Step(1, 0);
+    EXPECT_EQ(Position(), (Cell{3, 2}));
+    EXPECT_TRUE(isle.terrain().IsExplored({5, 4}));
+    EXPECT_FALSE(isle.terrain().IsExplored({5, 5}));
+    EXPECT_FALSE(game->hero().facingLeft());
+    Step(-1, 1);  // rock
+    EXPECT_EQ(Position(), (Cell{3, 2}));
+    EXPECT_TRUE(game->hero().facingLeft());  // turned all the same
+    Step(0, -1);                             // water
+    EXPECT_EQ(Position(), (Cell{3, 2}));
+    EXPECT_EQ(game->time().stepCounter(), 1);  // refused steps cost nothing
+    game->PlaceHero(0, {0, 3});
+    Step(-1, 0);  // off the map
+    EXPECT_EQ(Position(), (Cell{0, 3}));
+    EXPECT_EQ(game->time().stepCounter(), 1);
+    Step(1, 1);  // onto a slow cell: a whole day
+    EXPECT_EQ(Position(), (Cell{1, 4}));
+    EXPECT_EQ(game->time().daysLeft(), 599);
+    EXPECT_EQ(game->time().stepCounter(), 0);
+}
+
+TEST_F(HeroStep, ObjectsAreVisitedAndReactToEachStep) {
+    Location& isle = game->here();
+    Ref<test::Marker> gate = test::MakeMarker("Gate", {3, 2}, true);
+    Ref<test::Marker> post = test::MakeMarker("Post", {5, 5}, false);
+    isle.AddObject(gate);
+    isle.AddObject(post);
+    EXPECT_FALSE(isle.IsUsable({3, 2}));
+    Step(1, 0);
+    EXPECT_EQ(Position(), (Cell{2, 2}));
+    EXPECT_EQ(gate->visits, 1);
+    EXPECT_EQ(post->steps, 0);
+    gate->blocks = false;
+    Step(1, 0);
+    EXPECT_EQ(Position(), (Cell{3, 2}));
+    EXPECT_EQ(post->steps, 1);
+    EXPECT_EQ(gate->steps, 1);
+    ui.ShowMessage({}, {});  // a dialog covers the map: the reactions stop
+    Step(1, 0);
+    EXPECT_EQ(post->steps, 1);
+}
+
+TEST_F(HeroStep, SailingCarriesTheBoatAndGoingAshoreLeavesIt) {
+    Ref<test::Marker> boat = test::MakeMarker("Boat", {6, 2}, false);
+    game->SetRentedBoat(boat);
+    game->PlaceHero(0, {6, 2});
+    game->hero().SetTravelMode(TravelMode::kSail);
+    Step(1, 0);
+    EXPECT_EQ(Position(), (Cell{7, 2}));
+    EXPECT_EQ(boat->cell(), (Cell{7, 2}));
+    Step(-1, 1);  // water that takes a bridge is still water
+    EXPECT_EQ(boat->cell(), (Cell{6, 3}));
+    Step(-1, 0);  // ashore
+    EXPECT_EQ(Position(), (Cell{5, 3}));
+    EXPECT_EQ(game->hero().travelMode(), TravelMode::kLand);
+    EXPECT_EQ(boat->cell(), (Cell{6, 3}));
+    Step(1, 0);  // on foot the water stops him
+    EXPECT_EQ(Position(), (Cell{5, 3}));
+}
+
+TEST_F(HeroStep, FlyingPassesOverEverythingAndLandsOnlyOnFreeGround) {
+    EXPECT_FALSE(TakeOff(*game));  // Militia cannot carry him
+    game->hero().army().Clear();
+    game->hero().army().Parse("Vampires:2");
+    ASSERT_TRUE(TakeOff(*game));
+    Ref<test::Marker> gate = test::MakeMarker("Gate", {3, 3}, true);
+    game->here().AddObject(gate);
+    Step(0, 1);  // rock
+    EXPECT_EQ(Position(), (Cell{2, 3}));
+    EXPECT_FALSE(Land(*game));
+    Step(1, 0);  // over the object
+    EXPECT_EQ(Position(), (Cell{3, 3}));
+    EXPECT_EQ(gate->visits, 0);
+    EXPECT_FALSE(Land(*game));
+    Step(1, 0);
+    EXPECT_TRUE(Land(*game));
+    EXPECT_EQ(game->hero().travelMode(), TravelMode::kLand);
+}
+
+TEST_F(HeroStep, TheSceptreLiesOnAUsableCell) {
+    const Hero& hero = game->hero();
+    EXPECT_EQ(hero.sceptreContinent(), 0);
+    EXPECT_TRUE(game->here().IsUsable(hero.sceptreCell()));
+    World sea;
+    folder.Write("Isle", std::string(4096, '\0'));
+    sea.LoadAll(Root());
+    EXPECT_EQ(test::ErrorOf([&] { HideSceptre(sea, game->hero()); }),
+              "Cant locate Sceptre position");
+}
+
+}  // namespace
+}  // namespace cv

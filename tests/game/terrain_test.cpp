@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/config_parser.h"
+#include "game/world/terrain_kinds.h"
+#include "game/world/world.h"
+#include "game_test_support.h"
+
+namespace cv {
+namespace {
+
+using test::ErrorOf;
+
+class Terrain : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::LoadRules(std::string(test::kTestRules) + test::kTestMaps);
+        LoadTerrainKinds(Root());
+    }
+    void Merge(const std::string& text) { Parse(*Root(), text); }
+    test::TerrainFolder folder;
+};
+
+TEST_F(Terrain, KindsTakeFlagsAndColoursFromTheRules) {
+    const TerrainKindTable& kinds = TerrainKinds();
+    EXPECT_EQ(kinds[0].flags, uint32_t{kTerrainSwim});
+    EXPECT_EQ(kinds[0].colour, 0xFF2040C0u);
+    EXPECT_EQ(kinds[1].colour, 0xFF33AA33u);  // the palette's "Grass"
+    EXPECT_EQ(kinds[2].flags, kTerrainWalk | kTerrainSlow);
+    EXPECT_EQ(kinds[2].colour, 0xFF0080FFu);  // "80FF" names no palette entry
+    EXPECT_EQ(kinds[3].flags, kTerrainSwim | kTerrainBridge);
+    EXPECT_EQ(kinds[3].colour, 0xFF101010u);  // no colour: the palette's "Default"
+    EXPECT_EQ(kinds[4].flags, 0u);
+    EXPECT_EQ(kinds[5].colour, 0u);  // not defined
+    Merge("TerrPal { @ }");
+    LoadTerrainKinds(Root());
+    EXPECT_EQ(TerrainKinds()[3].colour, 0xFFA00000u);
+    EXPECT_EQ(TerrainImageName(7), "Terr\\007");
+    Merge("Terrains.128.Walk = 1");
+    EXPECT_EQ(ErrorOf([] { LoadTerrainKinds(Root()); }), "Invalid terrain kind <128>");
+    SetRoot(MakeRef<Dispatcher>());
+    EXPECT_EQ(ErrorOf([] { LoadTerrainKinds(Root()); }), "Not found 'Terrains' node");
+}
+
+TEST_F(Terrain, MapCellsAreAddressedFromTheTopRowAndClippedAtTheEdges) {
+    TerrainMap map;
+    for (size_t i = 0; i < TerrainMap::kBytes; ++i) map.bytes()[i] = static_cast<uint8_t>(i % 97);
+    EXPECT_EQ(map.ByteAt({0, 63}), 0);
+    EXPECT_EQ(map.ByteAt({63, 0}), 4095 % 97);
+    EXPECT_EQ(map.ByteAt({5, 62}), 64 + 5);
+    EXPECT_EQ(map.ByteAt({-1, 5}), 0);
+    EXPECT_EQ(map.ByteAt({64, 0}), 0);
+    EXPECT_EQ(map.ByteAt({3, 64}), 0);
+    map.bytes().fill(TerrainMap::kUnexplored | 1);
+    map.SetKind({10, 10}, 3);
+    EXPECT_EQ(map.KindAt({10, 10}), 3);
+    EXPECT_FALSE(map.IsExplored({10, 10}));
+    map.SetKind({-1, 0}, 3);  // ignored
+    map.Reveal({0, 0});
+    int explored = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) explored += map.IsExplored({x, y}) ? 1 : 0;
+    }
+    EXPECT_EQ(explored, 9);
+    EXPECT_TRUE(map.IsExplored({2, 2}));
+    EXPECT_FALSE(map.IsExplored({3, 0}));
+    EXPECT_TRUE(map.IsExplored({-5, -5}));  // outside reads as explored kind 0
+}
+
+TEST_F(Terrain, MapFilesAreReadWholeAndStartUnexplored) {
+    folder.Write("Isle", test::IsleTerrain());
+    TerrainMap map;
+    map.LoadFile("Terr\\Isle.cvmap");
+    EXPECT_EQ(map.KindAt({3, 3}), 4);
+    EXPECT_EQ(map.KindAt({6, 3}), 3);
+    EXPECT_EQ(map.KindAt({40, 40}), 0);
+    for (uint8_t byte : map.bytes()) ASSERT_TRUE(byte & TerrainMap::kUnexplored);
+    folder.Write("Short", std::string(4095, '\1'));
+    folder.Write("Long", std::string(4097, '\1'));
+    EXPECT_EQ(ErrorOf([&] { map.LoadFile("Terr\\Short.cvmap"); }), "Invalid map size");
+    EXPECT_EQ(ErrorOf([&] { map.LoadFile("Terr\\Long.cvmap"); }), "Invalid map size");
+    EXPECT_EQ(ErrorOf([&] { map.LoadFile("Terr\\None.cvmap"); }),
+              "Resource not found: Terr\\None.cvmap");
+}
+
+TEST_F(Terrain, ContinentsLoadByIndexWithTheirParameters) {
+    folder.Write("Isle", test::IsleTerrain());
+    folder.Write("Other", test::IsleTerrain());
+    Merge("Maps.Ridge { Index = 2 X0 = 1 Y0 = 1 EnemyIcon = a MapIcon = b Map = \"Other.cvmap\" }");
+    World world;
+    world.LoadAll(Root());
+    ASSERT_EQ(world.Count(), 3);
+    EXPECT_FALSE(world.Get(1));
+    EXPECT_FALSE(world.Get(3));
+    EXPECT_EQ(world.Get(2)->id(), "Ridge");
+    EXPECT_EQ(&world.Find("Ridge"), world.Get(2));
+    EXPECT_EQ(ErrorOf([&] { world.Find("Nowhere"); }), "Invalid Continent ID: Nowhere");
+    const Location& isle = *world.Get(0);
+    EXPECT_EQ(isle.entry(), (Cell{2, 2}));
+    EXPECT_EQ(isle.enemyIcon(), "Img\\Army\\Armies.Layer 1");
+    EXPECT_EQ(isle.standardArmy(), "0?");
+    EXPECT_EQ(isle.castleArmy(), "11");
+    EXPECT_TRUE(isle.IsStop({5, 4}));
+    EXPECT_FALSE(isle.IsStop({4, 4}));
+    const BonusDef& bonus = isle.bonus();
+    EXPECT_EQ(bonus.goldWeight, 3);
+    EXPECT_EQ(bonus.leadMax, 20);
+    EXPECT_EQ(bonus.leadMin, 2);  // default
+    EXPECT_EQ(bonus.spellPowerMax, 1);
+    EXPECT_EQ(bonus.nextMap, "Far");
+    EXPECT_EQ(bonus.recruits, (std::vector<std::string>{"Militia", "Archers", "Knights"}));
+    EXPECT_TRUE(bonus.sampleReplacement);
+    EXPECT_TRUE(bonus.sortByDistance);
+    EXPECT_EQ(world.Get(2)->bonus().recruits, std::vector<std::string>{"Peasants"});
+    Merge("Maps.Ridge.BonusDef.Recruits { AvailListB = \"\" Other = \"Knights\" }");
+    world.LoadAll(Root());
+    EXPECT_EQ(world.Get(2)->bonus().recruits, std::vector<std::string>{""});
+}
+
+TEST_F(Terrain, ContinentDefinitionErrors) {
+    World world;
+    auto errorWith = [&](const std::string& maps) {
+        test::LoadRules(test::kTestRules);
+        Merge(maps);
+        return ErrorOf([&] { world.LoadAll(Root()); });
+    };
+    EXPECT_EQ(errorWith(""), "'Maps' Object not found in global Root");
+    EXPECT_EQ(errorWith("Maps.A.X0 = 1"), "Not found 'Index' variable in A map");
+    EXPECT_EQ(errorWith("Maps.A.Index = -1"), "Invalid Index=0 in map 'A'");
+    EXPECT_EQ(errorWith("Maps.A.Index = 16"), "Invalid Index=17 in map 'A'");
+    EXPECT_EQ(errorWith("Maps.A.Index = 0"), "Not found ID <X0> in Location A");
+    EXPECT_EQ(errorWith("Maps.A { Index = 0 X0 = 1 Y0 = 1 EnemyIcon = a MapIcon = b }"),
+              "Resource not found: Terr\\A.cvmap");
+}
+
+TEST_F(Terrain, UsableCellsAndRandomNeighbours) {
+    folder.Write("Isle", test::IsleTerrain());
+    World world;
+    world.LoadAll(Root());
+    Location& isle = *world.Get(0);
+    EXPECT_TRUE(isle.IsUsable({0, 5}));   // unexplored does not matter
+    EXPECT_FALSE(isle.IsUsable({1, 4}));  // slow
+    EXPECT_FALSE(isle.IsUsable({2, 3}));  // rock
+    EXPECT_FALSE(isle.IsUsable({6, 3}));  // water
+    // Around (2,4): (1,5) (2,5) (3,5) usable, (1,4) (3,4) slow, (1,3) usable, rock below.
+    std::set<std::pair<int, int>> seen;
+    for (int i = 0; i < 200; ++i) {
+        Cell c = isle.RandomUsableNeighbour({2, 4});
+        seen.insert({c.x, c.y});
+    }
+    EXPECT_EQ(seen, (std::set<std::pair<int, int>>{{1, 5}, {2, 5}, {3, 5}, {1, 3}}));
+    EXPECT_EQ(isle.RandomUsableNeighbour({40, 40}), (Cell{40, 40}));  // open sea
+}
+
+}  // namespace
+}  // namespace cv
