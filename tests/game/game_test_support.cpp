@@ -59,6 +59,24 @@ std::string IsleTerrain() {
     return bytes;
 }
 
+std::string MainlandTerrain() {
+    std::string bytes(4096, '\0');
+    for (int y = 3; y <= 60; ++y) {
+        for (int x = 3; x <= 60; ++x) {
+            char kind = 3;
+            if (x >= 30 && x < 36 && y >= 30 && y < 36) kind = 4;
+            if (x == 40 && y > 10) kind = 2;
+            bytes[(63 - y) * 64 + x] = kind;
+        }
+    }
+    return bytes;
+}
+
+std::string RulesFileText() {
+    std::ifstream file(CORVANTH_RULES_FILE, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
 TerrainFolder::TerrainFolder() {
     static int serial = 0;
     path_ = (std::filesystem::temp_directory_path() /

@@ -70,6 +70,13 @@ extern const char* const kTestMaps;
 //   "~~~~~~~~"
 std::string IsleTerrain();
 
+// A 64 x 64 continent for the real rules: sea around grass from 3 to 60,
+// with a swamp patch (kind 4) and a mountain ridge (kind 2).
+std::string MainlandTerrain();
+
+// The rules file of the game, read whole.
+std::string RulesFileText();
+
 // A resource folder holding "Terr\<id>.cvmap" files, registered as the
 // default resource group while it lives.
 class TerrainFolder {
