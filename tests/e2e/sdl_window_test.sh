@@ -39,6 +39,13 @@ if [ $((width % 640)) -ne 0 ] || [ $((width / 640 * 480)) -ne "$height" ]; then
   echo "window is not a whole multiple of 640x480"; kill $game_pid; exit 1
 fi
 
+# A second copy asks the first to come to the front and ends at once with 0.
+timeout 20 "$game" --game-dir "$work" >"$work/second.log" 2>&1
+second=$?
+if [ $second -ne 0 ] || ! kill -0 $game_pid 2>/dev/null; then
+  echo "second copy ended with $second, or the first one stopped"; cat "$work/second.log"; exit 1
+fi
+
 "$probe" close Corvanth
 for _ in $(seq 100); do
   kill -0 $game_pid 2>/dev/null || break
