@@ -19,11 +19,15 @@ LanguageState& State() {
     return state;
 }
 
+std::string LanguageNameOf(const std::string& fileName) {
+    return fileName.substr(0, fileName.find('.'));
+}
+
 }  // namespace
 
 void LoadLanguage(const std::string& fileName) {
     LanguageState& state = State();
-    state.name = fileName.substr(0, fileName.find('.'));
+    state.name = LanguageNameOf(fileName);
     state.file = fileName;
     SelectGroup(state.name);
     state.table.clear();
@@ -65,6 +69,13 @@ bool LanguageAvailable(size_t index) {
     const std::string name = GroupName(index);
     ResourceGroup* group = FindGroup(name);
     return group && group->Open(name + ".lng.txt");
+}
+
+bool LanguageFileExists(const std::string& fileName) {
+    for (ResourceGroup* group : {FindGroup(LanguageNameOf(fileName)), DefaultGroup()}) {
+        if (group && group->Open(fileName)) return true;
+    }
+    return false;
 }
 
 const LanguageTable& LanguageTexts() { return State().table; }

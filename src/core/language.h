@@ -32,6 +32,10 @@ void ReplacePlaceholder(std::u16string& text, const std::u16string& placeholder,
 // named after the group followed by ".lng.txt".
 bool LanguageAvailable(size_t index);
 
+// True when LoadLanguage(fileName) would find the file: in the language's own
+// group or in the default group (whatever group is current now).
+bool LanguageFileExists(const std::string& fileName);
+
 // The loaded table, and a way back to no language at all (for tests).
 const LanguageTable& LanguageTexts();
 void ResetLanguage();

@@ -19,6 +19,7 @@ public:
     int64_t Tell() const override { return position_; }
     int64_t Size() override { return size_; }
     // "Resource <name> of <package>" or "Resource [offset; size] of <package>".
+    using Stream::Name;
     void Name(std::string& out) const override;
     // Reading past the window is a read error.
     void Read(void* buffer, size_t n) override;

@@ -7,7 +7,6 @@
 #include "core/fatal_error.h"
 #include "core/file_stream.h"
 #include "core/language.h"
-#include "core/resource_groups.h"
 #include "core/save_format.h"
 #include "core/settings.h"
 #include "core/zlib_codec.h"
@@ -109,7 +108,8 @@ void LoadGame(const std::string& name, SaveableGame& game) {
         FatalError("Invalid object version %08X: Game Save data", save.header().version);
     }
     const std::string language = save.LanguageFile();
-    if (ResourceExists(language)) LoadLanguage(language);
+    // Looked up where LoadLanguage will look, not in the current language's group.
+    if (LanguageFileExists(language)) LoadLanguage(language);
     Ref<MemoryStream> data = save.GameData();
     ChunkReader chunks(*data);
     game.ReadChunks(chunks);
