@@ -12,6 +12,8 @@ void CfgResourceGroups::AddDirectory(const std::string& path) {
     group_->Add(MakeDirectorySource(path));
 }
 
-void CfgResourceGroups::AddPackage(const std::string& path) { group_->Add(MakePackageSource(path)); }
+void CfgResourceGroups::AddPackage(const std::string& path) {
+    group_->Add(MakePackageSource(path));
+}
 
 }  // namespace cv

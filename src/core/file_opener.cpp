@@ -26,6 +26,8 @@ FileOpener& CurrentFileOpener() {
     return installed ? *installed : defaultOpener;
 }
 
-void SetFileOpener(FileOpener* opener) { InstalledOpener() = opener; }
+void SetFileOpener(FileOpener* opener) {
+    InstalledOpener() = opener;
+}
 
 }  // namespace cv

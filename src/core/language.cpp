@@ -37,9 +37,13 @@ void LoadLanguage(const std::string& fileName) {
     CfgSave();
 }
 
-const std::string& CurrentLanguage() { return State().name; }
+const std::string& CurrentLanguage() {
+    return State().name;
+}
 
-const std::string& CurrentLanguageFile() { return State().file; }
+const std::string& CurrentLanguageFile() {
+    return State().file;
+}
 
 std::u16string GetText(const std::string& id) {
     const LanguageTable& table = State().table;
@@ -78,8 +82,12 @@ bool LanguageFileExists(const std::string& fileName) {
     return false;
 }
 
-const LanguageTable& LanguageTexts() { return State().table; }
+const LanguageTable& LanguageTexts() {
+    return State().table;
+}
 
-void ResetLanguage() { State() = LanguageState(); }
+void ResetLanguage() {
+    State() = LanguageState();
+}
 
 }  // namespace cv

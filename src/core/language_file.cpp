@@ -83,9 +83,10 @@ LanguageTable ParseLanguageFile(const std::string& bytes, const std::string& fil
     const size_t units = (bytes.size() - 2) / 2;
     for (size_t k = 0; k <= units; ++k) {
         const size_t at = 2 + 2 * k;
-        const char16_t c = k == units ? u'\n'
-                                      : static_cast<char16_t>(static_cast<uint8_t>(bytes[at]) |
-                                                              static_cast<uint8_t>(bytes[at + 1]) << 8);
+        const char16_t c = k == units
+                               ? u'\n'
+                               : static_cast<char16_t>(static_cast<uint8_t>(bytes[at]) |
+                                                       static_cast<uint8_t>(bytes[at + 1]) << 8);
         if (c == u'\r') continue;
         if (c == u'\n') {
             parser.Line(line);

@@ -13,7 +13,9 @@ namespace {
 
 constexpr uint32_t kRecordFixedSize = 12;
 
-uint64_t PaddedNameSize(uint32_t length) { return (uint64_t{length} + 3) & ~uint64_t{3}; }
+uint64_t PaddedNameSize(uint32_t length) {
+    return (uint64_t{length} + 3) & ~uint64_t{3};
+}
 
 }  // namespace
 
@@ -29,7 +31,9 @@ Package::~Package() {
     if (stream_) stream_->Close();
 }
 
-std::string Package::StreamName() const { return stream_ ? stream_->Name() : "<none>"; }
+std::string Package::StreamName() const {
+    return stream_ ? stream_->Name() : "<none>";
+}
 
 void Package::Corrupted(const std::string& detail) const {
     FatalError("Corrupted package %s: %s", StreamName().c_str(), detail.c_str());

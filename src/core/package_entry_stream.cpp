@@ -12,8 +12,9 @@ int64_t PackageEntryStream::Skip(int64_t delta) {
 }
 
 void PackageEntryStream::Name(std::string& out) const {
-    out = name_.empty() ? "Resource [" + std::to_string(offset_) + "; " + std::to_string(size_) + "]"
-                        : "Resource <" + name_ + ">";
+    out = name_.empty()
+              ? "Resource [" + std::to_string(offset_) + "; " + std::to_string(size_) + "]"
+              : "Resource <" + name_ + ">";
     out += " of " + package_->Name();
 }
 
@@ -25,6 +26,8 @@ void PackageEntryStream::Read(void* buffer, size_t n) {
     position_ += static_cast<int64_t>(n);
 }
 
-void PackageEntryStream::Write(const void*, size_t) { OnWriteError(); }
+void PackageEntryStream::Write(const void*, size_t) {
+    OnWriteError();
+}
 
 }  // namespace cv

@@ -43,7 +43,8 @@ void CompressAll(std::vector<OutEntry>& entries) {
         packed += entry.size();
     }
     // An empty package has nothing to compare; its ratio is shown as 0.
-    double ratio = unpacked ? static_cast<double>(packed) * 100.0 / static_cast<double>(unpacked) : 0;
+    double ratio =
+        unpacked ? static_cast<double>(packed) * 100.0 / static_cast<double>(unpacked) : 0;
     std::printf("Unpack size: %llu, compressed: %llu, ratio: %4.2f%%\n",
                 static_cast<unsigned long long>(unpacked), static_cast<unsigned long long>(packed),
                 ratio);

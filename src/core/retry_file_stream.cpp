@@ -9,9 +9,9 @@ int RetryFileStream::CreateFile(const std::string& path, int flags) {
     while (true) {
         int fd = FileStream::CreateFile(path, flags);
         if (fd >= 0) return fd;
-        int answer = platform::Current().MessageBox(Utf8ToUtf16(path), u"Cant create file",
-                                                    platform::MB_RETRYCANCEL |
-                                                        platform::MB_ICONHAND);
+        int answer =
+            platform::Current().MessageBox(Utf8ToUtf16(path), u"Cant create file",
+                                           platform::MB_RETRYCANCEL | platform::MB_ICONHAND);
         if (answer != platform::IDRETRY) return -1;
     }
 }

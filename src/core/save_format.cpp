@@ -10,9 +10,9 @@ namespace cv {
 void WriteSaveHeader(Stream& out, const SaveHeader& header) {
     const char tag[12] = "CVSave";
     out.Write(tag, sizeof tag);
-    for (uint32_t field : {header.version, header.totalLength, header.infoOffset,
-                           header.infoLength, header.dataOffset, header.dataLength, header.flags,
-                           header.date, header.time}) {
+    for (uint32_t field :
+         {header.version, header.totalLength, header.infoOffset, header.infoLength,
+          header.dataOffset, header.dataLength, header.flags, header.date, header.time}) {
         WriteU32(out, field);
     }
 }
@@ -32,9 +32,9 @@ SaveFileReader::SaveFileReader(std::string bytes, std::string path)
     : bytes_(std::move(bytes)), path_(std::move(path)) {
     if (bytes_.size() < kSaveHeaderSize) Corrupted("header cut short");
     const uint8_t* field = reinterpret_cast<const uint8_t*>(bytes_.data()) + 12;
-    for (uint32_t* value : {&header_.version, &header_.totalLength, &header_.infoOffset,
-                            &header_.infoLength, &header_.dataOffset, &header_.dataLength,
-                            &header_.flags, &header_.date, &header_.time}) {
+    for (uint32_t* value :
+         {&header_.version, &header_.totalLength, &header_.infoOffset, &header_.infoLength,
+          &header_.dataOffset, &header_.dataLength, &header_.flags, &header_.date, &header_.time}) {
         *value = LoadU32(field);
         field += 4;
     }
@@ -49,7 +49,8 @@ void SaveFileReader::Corrupted(const std::string& what) const {
 }
 
 void SaveFileReader::CheckBlock(uint32_t offset, uint32_t length, const char* what) const {
-    if (uint64_t{offset} + length > bytes_.size()) Corrupted(std::string(what) + " outside the file");
+    if (uint64_t{offset} + length > bytes_.size())
+        Corrupted(std::string(what) + " outside the file");
 }
 
 std::string SaveFileReader::LanguageFile() const {

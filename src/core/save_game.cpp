@@ -57,9 +57,13 @@ void WriteGameData(Stream& out, const SaveableGame& game) {
 
 }  // namespace
 
-std::string SavePath(const std::string& name) { return AppDir() + name + ".sav"; }
+std::string SavePath(const std::string& name) {
+    return AppDir() + name + ".sav";
+}
 
-std::string BackupPath(const std::string& name) { return SavePath(name) + ".bak"; }
+std::string BackupPath(const std::string& name) {
+    return SavePath(name) + ".bak";
+}
 
 std::string& CurrentSaveName() {
     static std::string name;
@@ -123,7 +127,8 @@ std::vector<std::string> ListSaves() {
     fs::directory_iterator it(folder, error), end;
     for (; !error && it != end; it.increment(error)) {
         std::string extension = it->path().extension().string();
-        for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : extension)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         std::error_code typeError;
         if (extension == ".sav" && it->is_regular_file(typeError)) {
             names.push_back(it->path().stem().string());
@@ -132,6 +137,8 @@ std::vector<std::string> ListSaves() {
     return names;
 }
 
-void EraseSave(const std::string& name) { std::remove(SavePath(name).c_str()); }
+void EraseSave(const std::string& name) {
+    std::remove(SavePath(name).c_str());
+}
 
 }  // namespace cv

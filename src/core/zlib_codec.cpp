@@ -22,10 +22,13 @@ namespace {
 
 const char* InflateSetupError(int code) {
     switch (code) {
-        case Z_VERSION_ERROR: return "zlib version error";
+        case Z_VERSION_ERROR:
+            return "zlib version error";
         case Z_MEM_ERROR:
-        case Z_STREAM_ERROR: return "zlib memory error";
-        default: return "Unknown zlib error";
+        case Z_STREAM_ERROR:
+            return "zlib memory error";
+        default:
+            return "Unknown zlib error";
     }
 }
 

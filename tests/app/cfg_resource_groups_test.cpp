@@ -48,7 +48,8 @@ TEST(CfgResourceGroupsTest, PackageLinesOpenRealPackagesThroughTheOpener) {
     EXPECT_EQ(FindGroup("Data")->sourceCount(), 2u);
     EXPECT_EQ(DefaultGroup()->sourceCount(), 0u);
     SelectGroup("Data");
-    EXPECT_EQ(ReadAll(*OpenResourceOrFail("texts\\intro.txt")), "packed");  // not on disk in that case
+    EXPECT_EQ(ReadAll(*OpenResourceOrFail("texts\\intro.txt")),
+              "packed");  // not on disk in that case
     EXPECT_EQ(ReadAll(*OpenResourceOrFail("Texts\\Intro.txt")), "loose");
     EXPECT_EQ(ReadAll(*OpenResourceOrFail("TEXTS\\ONLY.TXT")), "only packed");
     ResetResourceGroups();

@@ -19,7 +19,9 @@ ScratchDir::ScratchDir() {
     std::filesystem::create_directories(path_);
 }
 
-ScratchDir::~ScratchDir() { std::filesystem::remove_all(path_); }
+ScratchDir::~ScratchDir() {
+    std::filesystem::remove_all(path_);
+}
 
 void ScratchDir::Write(const std::string& name, const std::string& content) const {
     std::filesystem::path file = path_ / name;

@@ -3,20 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/fatal_error.h"
-
 namespace cv::test {
-
-// The message of the EngineError `f` raises, or "no error".
-template <class F>
-std::string ErrorOf(F f) {
-    try {
-        f();
-    } catch (const EngineError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 // A fresh folder for one test, removed afterwards.
 class ScratchDir {

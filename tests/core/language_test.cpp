@@ -5,6 +5,7 @@
 #include "core/resource_groups.h"
 #include "core/settings.h"
 #include "core_test_support.h"
+#include "support/error_of.h"
 
 namespace cv {
 namespace {

@@ -6,6 +6,7 @@
 #include "core/memory_stream.h"
 #include "core/zlib_codec.h"
 #include "core_test_support.h"
+#include "support/error_of.h"
 
 namespace cv {
 namespace {
@@ -65,7 +66,8 @@ TEST(PackageWriterTest, DeduplicatesAndCompressesAndReadsEveryEntryBack) {
         std::string printed;
         Ref<MemoryStream> out = Written(package, flags, &printed);
         const bool compressed = flags & Package::kCompress;
-        EXPECT_EQ(printed.rfind(compressed ? "Use ZIP compression...\nUnpack size: 10032, " : "Optimize", 0),
+        EXPECT_EQ(printed.rfind(
+                      compressed ? "Use ZIP compression...\nUnpack size: 10032, " : "Optimize", 0),
                   0u)
             << printed;
         EXPECT_NE(printed.find("Optimize result: Equal files=1, Total size="), std::string::npos);
@@ -113,7 +115,8 @@ TEST(PackageReaderTest, LooksNamesUpIgnoringCaseAndLaterRecordsWin) {
 }
 
 // A one-entry package whose entry "a" holds `data` at offset 36.
-std::vector<uint8_t> OneEntry(uint32_t compressed, uint32_t storedSize, const std::vector<uint8_t>& data) {
+std::vector<uint8_t> OneEntry(uint32_t compressed, uint32_t storedSize,
+                              const std::vector<uint8_t>& data) {
     ByteWriter file;
     for (uint32_t field : {0u, 0u, 1u, 20u, compressed, 36u, storedSize, 1u}) file.U32(field);
     file.Bytes("a\0\0\0", 4);
@@ -145,8 +148,10 @@ TEST(PackageReaderTest, RefusesWhatDoesNotFitTheFile) {
     header.PatchU32(8, 1);
     header.PatchU32(28, 0xFFFFFFFF);
     EXPECT_EQ(LoadError(header.bytes()), prefix + "the name of entry 0 runs past the end");
-    EXPECT_EQ(LoadError(OneEntry(0, 5, {1, 2, 3, 4})), prefix + "the data of \"a\" lies outside the file");
-    EXPECT_EQ(LoadError(OneEntry(1, 3, {1, 2, 3})), prefix + "\"a\" is shorter than its length field");
+    EXPECT_EQ(LoadError(OneEntry(0, 5, {1, 2, 3, 4})),
+              prefix + "the data of \"a\" lies outside the file");
+    EXPECT_EQ(LoadError(OneEntry(1, 3, {1, 2, 3})),
+              prefix + "\"a\" is shorter than its length field");
     // Lengths no zlib stream of that size can produce are refused before allocating.
     EXPECT_EQ(LoadError(OneEntry(1, 8, {0, 0, 0, 0x20, 0, 0, 0, 0})),
               prefix + "\"a\" claims 536870912 bytes from 8 stored");

@@ -8,6 +8,7 @@
 #include "core/package_source.h"
 #include "core/settings.h"
 #include "core_test_support.h"
+#include "support/error_of.h"
 
 namespace cv {
 namespace {
@@ -39,7 +40,8 @@ protected:
     void SetUp() override {
         SetAppDir(dir.str());
         ResetResourceGroups();
-        WritePackage(dir, "base.pak", {{"Forms\\Title\\form.txt", "packed form"}, {"Img\\Back", "packed back"}},
+        WritePackage(dir, "base.pak",
+                     {{"Forms\\Title\\form.txt", "packed form"}, {"Img\\Back", "packed back"}},
                      Package::kCompress);
         dir.Write("Data/Forms/Title/form.txt", "loose form");
         dir.Write("French/Img/Back", "french back");
@@ -66,7 +68,7 @@ TEST_F(ResourceGroupsTest, LaterSourcesOverrideAndTheLanguageGroupComesFirst) {
     EXPECT_EQ(DefaultGroup()->sourceCount(), 2u);
 
     EXPECT_EQ(Text("Forms\\Title\\form.txt"), "loose form");  // the directory came later
-    EXPECT_EQ(Text("IMG\\BACK"), "packed back");               // packages ignore case
+    EXPECT_EQ(Text("IMG\\BACK"), "packed back");              // packages ignore case
 
     SelectGroup("French");
     EXPECT_EQ(CurrentGroup(), FindGroup("French"));

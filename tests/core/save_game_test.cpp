@@ -14,6 +14,7 @@
 #include "core/settings.h"
 #include "core_test_support.h"
 #include "platform/platform.h"
+#include "support/error_of.h"
 #include "test_game.h"
 
 namespace cv {
@@ -84,7 +85,9 @@ TEST_F(SaveGameTest, WritesTheContainerAndReadsTheGameBack) {
     EXPECT_EQ(bytes.substr(0, 12), std::string("CVSave\0\0\0\0\0\0", 12));
     EXPECT_EQ(U32At(bytes, 12), 1u);  // version
     EXPECT_EQ(U32At(bytes, 16), bytes.size());
-    EXPECT_EQ(bytes.substr(48, 17), std::string("\x0f\x00" "English.lng.txt", 17));
+    EXPECT_EQ(bytes.substr(48, 17), std::string("\x0f\x00"
+                                                "English.lng.txt",
+                                                17));
     EXPECT_EQ(U32At(bytes, 20), 65u);  // the info block follows the language name
     EXPECT_EQ(U32At(bytes, 28), U32At(bytes, 20) + U32At(bytes, 24));
     EXPECT_EQ(U32At(bytes, 32), bytes.size() - U32At(bytes, 28));
@@ -94,10 +97,10 @@ TEST_F(SaveGameTest, WritesTheContainerAndReadsTheGameBack) {
     const size_t data = U32At(bytes, 28);
     std::string chunks(U32At(bytes, data), '\0');
     uLongf unpacked = chunks.size();
-    ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(chunks.data()), &unpacked,
-                         reinterpret_cast<const Bytef*>(bytes.data()) + data + 4,
-                         U32At(bytes, 32) - 4),
-              Z_OK);
+    ASSERT_EQ(
+        uncompress(reinterpret_cast<Bytef*>(chunks.data()), &unpacked,
+                   reinterpret_cast<const Bytef*>(bytes.data()) + data + 4, U32At(bytes, 32) - 4),
+        Z_OK);
     EXPECT_EQ(chunks, ChunksOf(game));
 
     const platform::LocalTime now = platform::SystemLocalTime();
@@ -218,7 +221,10 @@ TEST_F(SaveGameTest, BadSavesAreRefusedWithClearMessages) {
         PutU32(bytes, at, value);
         return bytes;
     };
-    EXPECT_EQ(ErrorOf([&] { TestGame g; LoadGame("missing", g); }),
+    EXPECT_EQ(ErrorOf([&] {
+                  TestGame g;
+                  LoadGame("missing", g);
+              }),
               "Open error in " + (dir / "missing.sav"));
     EXPECT_EQ(LoadError(patched(12, 2)), "Invalid object version 00000002: Game Save data");
     EXPECT_EQ(LoadError(good.substr(0, 40)), corrupted + "header cut short in " + path);
@@ -226,7 +232,8 @@ TEST_F(SaveGameTest, BadSavesAreRefusedWithClearMessages) {
     std::string longName = good;
     longName[49] = 1;  // 256 bytes
     EXPECT_EQ(LoadError(longName), corrupted + "language name longer than 255 bytes in " + path);
-    EXPECT_EQ(LoadError(patched(28, 0xFFFFFFF0)), corrupted + "game data outside the file in " + path);
+    EXPECT_EQ(LoadError(patched(28, 0xFFFFFFF0)),
+              corrupted + "game data outside the file in " + path);
     EXPECT_EQ(LoadError(good.substr(0, good.size() - 1)),
               corrupted + "game data outside the file in " + path);
     const uint32_t data = U32At(good, 28);
@@ -238,7 +245,8 @@ TEST_F(SaveGameTest, BadSavesAreRefusedWithClearMessages) {
     std::fill(garbled.begin() + data + 4, garbled.end(), 'z');
     EXPECT_EQ(LoadError(garbled), corrupted + "Expected tag TEST");
     EXPECT_EQ(LoadError(patched(24, 3)), corrupted + "info record past its block in " + path);
-    EXPECT_EQ(LoadError(patched(20, 0xFFFFFF00)), corrupted + "info block outside the file in " + path);
+    EXPECT_EQ(LoadError(patched(20, 0xFFFFFF00)),
+              corrupted + "info block outside the file in " + path);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "core_test_support.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/utf.h"
+#include "support/error_of.h"
 
 namespace cv {
 namespace {
@@ -179,9 +180,8 @@ TEST(RetryFileStreamTest, AFileThatCannotBeOpenedAsksRetryOrCancel) {
     RetryFileStream late(path, 'r');
     late.Open();
     EXPECT_EQ(ReadText(late, 1), "x");
-    const std::string box =
-        "Cant create file|" + path + "|" +
-        std::to_string(platform::MB_RETRYCANCEL | platform::MB_ICONHAND);
+    const std::string box = "Cant create file|" + path + "|" +
+                            std::to_string(platform::MB_RETRYCANCEL | platform::MB_ICONHAND);
     EXPECT_EQ(host.boxes, (std::vector<std::string>{box, box}));
 
     BoxHost cancelling([] { return platform::IDCANCEL; });

@@ -34,8 +34,9 @@ std::string EntryName(std::string path) {
 
 std::string Pack(const TempDir& dir, const std::string& flags) {
     for (const auto& [path, content] : SampleFiles()) dir.Write("src/" + path, content);
-    RunResult r = RunProgram(CORVANTH_PACK_TOOL, "create " + flags + " '" + (dir / "t.pak").string() +
-                                                     "' '" + (dir / "src").string() + "'");
+    RunResult r =
+        RunProgram(CORVANTH_PACK_TOOL, "create " + flags + " '" + (dir / "t.pak").string() + "' '" +
+                                           (dir / "src").string() + "'");
     EXPECT_EQ(r.status, 0) << r.err;
     return r.out;
 }
@@ -118,10 +119,10 @@ TEST(CorruptData, TheGameStopsWithAClearMessage) {
     const std::string args = "--headless --game-dir '" + dir.path().string() + "'";
     RunResult r = RunProgram(CORVANTH_EXE, args);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err.rfind("Error: Corrupted package " + (dir / "Data.pak").string() +
-                              ": the data of \"",
-                          0),
-              0u)
+    EXPECT_EQ(
+        r.err.rfind("Error: Corrupted package " + (dir / "Data.pak").string() + ": the data of \"",
+                    0),
+        0u)
         << r.err;
 
     WriteStartableGame(dir, "");
@@ -165,8 +166,9 @@ TEST(SaveTool, ShowsTheContainerAndTheChunkTreeAndRefusesBrokenSaves) {
         RunResult r = RunProgram(CORVANTH_SAVE_TOOL,
                                  std::string(command) + " '" + (dir / "cut.sav").string() + "'");
         EXPECT_EQ(r.status, 1) << command;
-        EXPECT_EQ(r.err, "Error: Invalid  format or save corrupted: game data outside the file in " +
-                             (dir / "cut.sav").string() + "\n");
+        EXPECT_EQ(r.err,
+                  "Error: Invalid  format or save corrupted: game data outside the file in " +
+                      (dir / "cut.sav").string() + "\n");
     }
     dir.Write("tiny.sav", "CVSave");
     RunResult tiny = RunProgram(CORVANTH_SAVE_TOOL, "info '" + (dir / "tiny.sav").string() + "'");

@@ -28,7 +28,8 @@ public:
 
 private:
     void Need(size_t n) const {
-        if (at_ > bytes_.size() || n > bytes_.size() - at_) throw std::runtime_error("past the end");
+        if (at_ > bytes_.size() || n > bytes_.size() - at_)
+            throw std::runtime_error("past the end");
     }
     const std::string& bytes_;
     size_t at_ = 0;
