@@ -8,7 +8,8 @@ namespace cv {
 int RetryFileStream::CreateFile(const std::string& path, int flags) {
     while (true) {
         int fd = FileStream::CreateFile(path, flags);
-        if (fd >= 0) return fd;
+        // Without a host there is nobody to ask: give up as Cancel would.
+        if (fd >= 0 || !platform::HasCurrent()) return fd;
         int answer =
             platform::Current().MessageBox(Utf8ToUtf16(path), u"Cant create file",
                                            platform::MB_RETRYCANCEL | platform::MB_ICONHAND);
