@@ -7,7 +7,10 @@ probe=$2
 work=$(mktemp -d)
 trap 'kill $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
 
-printf 'ScrWidth=480\r\nScrHeight=640\r\n' >"$work/Corvanth.CFG"
+printf 'ScrWidth=480\r\nScrHeight=640\r\ndir=Data\r\n' >"$work/Corvanth.CFG"
+mkdir "$work/Data"
+# A language file: byte order mark, then "[a]" and LF in UTF-16LE.
+printf '\xff\xfe[\0a\0]\0\n\0' >"$work/Data/English.lng.txt"
 
 display=:$((90 + RANDOM % 400))
 Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
