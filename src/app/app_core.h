@@ -44,9 +44,6 @@ public:
     virtual void SetActive(bool active) { active_ = active; }
     virtual bool HandleMessage(const platform::Message& message);
 
-protected:
-    bool hasWindow_ = false;
-
 private:
     void RoutePointer(const platform::Message& message);
 };

@@ -2,7 +2,6 @@
 #include "app/app_globals.h"
 #include "app/graphics_driver.h"
 #include "platform/platform.h"
-#include "platform/utf.h"
 
 namespace cv {
 
@@ -14,7 +13,6 @@ bool Application::Init() {
     bool created = host.CreateMainWindow(Title(), size.width, size.height,
                                          [this](const Message& m) { return HandleMessage(m); });
     if (!created) return false;
-    hasWindow_ = true;
     if (GraphicsDriver* driver = CurrentGraphicsDriver()) driver->Open();
     host.ShowMainWindow();
     host.SetTimer(kTimerId, kTimerPeriodMs);

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "core/settings_file.h"
 
 namespace cv {
 
@@ -16,20 +17,11 @@ public:
     virtual void AddPackage(const std::string& path) = 0;
 };
 
-// Lines end at CR or LF (CR LF, LF and CR each end one line); empty lines are
-// dropped and nothing is trimmed.
-std::vector<std::string> SplitCfgLines(const std::string& bytes);
-
 // Fills the settings from CFG text, handing resource lines to `sink`.
 // "[" without "]" ends the program with "Invalid CFG line: %s".
 void ReadCfgText(const std::string& bytes, CfgResourceSink& sink);
 
 // Reads the file at CfgPath() ("Open error in <path>" when it cannot be read).
 void ReadCfgFile(CfgResourceSink& sink);
-
-// Writes the settings back into the CFG file: a line "key=..." is replaced in
-// place, other keys are appended, every other line keeps its place. The new
-// file is written aside and renamed over the old one.
-void CfgSave();
 
 }  // namespace cv

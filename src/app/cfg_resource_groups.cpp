@@ -1,9 +1,5 @@
 #include "app/cfg_resource_groups.h"
 
-#include "core/fatal_error.h"
-#include "core/file_stream.h"
-#include "core/settings.h"
-
 namespace cv {
 
 void CfgResourceGroups::BeginGroup(const std::string& name) {
@@ -13,12 +9,11 @@ void CfgResourceGroups::BeginGroup(const std::string& name) {
 }
 
 void CfgResourceGroups::AddDirectory(const std::string& path) {
-    group_->Add(MakeRef<DirectorySource>(path, AppDir() + path + "\\"));
+    group_->Add(MakeDirectorySource(path));
 }
 
 void CfgResourceGroups::AddPackage(const std::string& path) {
-    std::string full = AppDir() + path;
-    if (!FileExists(NativePath(full))) FatalError("Open error in %s", NativePath(full).c_str());
+    group_->Add(MakePackageSource(path));
 }
 
 }  // namespace cv

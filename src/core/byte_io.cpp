@@ -28,8 +28,7 @@ uint32_t ByteReader::U32() {
     Need(4);
     const uint8_t* p = data_ + position_;
     position_ += 4;
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+    return LoadU32(p);
 }
 
 void ByteReader::Bytes(void* out, size_t n) {
@@ -82,8 +81,7 @@ uint16_t ReadU16(Stream& stream) {
 uint32_t ReadU32(Stream& stream) {
     uint8_t b[4];
     stream.Read(b, 4);
-    return static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-           static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24;
+    return LoadU32(b);
 }
 
 int32_t ReadI32(Stream& stream) { return static_cast<int32_t>(ReadU32(stream)); }

@@ -60,6 +60,12 @@ private:
     std::vector<uint8_t> bytes_;
 };
 
+// The little-endian value at `p`; the caller has checked the 4 bytes are there.
+inline uint32_t LoadU32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
+
 // Little-endian values read from and written to a stream at its position.
 uint16_t ReadU16(Stream& stream);
 uint32_t ReadU32(Stream& stream);

@@ -136,16 +136,17 @@ bool LooksLikeFloat(const std::string& text) {
 }  // namespace
 
 void StringValue::ToText(std::string& out) const {
-    out = "\"";
+    std::string text(1, '"');
     for (char c : value_) {
         if (char letter = EscapeLetter(c)) {
-            out += '\\';
-            out += letter;
+            text += '\\';
+            text += letter;
         } else {
-            out += c;
+            text += c;
         }
     }
-    out += '"';
+    text += '"';
+    out = std::move(text);
 }
 
 void StringValue::FromText(const std::string& text) {

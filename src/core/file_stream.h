@@ -21,6 +21,7 @@ public:
     int64_t Tell() const override { return position_; }
     // Taken once, from the file system (0 when the file does not exist).
     int64_t Size() override;
+    using Stream::Name;
     void Name(std::string& out) const override { out = path_; }
     void Read(void* buffer, size_t n) override;
     void Write(const void* buffer, size_t n) override;

@@ -19,6 +19,7 @@ public:
     int64_t Skip(int64_t delta) override;
     int64_t Tell() const override { return position_; }
     int64_t Size() override { return static_cast<int64_t>(data_.size()); }
+    using Stream::Name;
     void Name(std::string& out) const override { out = name_; }
     void Read(void* buffer, size_t n) override;
     void Write(const void* buffer, size_t n) override;

@@ -3,7 +3,10 @@
 #include <map>
 
 #include "core/fatal_error.h"
+#include "core/file_opener.h"
 #include "core/file_stream.h"
+#include "core/package_source.h"
+#include "core/settings.h"
 
 namespace cv {
 
@@ -94,5 +97,23 @@ Ref<Stream> OpenResourceOrFail(const std::string& name) {
 }
 
 bool ResourceExists(const std::string& name) { return static_cast<bool>(OpenResource(name)); }
+
+Ref<ResourceSource> MakeDirectorySource(const std::string& path) {
+    return MakeRef<DirectorySource>(path, AppDir() + path + "\\");
+}
+
+Ref<ResourceSource> MakePackageSource(const std::string& path) {
+    return MakeRef<PackageSource>(path, CurrentFileOpener().OpenFile(AppDir() + path, 'r'));
+}
+
+void AddSource(const std::string& groupName, const std::string& path, bool isDirectory) {
+    ResourceGroup* group = FindGroup(groupName);
+    if (!group) return;
+    group->Add(isDirectory ? MakeDirectorySource(path) : MakePackageSource(path));
+}
+
+void RemoveSource(const std::string& groupName, const std::string& path) {
+    if (ResourceGroup* group = FindGroup(groupName)) group->Remove(path);
+}
 
 }  // namespace cv

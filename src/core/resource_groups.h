@@ -66,4 +66,15 @@ Ref<Stream> OpenResource(const std::string& name);
 Ref<Stream> OpenResourceOrFail(const std::string& name);
 bool ResourceExists(const std::string& name);
 
+// Sources for a path relative to the game folder, remembering `path` as their
+// name: the folder AppDir() + path, or the package file AppDir() + path opened
+// in mode "r" through the current FileOpener (its directory is read at once).
+Ref<ResourceSource> MakeDirectorySource(const std::string& path);
+Ref<ResourceSource> MakePackageSource(const std::string& path);
+// Appends such a source to the named group ("" is the default group); an
+// unregistered name adds nothing.
+void AddSource(const std::string& groupName, const std::string& path, bool isDirectory);
+// Drops the group's first source added under exactly `path`, if any.
+void RemoveSource(const std::string& groupName, const std::string& path);
+
 }  // namespace cv

@@ -6,8 +6,9 @@
 #include "app/cfg_file.h"
 #include "app/cfg_resource_groups.h"
 #include "core/fatal_error.h"
-#include "platform/platform.h"
+#include "core/language.h"
 #include "core/settings.h"
+#include "platform/platform.h"
 
 namespace cv {
 
@@ -25,7 +26,12 @@ std::string FolderOf(const std::string& path) {
 
 GameApplication::GameApplication(std::string modulePath) : modulePath_(std::move(modulePath)) {}
 
+GameApplication::~GameApplication() {
+    if (&CurrentFileOpener() == &fileOpener_) SetFileOpener(nullptr);
+}
+
 bool GameApplication::Init() {
+    SetFileOpener(&fileOpener_);
     SetCfgPath(CfgPathForModule(modulePath_));
     SetAppDir(FolderOf(modulePath_));
     CfgResourceGroups resources;
@@ -41,7 +47,7 @@ bool GameApplication::Init() {
                    CfgPath().c_str());
     }
     if (!Application::Init()) return false;
-    CfgGet("CurLanguage", "English");
+    LoadLanguage(CfgGet("CurLanguage", "English") + ".lng.txt");
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app_core.h"
+#include "core/file_opener.h"
 
 namespace cv {
 
@@ -18,6 +19,7 @@ class GameApplication : public Application {
 public:
     // `modulePath`: the executable; the CFG, packages and saves live beside it.
     explicit GameApplication(std::string modulePath);
+    ~GameApplication() override;
 
     bool Init() override;
     std::u16string Title() const override { return u"Corvanth"; }
@@ -25,6 +27,8 @@ public:
 
 private:
     std::string modulePath_;
+    // Opens the CFG's packages: retries reads, asks before giving up a file.
+    RetryFileOpener fileOpener_;
 };
 
 }  // namespace cv

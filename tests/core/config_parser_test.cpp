@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/dispatcher_access.h"
-#include "core/fatal_error.h"
+#include "support/error_of.h"
 
 namespace cv {
 namespace {
@@ -15,12 +15,7 @@ Ref<Dispatcher> ParseText(const std::string& text) {
 }
 
 std::string ErrorOf(const std::string& text) {
-    try {
-        ParseText(text);
-    } catch (const EngineError& e) {
-        return e.what();
-    }
-    return "no error";
+    return test::ErrorOf([&] { ParseText(text); });
 }
 
 int TypeAt(Dispatcher* root, const std::string& path) {

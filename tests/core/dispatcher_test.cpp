@@ -4,20 +4,12 @@
 
 #include "core/config_parser.h"
 #include "core/dispatcher_access.h"
-#include "core/fatal_error.h"
+#include "support/error_of.h"
 
 namespace cv {
 namespace {
 
-template <class F>
-std::string ErrorOf(F f) {
-    try {
-        f();
-    } catch (const EngineError& e) {
-        return e.what();
-    }
-    return "no error";
-}
+using test::ErrorOf;
 
 class StrictAccess : public ::testing::Test {
 protected:

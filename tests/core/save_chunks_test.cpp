@@ -2,21 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "core/fatal_error.h"
+#include "support/error_of.h"
 #include "core/memory_stream.h"
 
 namespace cv {
 namespace {
 
-template <class F>
-std::string ErrorOf(F f) {
-    try {
-        f();
-    } catch (const EngineError& e) {
-        return e.what();
-    }
-    return "no error";
-}
+using test::ErrorOf;
 
 TEST(SaveChunks, NestedChunksRoundTrip) {
     MemoryStream data;

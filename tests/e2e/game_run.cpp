@@ -43,9 +43,24 @@ TempDir::TempDir() {
 TempDir::~TempDir() { std::filesystem::remove_all(path_); }
 
 void TempDir::Write(const std::string& name, const std::string& content) const {
+    std::filesystem::create_directories((path_ / name).parent_path());
     std::ofstream(path_ / name, std::ios::binary) << content;
 }
 
 std::string TempDir::Read(const std::string& name) const { return Slurp(path_ / name); }
+
+std::string LanguageFile(const std::u16string& text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
+
+void WriteStartableGame(const TempDir& dir, const std::string& cfg) {
+    dir.Write("Corvanth.CFG", cfg + "dir=Data\n");
+    dir.Write("Data/English.lng.txt", LanguageFile(u"[Game saved]\nGame saved\n"));
+}
 
 }  // namespace cv::e2e

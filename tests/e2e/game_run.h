@@ -22,11 +22,19 @@ public:
     ~TempDir();
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    // Creates the parent folders as needed.
     void Write(const std::string& name, const std::string& content) const;
     std::string Read(const std::string& name) const;
 
 private:
     std::filesystem::path path_;
 };
+
+// The bytes of a language file holding `text`: byte order mark, UTF-16LE.
+std::string LanguageFile(const std::u16string& text);
+
+// A game folder the program starts in: the CFG (`cfg` followed by a "dir=Data"
+// line) and Data/English.lng.txt.
+void WriteStartableGame(const TempDir& dir, const std::string& cfg);
 
 }  // namespace cv::e2e

@@ -24,23 +24,39 @@ TEST(Startup, AMissingCfgIsAnOpenError) {
     EXPECT_EQ(r.err, "Error: Open error in " + (dir / "Corvanth.CFG").string() + "\n");
 }
 
-TEST(Startup, AMissingPackageIsAnOpenError) {
+TEST(Startup, AMissingPackageAsksRetryOrCancelThenIsAnOpenError) {
     TempDir dir;
+    const std::string pak = (dir / "Data.pak").string();
     dir.Write("Corvanth.CFG", "[Data]\npackage=Data.pak\n");
     RunResult r = RunGame(dir);
     EXPECT_NE(r.status, 0);
-    EXPECT_EQ(r.err, "Error: Open error in " + (dir / "Data.pak").string() + "\n");
+    EXPECT_EQ(r.err, "Cant create file: " + pak + "\nError: Open error in " + pak + "\n");
+
+    dir.Write("retry.txt", "answer Retry\nanswer Retry\n");
+    r = RunGame(dir, "--script '" + (dir / "retry.txt").string() + "'");
+    EXPECT_NE(r.status, 0);
+    const std::string box = "Cant create file: " + pak + "\n";
+    EXPECT_EQ(r.err, box + box + box + "Error: Open error in " + pak + "\n");
 }
 
-TEST(Startup, AGoodCfgStartsAndEndsWithStatusZero) {
+TEST(Startup, AGoodGameStartsLoadsItsLanguageAndEndsWithStatusZero) {
     TempDir dir;
-    dir.Write("Corvanth.CFG", "CurLanguage=English\n");
+    WriteStartableGame(dir, "CurLanguage=English\n");
     dir.Write("script.txt", "tick 5\nkey Enter\ntap 10 10\nquit\n");
     RunResult r = RunGame(dir, "--seed 7 --script '" + (dir / "script.txt").string() + "'");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    // Start-up does not write the CFG.
-    EXPECT_EQ(dir.Read("Corvanth.CFG"), "CurLanguage=English\n");
+    // Loading the language keeps the choice, with the defaults asked so far.
+    EXPECT_EQ(dir.Read("Corvanth.CFG"),
+              "CurLanguage=English\r\ndir=Data\r\nScrHeight=640\r\nScrWidth=480\r\n");
+}
+
+TEST(Startup, AMissingLanguageIsReported) {
+    TempDir dir;
+    dir.Write("Corvanth.CFG", "CurLanguage=Klingon\n");
+    RunResult r = RunGame(dir);
+    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(r.err, "Error: Resource not found: Klingon.lng.txt\n");
 }
 
 TEST(Startup, AnInvalidScreenSizeIsRefused) {
@@ -53,7 +69,7 @@ TEST(Startup, AnInvalidScreenSizeIsRefused) {
 
 TEST(Startup, ScriptErrorsNameTheLine) {
     TempDir dir;
-    dir.Write("Corvanth.CFG", "a=b\n");
+    WriteStartableGame(dir, "a=b\n");
     dir.Write("s.txt", "tick 1\nfly away\n");
     RunResult r = RunGame(dir, "--script '" + (dir / "s.txt").string() + "'");
     EXPECT_EQ(r.status, 2);
@@ -62,7 +78,7 @@ TEST(Startup, ScriptErrorsNameTheLine) {
 
 TEST(Startup, ShotWritesAFrameOfTheLogicalSize) {
     TempDir dir;
-    dir.Write("Corvanth.CFG", "ScrWidth=240\nScrHeight=320\n");
+    WriteStartableGame(dir, "ScrWidth=240\nScrHeight=320\n");
     dir.Write("s.txt", "shot " + (dir / "f.png").string() + "\n");
     RunResult r = RunGame(dir, "--script '" + (dir / "s.txt").string() + "'");
     ASSERT_EQ(r.status, 0) << r.err;

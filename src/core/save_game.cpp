@@ -1,0 +1,144 @@
+#include "core/save_game.h"
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+
+#include "core/fatal_error.h"
+#include "core/file_stream.h"
+#include "core/language.h"
+#include "core/save_format.h"
+#include "core/settings.h"
+#include "core/zlib_codec.h"
+#include "platform/platform.h"
+#include "platform/utf.h"
+
+namespace cv {
+namespace {
+
+constexpr size_t kDeflatePiece = 8192;
+
+platform::LocalTime Now() {
+    return platform::HasCurrent() ? platform::Current().Now() : platform::SystemLocalTime();
+}
+
+std::vector<SaveInfoRecord> InfoRecordsOf(const SaveSummary& summary) {
+    std::u16string name = GetText("<NAME> the <TITLE>");
+    ReplacePlaceholder(name, u"<NAME>", summary.heroName);
+    ReplacePlaceholder(name, u"<TITLE>", summary.rankTitle);
+    return {{"Name", name},
+            {"Class", Utf8ToUtf16(summary.heroClass)},
+            {"Difficulty", Utf8ToUtf16(std::to_string(summary.difficulty))},
+            {"Days Left", Utf8ToUtf16(std::to_string(summary.daysLeft))}};
+}
+
+// The old save becomes the backup, so a failed write loses nothing.
+void KeepBackup(const std::string& name) {
+    const std::string save = SavePath(name), backup = BackupPath(name);
+    if (!FileExists(save)) return;
+    std::remove(backup.c_str());
+    if (std::rename(save.c_str(), backup.c_str()) != 0) {
+        FatalError("Write error in %s", backup.c_str());
+    }
+}
+
+uint32_t Position32(Stream& out) {
+    const int64_t position = out.Tell();
+    if (position > INT64_C(0xFFFFFFFF)) FatalError("Write error in %s", out.Name().c_str());
+    return static_cast<uint32_t>(position);
+}
+
+void WriteGameData(Stream& out, const SaveableGame& game) {
+    MemoryStream data;
+    ChunkWriter chunks(data);
+    game.WriteChunks(chunks);
+    WritePackedBlock(out, data.Data(), data.bytes().size(), kDeflatePiece);
+}
+
+}  // namespace
+
+std::string SavePath(const std::string& name) {
+    return AppDir() + name + ".sav";
+}
+
+std::string BackupPath(const std::string& name) {
+    return SavePath(name) + ".bak";
+}
+
+std::string& CurrentSaveName() {
+    static std::string name;
+    return name;
+}
+
+std::string NewSaveName() {
+    for (int n = 1;; ++n) {
+        if (!FileExists(SavePath(std::to_string(n)))) return std::to_string(n);
+    }
+}
+
+void SaveGame(const SaveableGame& game) {
+    std::string& name = CurrentSaveName();
+    if (name.empty()) name = NewSaveName();
+    KeepBackup(name);
+    Ref<FileStream> file = MakeRef<FileStream>(SavePath(name), 'c');
+    file->Open();
+    const platform::LocalTime now = Now();
+    SaveHeader header;
+    header.date = static_cast<uint32_t>(now.year * 65536 + (now.month - 1) * 256 + now.day - 1);
+    header.time = static_cast<uint32_t>(now.hour * 256 + now.minute);
+    WriteSaveHeader(*file, header);
+    ChunkWriter(*file).StoredString(CurrentLanguageFile());
+    header.infoOffset = Position32(*file);
+    for (const SaveInfoRecord& record : InfoRecordsOf(game.Summary())) {
+        WriteSaveInfoRecord(*file, record);
+    }
+    header.infoLength = Position32(*file) - header.infoOffset;
+    header.dataOffset = Position32(*file);
+    WriteGameData(*file, game);
+    header.dataLength = Position32(*file) - header.dataOffset;
+    header.totalLength = static_cast<uint32_t>(file->Size());
+    file->Seek(0);
+    WriteSaveHeader(*file, header);
+    file->Close();
+    std::remove(BackupPath(name).c_str());
+}
+
+void LoadGame(const std::string& name, SaveableGame& game) {
+    CurrentSaveName() = name;
+    const std::string path = SavePath(name);
+    Ref<FileStream> file = MakeRef<FileStream>(path, 'r');
+    SaveFileReader save(ReadAll(*file), path);
+    if (save.header().version > kSaveVersion) {
+        FatalError("Invalid object version %08X: Game Save data", save.header().version);
+    }
+    const std::string language = save.LanguageFile();
+    // Looked up where LoadLanguage will look, not in the current language's group.
+    if (LanguageFileExists(language)) LoadLanguage(language);
+    Ref<MemoryStream> data = save.GameData();
+    ChunkReader chunks(*data);
+    game.ReadChunks(chunks);
+}
+
+std::vector<std::string> ListSaves() {
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    std::error_code error;
+    const fs::path folder = AppDir().empty() ? fs::path(".") : fs::path(AppDir());
+    fs::directory_iterator it(folder, error), end;
+    for (; !error && it != end; it.increment(error)) {
+        std::string extension = it->path().extension().string();
+        for (char& c : extension)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::error_code typeError;
+        if (extension == ".sav" && it->is_regular_file(typeError)) {
+            names.push_back(it->path().stem().string());
+        }
+    }
+    return names;
+}
+
+void EraseSave(const std::string& name) {
+    std::remove(SavePath(name).c_str());
+}
+
+}  // namespace cv

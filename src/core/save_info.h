@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace cv {
+
+// A save as the load screen lists it.
+struct SaveEntry {
+    std::string saveName;
+    std::u16string displayName;  // the "Name" record, else the save name
+    std::string language;        // the save's language name ("English")
+    std::string portrait;        // "Img\Heroes\" + the hero's class
+    std::u16string difficulty;
+    std::u16string daysLeft;
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+
+    // "%2d:%02d  %2d.%02d.%4d": hour, minute, day, month, year.
+    std::string DateText() const;
+};
+
+// Earlier saving time first (year, month, day, hour, minute, second, ms).
+bool SavedBefore(const SaveEntry& a, const SaveEntry& b);
+
+// Reads the header, language and info records of the save `name`.
+SaveEntry ReadSaveInfo(const std::string& name);
+
+}  // namespace cv

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/file_opener.h"
+#include "core/file_stream.h"
+#include "core/memory_stream.h"
+#include "core/package_entry_stream.h"
+#include "core/retry_file_stream.h"
+#include "core_test_support.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/utf.h"
+#include "support/error_of.h"
+
+namespace cv {
+namespace {
+
+using test::ErrorOf;
+using test::ScratchDir;
+
+std::string ReadText(Stream& stream, size_t n) {
+    std::string text(n, '\0');
+    stream.Read(text.data(), n);
+    return text;
+}
+
+TEST(FileStreamTest, OpenModesSizesAndErrors) {
+    ScratchDir dir;
+    const std::string path = dir / "a.bin";
+    {
+        FileStream created(path, 'C');  // modes ignore case
+        created.Open();
+        created.Write("hello", 5);
+        created.Close();
+        created.Open();  // a reopen must not truncate again
+        created.Seek(5);
+        created.Write("!", 1);
+        EXPECT_EQ(created.Size(), 6);
+        created.Close();
+    }
+    EXPECT_EQ(dir.Read("a.bin"), "hello!");
+
+    FileStream reader(path, 'r');
+    EXPECT_EQ(reader.Size(), 6);  // known before the file is opened
+    reader.Open();
+    reader.Open();
+    EXPECT_EQ(reader.OpenCount(), 2);
+    reader.Seek(1);
+    EXPECT_EQ(ReadText(reader, 3), "ell");
+    EXPECT_EQ(reader.Skip(-2), 2);
+    EXPECT_EQ(ReadText(reader, 2), "ll");
+    EXPECT_EQ(ErrorOf([&] { ReadText(reader, 5); }), "Read error in " + path);
+    EXPECT_EQ(ErrorOf([&] { reader.Write("x", 1); }), "Write error in " + path);
+    reader.Close();
+    reader.Close();
+    EXPECT_EQ(reader.OpenCount(), 0);
+
+    FileStream other(path, 'x');  // any other mode opens without truncating
+    other.Open();
+    EXPECT_EQ(ReadText(other, 6), "hello!");
+    other.Close();
+    FileStream fresh(dir / "new.bin", 'a');  // ... and creates a missing file
+    fresh.Open();
+    fresh.Close();
+    EXPECT_TRUE(dir.Has("new.bin"));
+
+    FileStream missing(dir / "none.bin", 'r');
+    EXPECT_EQ(missing.Size(), 0);
+    EXPECT_EQ(ErrorOf([&] { missing.Open(); }), "Open error in " + (dir / "none.bin"));
+    EXPECT_EQ(missing.OpenCount(), 0);
+    EXPECT_EQ(NativePath("Fonts\\arial.fnm"), "Fonts/arial.fnm");
+}
+
+TEST(MemoryStreamTest, GrowsWithZerosAndRefusesReadsPastItsEnd) {
+    MemoryStream memory;
+    EXPECT_EQ(memory.Name(), "<Memory Stream>");
+    memory.Seek(4);
+    memory.Write("ab", 2);
+    EXPECT_EQ(memory.Size(), 6);
+    EXPECT_EQ(std::string(memory.bytes().begin(), memory.bytes().end()),
+              std::string("\0\0\0\0ab", 6));
+    memory.Seek(5);
+    EXPECT_EQ(ErrorOf([&] { ReadText(memory, 2); }), "Read error in <Memory Stream>");
+    memory.SetSize(8);
+    memory.Seek(4);
+    EXPECT_EQ(ReadText(memory, 4), std::string("ab\0\0", 4));
+    MemoryStream named("Texts\\a.txt");
+    EXPECT_EQ(named.Name(), "Texts\\a.txt");
+}
+
+TEST(PackageEntryStreamTest, ReadsItsWindowOfTheSharedStream) {
+    Ref<MemoryStream> package = MakeRef<MemoryStream>("Data.pak");
+    package->Write("0123456789", 10);
+    PackageEntryStream named(package, 2, 4, "Img\\a");
+    PackageEntryStream anonymous(package, 8, 2);
+    EXPECT_EQ(named.Name(), "Resource <Img\\a> of Data.pak");
+    EXPECT_EQ(anonymous.Name(), "Resource [8; 2] of Data.pak");
+    EXPECT_EQ(named.Size(), 4);
+    named.Seek(1);
+    EXPECT_EQ(ReadText(named, 2), "34");
+    EXPECT_EQ(ReadText(anonymous, 2), "89");  // interleaved reads each seek first
+    EXPECT_EQ(ReadText(named, 1), "5");
+    EXPECT_EQ(ErrorOf([&] { ReadText(named, 1); }), "Read error in Resource <Img\\a> of Data.pak");
+    named.Seek(100);
+    EXPECT_EQ(ErrorOf([&] { ReadText(named, 1); }), "Read error in Resource <Img\\a> of Data.pak");
+    EXPECT_EQ(ErrorOf([&] { named.Write("x", 1); }),
+              "Write error in Resource <Img\\a> of Data.pak");
+    EXPECT_EQ(ReadAll(named), "2345");
+}
+
+// A headless host whose message boxes run a test's reaction.
+class BoxHost : public platform::HeadlessPlatform {
+public:
+    explicit BoxHost(std::function<int()> react)
+        : HeadlessPlatform("", nullptr), react_(std::move(react)) {
+        platform::SetCurrent(this);
+    }
+    ~BoxHost() override { platform::SetCurrent(nullptr); }
+    int MessageBox(const std::u16string& text, const std::u16string& caption,
+                   uint32_t flags) override {
+        boxes.push_back(Utf16ToUtf8(caption) + "|" + Utf16ToUtf8(text) + "|" +
+                        std::to_string(flags));
+        return react_();
+    }
+    std::vector<std::string> boxes;
+
+private:
+    std::function<int()> react_;
+};
+
+// Counts how often the file is (re)opened and can change it on a given open.
+class CountingRetryStream : public RetryFileStream {
+public:
+    CountingRetryStream(const std::string& path, std::function<void(int)> onOpen)
+        : RetryFileStream(path, 'r'), onOpen_(std::move(onOpen)) {}
+    int CreateFile(const std::string& path, int flags) override {
+        onOpen_(++opens);
+        return RetryFileStream::CreateFile(path, flags);
+    }
+    int opens = 0;
+
+private:
+    std::function<void(int)> onOpen_;
+};
+
+TEST(RetryFileStreamTest, ShortReadsAreTriedTwentyOneTimesWithReopens) {
+    ScratchDir dir;
+    BoxHost host([] { return platform::IDCANCEL; });
+    dir.Write("card.bin", "ab");
+    // The card comes back on the third open: the read succeeds quietly.
+    CountingRetryStream recovering(dir / "card.bin", [&](int open) {
+        if (open == 3) dir.Write("card.bin", "abcd");
+    });
+    recovering.Open();
+    recovering.Seek(1);
+    EXPECT_EQ(ReadText(recovering, 3), "bcd");
+    EXPECT_EQ(recovering.opens, 3);
+    EXPECT_TRUE(host.boxes.empty());
+
+    CountingRetryStream failing(dir / "card.bin", [](int) {});
+    failing.Open();
+    failing.Seek(3);
+    EXPECT_EQ(ErrorOf([&] { ReadText(failing, 2); }), "Read error in " + (dir / "card.bin"));
+    EXPECT_EQ(failing.opens, RetryFileStream::kReadAttempts);  // first open + 20 reopens
+
+    FileStream plain(dir / "card.bin", 'r');  // the plain stream fails at once
+    plain.Open();
+    plain.Seek(3);
+    EXPECT_EQ(ErrorOf([&] { ReadText(plain, 2); }), "Read error in " + (dir / "card.bin"));
+}
+
+TEST(RetryFileStreamTest, AFileThatCannotBeOpenedAsksRetryOrCancel) {
+    ScratchDir dir;
+    const std::string path = dir / "late.pak";
+    int answers = 0;
+    BoxHost host([&] {
+        if (++answers == 2) dir.Write("late.pak", "x");  // the player inserted the card
+        return platform::IDRETRY;
+    });
+    RetryFileStream late(path, 'r');
+    late.Open();
+    EXPECT_EQ(ReadText(late, 1), "x");
+    const std::string box = "Cant create file|" + path + "|" +
+                            std::to_string(platform::MB_RETRYCANCEL | platform::MB_ICONHAND);
+    EXPECT_EQ(host.boxes, (std::vector<std::string>{box, box}));
+
+    BoxHost cancelling([] { return platform::IDCANCEL; });
+    RetryFileStream never(dir / "never.pak", 'r');
+    EXPECT_EQ(ErrorOf([&] { never.Open(); }), "Open error in " + (dir / "never.pak"));
+    EXPECT_EQ(cancelling.boxes.size(), 1u);
+}
+
+TEST(FileOpenerTest, TheInstalledOpenerDecidesTheStreamClass) {
+    ScratchDir dir;
+    dir.Write("f", "1");
+    Ref<Stream> plain = CurrentFileOpener().OpenFile(dir / "f", 'r');
+    EXPECT_NE(dynamic_cast<FileStream*>(plain.get()), nullptr);
+    EXPECT_EQ(dynamic_cast<RetryFileStream*>(plain.get()), nullptr);
+    RetryFileOpener game;
+    SetFileOpener(&game);
+    Ref<Stream> retrying = CurrentFileOpener().OpenFile(dir / "f", 'r');
+    EXPECT_NE(dynamic_cast<RetryFileStream*>(retrying.get()), nullptr);
+    EXPECT_EQ(ReadAll(*retrying), "1");
+    SetFileOpener(nullptr);
+    EXPECT_EQ(dynamic_cast<RetryFileStream*>(CurrentFileOpener().OpenFile(dir / "f", 'r').get()),
+              nullptr);
+}
+
+}  // namespace
+}  // namespace cv

@@ -1,0 +1,79 @@
+// corvanth-save: shows what a saved game holds, as text.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "core/fatal_error.h"
+#include "core/file_stream.h"
+#include "core/save_format.h"
+#include "platform/utf.h"
+#include "save/chunk_tree.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: corvanth-save info FILE\n"
+    "       corvanth-save dump FILE\n"
+    "info   the header fields, the date of saving, the language and the info records\n"
+    "       (the game data is unpacked to check it)\n"
+    "dump   the chunk tree of the game data: tag, offset, length, version, one line\n"
+    "       each, nested records indented under their parent (found by their shape)\n";
+
+cv::SaveFileReader Open(const std::string& path) {
+    cv::Ref<cv::FileStream> file = cv::MakeRef<cv::FileStream>(path, 'r');
+    return cv::SaveFileReader(cv::ReadAll(*file), path);
+}
+
+int Info(const std::string& path) {
+    cv::SaveFileReader save = Open(path);
+    const cv::SaveHeader& h = save.header();
+    std::printf("version: %u\ntotal length: %u\n", h.version, h.totalLength);
+    std::printf("info block: offset %u, length %u\n", h.infoOffset, h.infoLength);
+    std::printf("game data: offset %u, length %u, %s, %zu bytes of chunks\n", h.dataOffset,
+                h.dataLength, h.flags & cv::kSaveDataCompressed ? "compressed" : "stored",
+                save.GameData()->bytes().size());
+    std::printf("saved: %04u-%02u-%02u %02u:%02u\n", h.date >> 16, ((h.date >> 8) & 0xFF) + 1,
+                (h.date & 0xFF) + 1, h.time >> 8, h.time & 0xFF);
+    std::printf("language: %s\n", save.LanguageFile().c_str());
+    for (const cv::SaveInfoRecord& record : save.InfoRecords()) {
+        std::printf("%s: %s\n", record.key.c_str(), cv::Utf16ToUtf8(record.value).c_str());
+    }
+    return 0;
+}
+
+int Dump(const std::string& path) {
+    cv::SaveFileReader save = Open(path);
+    cv::Ref<cv::MemoryStream> data = save.GameData();
+    std::vector<cv::tools::ChunkNode> chunks;
+    std::string error;
+    const bool whole = cv::tools::ReadChunkTree(data->bytes(), chunks, error);
+    std::printf("game data: %zu bytes\n", data->bytes().size());
+    for (const cv::tools::ChunkNode& chunk : chunks) {
+        std::printf("%*s%s  offset %u  length %u  version %u\n", 2 * chunk.depth, "",
+                    chunk.tag.c_str(), chunk.offset, chunk.length, chunk.version);
+    }
+    if (!whole) cv::FatalError("%s: %s", path.c_str(), error.c_str());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (args.size() != 2 || (args[0] != "info" && args[0] != "dump")) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    try {
+        return args[0] == "info" ? Info(args[1]) : Dump(args[1]);
+    } catch (const cv::EngineError& error) {
+        std::fflush(stdout);
+        std::cerr << "Error: " << error.what() << '\n';
+        return 1;
+    }
+}
