@@ -28,9 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size) stream.Write(data, size);
     stream.Seek(0);
     try {
-        cv::Ref<cv::RunningGame> game = cv::RunningGame::Load(stream);
+        cv::ChunkReader in(stream);
+        cv::Ref<cv::RunningGame> game = cv::MakeRef<cv::RunningGame>();
+        game->ReadChunks(in);
         cv::MemoryStream again;
-        game->Save(again);
+        cv::ChunkWriter out(again);
+        game->WriteChunks(out);
     } catch (const cv::EngineError&) {
     }
     return 0;

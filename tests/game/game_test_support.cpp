@@ -95,7 +95,20 @@ TerrainFolder::~TerrainFolder() {
 }
 
 void TerrainFolder::Write(const std::string& id, const std::string& bytes) const {
-    std::ofstream(path_ + "/Terr/" + id + ".cvmap", std::ios::binary) << bytes;
+    WriteFile("Terr/" + id + ".cvmap", bytes);
+}
+
+void TerrainFolder::WriteFile(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path_ + "/" + name, std::ios::binary) << bytes;
+}
+
+std::string LanguageFile(const std::u16string& text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
 }
 
 const char* const kTestMaps = R"(

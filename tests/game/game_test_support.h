@@ -77,13 +77,18 @@ std::string MainlandTerrain();
 // The rules file of the game, read whole.
 std::string RulesFileText();
 
+// The bytes of a language file: byte order mark, then UTF-16LE of `text`.
+std::string LanguageFile(const std::u16string& text);
+
 // A resource folder holding "Terr\<id>.cvmap" files, registered as the
 // default resource group while it lives.
 class TerrainFolder {
 public:
     TerrainFolder();
     ~TerrainFolder();
+    // "Terr/<id>.cvmap".
     void Write(const std::string& id, const std::string& bytes) const;
+    void WriteFile(const std::string& name, const std::string& bytes) const;
     const std::string& path() const { return path_; }
 
 private:

@@ -4,7 +4,11 @@
 
 #include "core/config_parser.h"
 #include "core/dispatcher_access.h"
+#include "core/language.h"
 #include "core/memory_stream.h"
+#include "core/save_game.h"
+#include "core/save_info.h"
+#include "core/settings.h"
 #include "game/combat/combat_sys.h"
 #include "game/model/king_castle.h"
 #include "game/model/unit_tables.h"
@@ -273,16 +277,25 @@ protected:
         folder.Write("Thornmere", test::MainlandTerrain());
         platform::Srand(2024);
     }
+    void TearDown() override {
+        ResetLanguage();
+        SetAppDir("");
+        SetCfgPath("");
+    }
     static std::vector<uint8_t> Saved(const RunningGame& game) {
         MemoryStream data;
-        game.Save(data);
+        ChunkWriter out(data);
+        game.WriteChunks(out);
         return data.bytes();
     }
     static Ref<RunningGame> Loaded(const std::vector<uint8_t>& bytes) {
         MemoryStream data;
         data.Write(bytes.data(), bytes.size());
         data.Seek(0);
-        return RunningGame::Load(data);
+        ChunkReader in(data);
+        auto game = MakeRef<RunningGame>();
+        game->ReadChunks(in);
+        return game;
     }
     test::TerrainFolder folder;
 };
@@ -306,6 +319,29 @@ TEST_F(RulesFileGame, NewGameSavedLoadedAndSavedAgainGivesTheSameBlock) {
     const std::vector<uint8_t> later = Saved(*loaded);
     EXPECT_NE(later, first);
     EXPECT_EQ(Saved(*Loaded(later)), later);
+}
+
+TEST_F(RulesFileGame, ASaveFileKeepsTheGameAndSpeaksTheHerosLanguage) {
+    SetAppDir(folder.path() + "/");
+    folder.WriteFile("Corvanth.CFG", "");
+    SetCfgPath(folder.path() + "/Corvanth.CFG");
+    folder.WriteFile(
+        "English.lng.txt",
+        test::LanguageFile(u"[<NAME> the <TITLE>]\n<NAME>, <TITLE>\n[Sorceress]\nWitch\n"
+                           u"[My dear <NAME>,|F]\nMy lady <NAME>,\n"
+                           u"[you must capture <N> villains|2]\nbring me two villains\n"));
+    LoadLanguage("English.lng.txt");
+    Ref<RunningGame> game = RunningGame::NewGame("Sorceress", u"Morgan", 1, 1);
+    EXPECT_EQ(KingAudience(game->hero()), u"My lady Morgan,\nbring me two villains");
+    EXPECT_EQ(game->hero().NameWithTitle(), u"Morgan, Witch");
+    CurrentSaveName().clear();
+    SaveGame(*game);
+    const SaveEntry entry = ReadSaveInfo("1");
+    EXPECT_EQ(entry.displayName, u"Morgan, Witch");
+    EXPECT_EQ(entry.daysLeft, u"600");
+    auto loaded = MakeRef<RunningGame>();
+    LoadGame("1", *loaded);
+    EXPECT_EQ(Saved(*loaded), Saved(*game));
 }
 
 TEST_F(RulesFileGame, AHeroOffTheSavedContinentsIsRefused) {

@@ -1,6 +1,6 @@
 #include "game/model/army_rules.h"
 
-#include "game/model/game_text.h"
+#include "core/language.h"
 #include "game/model/game_ui.h"
 
 namespace cv {
@@ -51,14 +51,14 @@ const char* ArmySizeWord(int count) {
 }
 
 std::u16string HowManyText(int count, const SquadDef& unit) {
-    std::u16string text = GameText("<HOW> <UNIT>");
-    FillIn(text, u"<HOW>", GameText(ArmySizeWord(count)));
-    FillIn(text, u"<UNIT>", GameText(unit.id));
+    std::u16string text = GetText("<HOW> <UNIT>");
+    ReplacePlaceholder(text, u"<HOW>", GetText(ArmySizeWord(count)));
+    ReplacePlaceholder(text, u"<UNIT>", GetText(unit.id));
     return text;
 }
 
 bool WarnOutOfControl(const Army& army, int heroLeadership, std::function<void()> then) {
-    GameMessage message{GameText("Attention! Warriors are out of control:"),
+    GameMessage message{GetText("Attention! Warriors are out of control:"),
                         {},
                         "Continue",
                         "OutOfControl_Warning",
@@ -67,7 +67,7 @@ bool WarnOutOfControl(const Army& army, int heroLeadership, std::function<void()
     for (int i = 0; i < Army::kSlots; ++i) {
         Ref<Squad> squad = army.At(i);
         if (!squad || !IsOutOfControl(*squad, heroLeadership)) continue;
-        message.text += u"\n - " + GameText(squad->kind().id);
+        message.text += u"\n - " + GetText(squad->kind().id);
         if (squad->LeadershipNeed() > largestNeed) {
             largestNeed = squad->LeadershipNeed();
             message.picture = squad->kind().StillPicture();
@@ -86,8 +86,8 @@ bool WarnOutOfControl(const Army& army, int heroLeadership, std::function<void()
 bool AskDismiss(Army& army, int slot, std::function<void()> rebuild) {
     Ref<Squad> squad = army.At(slot);
     if (!squad || army.SquadCount() <= 1) return false;
-    std::u16string text = GameText("Are you sure to dismiss <UNIT> ?");
-    FillIn(text, u"<UNIT>", GameText(squad->kind().id));
+    std::u16string text = GetText("Are you sure to dismiss <UNIT> ?");
+    ReplacePlaceholder(text, u"<UNIT>", GetText(squad->kind().id));
     Ref<Army> keep(&army);
     Ui().ShowMessage({text, {}, "Yes,No", {}, {}},
                      [keep, squad, rebuild](const std::string& answer) {

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "core/dispatcher_access.h"
-#include "game/model/game_text.h"
+#include "core/language.h"
 #include "game/model/game_ui.h"
 #include "game/model/int_math.h"
 
@@ -43,9 +43,9 @@ int IntOr(Dispatcher* node, const std::string& path, int fallback) {
 Hero::Hero() : army_(MakeRef<Army>()) {}
 
 std::u16string Hero::NameWithTitle() const {
-    std::u16string text = GameText("<NAME> the <TITLE>");
-    FillIn(text, u"<NAME>", name_);
-    FillIn(text, u"<TITLE>", GameText(title_));
+    std::u16string text = GetText("<NAME> the <TITLE>");
+    ReplacePlaceholder(text, u"<NAME>", name_);
+    ReplacePlaceholder(text, u"<TITLE>", GetText(title_));
     return text;
 }
 
@@ -152,7 +152,7 @@ void Hero::Disgrace(std::function<void()> then) {
     MoveTo(0, start_);
     army_->Clear();
     army_->Parse("Peasants:20");
-    Ui().ShowMessage({GameText("Disgraced"), {}, "Continue", {}, {}}, [then](const std::string&) {
+    Ui().ShowMessage({GetText("Disgraced"), {}, "Continue", {}, {}}, [then](const std::string&) {
         if (then) then();
     });
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/model/game_text.h"
+#include "core/language.h"
 #include "game/model/int_math.h"
 #include "game/model/unit_tables.h"
 
@@ -37,18 +37,19 @@ int NewSlotsOfOthers(const Hero& hero, const KingRecruitCounts& counts, int row)
 
 std::u16string KingAudience(Hero& hero) {
     if (hero.villainsNeeded() > 0) {
-        std::u16string greeting = GameText("My dear <NAME>,", hero.IsFemale() ? "F" : "");
-        FillIn(greeting, u"<NAME>", hero.name());
-        const std::string n = std::to_string(hero.villainsNeeded());
-        std::u16string demand = GameText("you must capture <N> villains", n);
-        FillIn(demand, u"<N>", NumberText(hero.villainsNeeded()));
+        std::u16string greeting =
+            hero.IsFemale() ? GetText("My dear <NAME>,", "F") : GetText("My dear <NAME>,");
+        ReplacePlaceholder(greeting, u"<NAME>", hero.name());
+        std::u16string demand =
+            GetText("you must capture <N> villains", std::to_string(hero.villainsNeeded()));
+        ReplacePlaceholder(demand, u"<N>", hero.villainsNeeded());
         return greeting + u"\n" + demand;
     }
-    if (hero.level() >= hero.maxLevel()) return GameText("Hurry and recover my Scepter of Velquor");
+    if (hero.level() >= hero.maxLevel()) return GetText("Hurry and recover my Scepter of Velquor");
     hero.ApplyLevel(hero.level() + 1, ClampToInt(-int64_t{hero.villainsNeeded()}));
-    std::u16string text = GameText("Congratulations, <NAME>, I now promote you to <TITLE>");
-    FillIn(text, u"<NAME>", hero.name());
-    FillIn(text, u"<TITLE>", GameText(hero.title()));
+    std::u16string text = GetText("Congratulations, <NAME>, I now promote you to <TITLE>");
+    ReplacePlaceholder(text, u"<NAME>", hero.name());
+    ReplacePlaceholder(text, u"<TITLE>", GetText(hero.title()));
     return text;
 }
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "core/dispatcher_access.h"
+#include "core/language.h"
 #include "game/model/army_rules.h"
 #include "game/model/game_random.h"
-#include "game/model/game_text.h"
 #include "game/model/game_ui.h"
 #include "game/model/int_math.h"
 #include "game/model/unit_tables.h"
@@ -65,8 +65,8 @@ void TimeSystem::AddTimeStop(int steps) {
 
 std::u16string TimeSystem::StatusText() const {
     bool stopped = timeStop_ > 0;
-    std::u16string text = GameText(stopped ? "Time Stop: <N>" : "Days Left: <N>");
-    FillIn(text, u"<N>", NumberText(stopped ? timeStop_ : daysLeft_));
+    std::u16string text = GetText(stopped ? "Time Stop: <N>" : "Days Left: <N>");
+    ReplacePlaceholder(text, u"<N>", stopped ? timeStop_ : daysLeft_);
     return text;
 }
 
@@ -94,11 +94,11 @@ void TimeSystem::WeekEnd() {
     hero_.ResetLeadershipBonus();
     if (unitOfWeek_ == "Peasants") TurnGhostsIntoPeasants(hero_.army());
     hooks_.WeeklyTurn();
-    std::u16string title = GameText("Week #<N> of <UNIT>", unitOfWeek_);
-    FillIn(title, u"<N>", NumberText(week_));
-    FillIn(title, u"<UNIT>", GameText(unitOfWeek_));
-    std::u16string news = GameText("All <UNIT> dwellings are repopulated");
-    FillIn(news, u"<UNIT>", GameText(unitOfWeek_));
+    std::u16string title = GetText("Week #<N> of <UNIT>", unitOfWeek_);
+    ReplacePlaceholder(title, u"<N>", week_);
+    ReplacePlaceholder(title, u"<UNIT>", GetText(unitOfWeek_));
+    std::u16string news = GetText("All <UNIT> dwellings are repopulated");
+    ReplacePlaceholder(news, u"<UNIT>", GetText(unitOfWeek_));
     Ui().ShowMessage({title + u"\n" + news, {}, "Continue", {}, {}},
                      [this](const std::string&) { OpenBudget(); });
 }
@@ -125,7 +125,7 @@ void TimeSystem::BudgetClosed() {
 
 bool TimeSystem::OfferSearch() {
     if (hero_.travelMode() != TravelMode::kLand) return false;
-    Ui().ShowMessage({GameText("Search..."), {}, "Yes,No", {}, {}},
+    Ui().ShowMessage({GetText("Search..."), {}, "Yes,No", {}, {}},
                      [this](const std::string& answer) {
                          if (answer == "Yes") StartSearch();
                      });
@@ -168,7 +168,7 @@ void TimeSystem::FinishSearch() {
         return;
     }
     Ui().ShowMessage(
-        {GameText("Your search of this area has revealed nothing."), {}, "Continue", {}, {}},
+        {GetText("Your search of this area has revealed nothing."), {}, "Continue", {}, {}},
         [](const std::string&) {});
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/dispatcher_access.h"
 #include "core/fatal_error.h"
+#include "core/language.h"
 #include "game/model/game_random.h"
 #include "game/model/game_ui.h"
 
@@ -39,21 +40,23 @@ Ref<RunningGame> RunningGame::NewGame(const std::string& classId, std::u16string
     return game;
 }
 
-void RunningGame::Save(Stream& data) const {
-    ChunkWriter out(data);
+SaveSummary RunningGame::Summary() const {
+    return {hero_->name(), GetText(hero_->title()), hero_->classId(), hero_->difficulty(),
+            time_.daysLeft()};
+}
+
+void RunningGame::WriteChunks(ChunkWriter& out) const {
     world_.Save(out);
     hero_->Save(out);
     time_.Save(out);
 }
 
-Ref<RunningGame> RunningGame::Load(Stream& data) {
-    auto game = MakeRef<RunningGame>();
-    ChunkReader in(data);
-    game->world_.Load(in, Root());
-    game->hero_->Load(in);
-    game->CheckHeroPlacement(in);
-    game->time_.Load(in, Root());
-    return game;
+void RunningGame::ReadChunks(ChunkReader& in) {
+    rentedBoat_ = nullptr;
+    world_.Load(in, Root());
+    hero_->Load(in);
+    CheckHeroPlacement(in);
+    time_.Load(in, Root());
 }
 
 // The hero and the sceptre must stand on continents the save holds.

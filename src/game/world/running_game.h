@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/stream.h"
+#include "core/saveable_game.h"
 #include "game/model/hero.h"
 #include "game/model/time_system.h"
 #include "game/world/world.h"
@@ -11,7 +11,7 @@ namespace cv {
 
 // One game: the continents, the hero and the time. A new or loaded game is
 // built aside and then made current.
-class RunningGame : public RefCounted, public TimeHooks {
+class RunningGame : public RefCounted, public TimeHooks, public SaveableGame {
 public:
     RunningGame();
     RunningGame(const RunningGame&) = delete;
@@ -22,10 +22,12 @@ public:
     // the hidden sceptre.
     static Ref<RunningGame> NewGame(const std::string& classId, std::u16string name, int sex,
                                     int difficulty);
-    // A game from its game-data block ("LOCS", "HERO", "TIME"); the rules in
-    // Root give what the block leaves out.
-    static Ref<RunningGame> Load(Stream& data);
-    void Save(Stream& data) const;
+
+    // The game-data block of a save: "LOCS", "HERO", "TIME". Reading replaces
+    // the whole game; the rules in Root give what the block leaves out.
+    SaveSummary Summary() const override;
+    void WriteChunks(ChunkWriter& out) const override;
+    void ReadChunks(ChunkReader& in) override;
 
     Hero& hero() { return *hero_; }
     const Hero& hero() const { return *hero_; }
