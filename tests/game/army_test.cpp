@@ -166,15 +166,15 @@ TEST_F(Armies, OutOfControlWarningNamesSquadsAndShowsTheNeediest) {
 TEST_F(Armies, DismissAsksAndNeverTakesTheLastSquad) {
     Ref<Army> army = ArmyOf("Militia:3,Archers:2");
     int rebuilt = 0;
-    EXPECT_TRUE(AskDismiss(*army, 0, [&] { ++rebuilt; }));
+    EXPECT_TRUE(AskDismiss(army, 0, [&] { ++rebuilt; }));
     EXPECT_EQ(ui.FrontText(), "Are you sure to dismiss Militia ?");
     ui.Answer("No");
     EXPECT_EQ(army->SquadCount(), 2);
-    AskDismiss(*army, 0, [&] { ++rebuilt; });
+    AskDismiss(army, 0, [&] { ++rebuilt; });
     ui.Answer("Yes");
     EXPECT_EQ(army->ToText(), "Archers:2");
     EXPECT_EQ(rebuilt, 1);
-    EXPECT_FALSE(AskDismiss(*army, 0, [&] { ++rebuilt; }));
+    EXPECT_FALSE(AskDismiss(army, 0, [&] { ++rebuilt; }));
     EXPECT_TRUE(ui.open.empty());
 }
 

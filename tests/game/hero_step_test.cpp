@@ -71,6 +71,10 @@ TEST_F(HeroStep, ObjectsAreVisitedAndReactToEachStep) {
     ui.ShowMessage({}, {});  // a dialog covers the map: the reactions stop
     Step(1, 0);
     EXPECT_EQ(post->steps, 1);
+    EXPECT_EQ(isle.FindObject("Post"), post);
+    isle.RemoveObject(post.get());
+    EXPECT_FALSE(isle.FindObject("Post"));
+    EXPECT_TRUE(isle.IsUsable({5, 5}));
 }
 
 TEST_F(HeroStep, SailingCarriesTheBoatAndGoingAshoreLeavesIt) {

@@ -77,7 +77,6 @@ public:
     void StartRound();
 
     const BattleCounters& counters() const { return counters_; }
-    Army& enemy() { return *enemy_; }
 
 private:
     bool IsHeroSquad(const Squad& squad) const { return hero_.army().SlotOf(&squad) >= 0; }

@@ -83,14 +83,13 @@ bool WarnOutOfControl(const Army& army, int heroLeadership, std::function<void()
     return true;
 }
 
-bool AskDismiss(Army& army, int slot, std::function<void()> rebuild) {
-    Ref<Squad> squad = army.At(slot);
-    if (!squad || army.SquadCount() <= 1) return false;
+bool AskDismiss(const Ref<Army>& army, int slot, std::function<void()> rebuild) {
+    Ref<Squad> squad = army->At(slot);
+    if (!squad || army->SquadCount() <= 1) return false;
     std::u16string text = GetText("Are you sure to dismiss <UNIT> ?");
     ReplacePlaceholder(text, u"<UNIT>", GetText(squad->kind().id));
-    Ref<Army> keep(&army);
     Ui().ShowMessage({text, {}, "Yes,No", {}, {}},
-                     [keep, squad, rebuild](const std::string& answer) {
+                     [keep = army, squad, rebuild](const std::string& answer) {
                          int at = keep->SlotOf(squad.get());
                          if (answer != "Yes" || at < 0 || keep->SquadCount() <= 1) return;
                          keep->RemoveSlot(at);

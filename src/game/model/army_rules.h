@@ -30,7 +30,7 @@ bool WarnOutOfControl(const Army& army, int heroLeadership, std::function<void()
 
 // Asks "Are you sure to dismiss <UNIT> ?" and removes the slot on "Yes".
 // An army's last squad is never dismissed; returns false then.
-bool AskDismiss(Army& army, int slot, std::function<void()> rebuild);
+bool AskDismiss(const Ref<Army>& army, int slot, std::function<void()> rebuild);
 
 // A week of "Peasants": every "Ghost" squad turns into "Peasants".
 void TurnGhostsIntoPeasants(Army& army);

@@ -7,19 +7,6 @@
 #include "game/model/game_ui.h"
 
 namespace cv {
-namespace {
-Ref<RunningGame>& CurrentSlot() {
-    static Ref<RunningGame> game;
-    return game;
-}
-}  // namespace
-
-RunningGame* CurrentGame() {
-    return CurrentSlot().get();
-}
-void SetCurrentGame(Ref<RunningGame> game) {
-    CurrentSlot() = std::move(game);
-}
 
 RunningGame::RunningGame() : hero_(MakeRef<Hero>()), time_(*hero_, *this) {}
 

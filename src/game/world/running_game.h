@@ -59,10 +59,6 @@ private:
     Ref<MapObj> rentedBoat_;
 };
 
-// The game being played, none before the first new game or load.
-RunningGame* CurrentGame();
-void SetCurrentGame(Ref<RunningGame> game);
-
 // Hides the sceptre on a usable cell of a random continent (up to 1000
 // tries); fatal "Cant locate Sceptre position" when every try fails.
 void HideSceptre(const World& world, Hero& hero);
