@@ -82,12 +82,13 @@ std::string ModulePath(const Options& options) {
     return std::filesystem::read_symlink("/proc/self/exe").string();
 }
 
-std::unique_ptr<cv::platform::Platform> MakePlatform(const Options& options) {
+std::unique_ptr<cv::platform::Platform> MakePlatform(const Options& options,
+                                                    const std::string& modulePath) {
     if (options.headless) {
         return std::make_unique<cv::platform::HeadlessPlatform>(options.script,
                                                                  cv::VirtualKeyOfKeyName);
     }
-    return std::make_unique<cv::platform::SdlPlatform>();
+    return std::make_unique<cv::platform::SdlPlatform>(cv::FolderOf(modulePath));
 }
 
 }  // namespace
@@ -101,9 +102,10 @@ int main(int argc, char** argv) {
         cv::platform::Srand(static_cast<unsigned>(std::time(nullptr)));
     }
     try {
-        std::unique_ptr<cv::platform::Platform> host = MakePlatform(options);
+        const std::string modulePath = ModulePath(options);
+        std::unique_ptr<cv::platform::Platform> host = MakePlatform(options, modulePath);
         cv::platform::SetCurrent(host.get());
-        cv::GameApplication app(ModulePath(options));
+        cv::GameApplication app(modulePath);
         int status = cv::RunApplication(app);
         cv::platform::SetCurrent(nullptr);
         return status;

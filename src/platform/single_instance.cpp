@@ -7,14 +7,18 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
+#include <functional>
 
 namespace cv::platform {
 namespace {
 
 // An abstract-namespace address: no file to clean up after a crash.
-socklen_t AddressOf(const std::string& className, sockaddr_un& addr) {
-    std::string name = className + "." + std::to_string(getuid());
+socklen_t AddressOf(const std::string& className, const std::string& folder, sockaddr_un& addr) {
+    char folderHash[17];
+    std::snprintf(folderHash, sizeof folderHash, "%016zx", std::hash<std::string>{}(folder));
+    std::string name = className + "." + std::to_string(getuid()) + "." + folderHash;
     std::memset(&addr, 0, sizeof addr);
     addr.sun_family = AF_UNIX;
     size_t length = std::min(name.size(), sizeof addr.sun_path - 2);
@@ -30,7 +34,7 @@ SingleInstance::~SingleInstance() {
 
 bool SingleInstance::SignalRunning(const std::string& className) {
     sockaddr_un addr;
-    socklen_t length = AddressOf(className, addr);
+    socklen_t length = AddressOf(className, gameFolder_, addr);
     listener_ = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (listener_ < 0) return false;
     if (bind(listener_, reinterpret_cast<sockaddr*>(&addr), length) == 0) {

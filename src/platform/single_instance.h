@@ -4,13 +4,14 @@
 
 namespace cv::platform {
 
-// One running copy per user and window class. The first copy holds a local
+// One running copy per user, window class and game folder (two installed
+// copies of the game have their own saves and may run side by side). The first copy holds a local
 // socket named after the class (binding it is the lock, released by the
 // kernel when the process ends); a later copy connects to it to ask the first
 // to raise its window.
 class SingleInstance {
 public:
-    SingleInstance() = default;
+    explicit SingleInstance(std::string gameFolder) : gameFolder_(std::move(gameFolder)) {}
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
@@ -23,6 +24,7 @@ public:
     bool TakeRaiseRequest();
 
 private:
+    std::string gameFolder_;
     int listener_ = -1;
 };
 

@@ -29,8 +29,9 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 game_pid=$!
 
 size=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   size=$("$probe" size Corvanth 2>/dev/null) && break
+  kill -0 $game_pid 2>/dev/null || break
   sleep 0.1
 done
 if [ -z "$size" ]; then

@@ -18,7 +18,7 @@ int WholeScale(int areaW, int areaH, int w, int h) {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() {
+SdlPlatform::SdlPlatform(const std::string& gameFolder) : instance_(gameFolder) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::cerr << "SDL: " << SDL_GetError() << std::endl;
     }

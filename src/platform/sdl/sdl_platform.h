@@ -14,7 +14,8 @@ namespace cv::platform {
 // upright, scaled by the largest whole factor that fits, centred.
 class SdlPlatform : public Platform {
 public:
-    SdlPlatform();
+    // `gameFolder` scopes the one-running-copy rule.
+    explicit SdlPlatform(const std::string& gameFolder);
     ~SdlPlatform() override;
 
     bool ActivateRunningInstance(const std::string& className) override;
