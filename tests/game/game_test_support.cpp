@@ -1,19 +1,19 @@
 #include "game_test_support.h"
 
-#include <unistd.h>
-
+#include <algorithm>
 #include <fstream>
+#include <stdexcept>
 
 #include "core/config_parser.h"
 #include "core/resource_groups.h"
+#include "core/settings.h"
 #include "game/model/unit_tables.h"
+#include "game/world/terrain_kinds.h"
 #include "platform/utf.h"
 
 namespace cv::test {
 
-std::string FakeUi::Shown::Text() const {
-    return Utf16ToUtf8(message.text);
-}
+const char* const kCorrupted = "Invalid  format or save corrupted: ";
 
 void FakeUi::ShowMessage(const GameMessage& message, AnswerHandler then) {
     open.push_back({{}, message, std::move(then)});
@@ -23,8 +23,8 @@ void FakeUi::OpenScreen(const std::string& name, AnswerHandler then) {
     open.push_back({name, {}, std::move(then)});
 }
 
-void FakeUi::StartBattle(Ref<Army> enemy, std::function<void(BattleOutcome)>) {
-    battles.push_back(std::move(enemy));
+void FakeUi::StartBattle(Ref<Army>, std::function<void(BattleOutcome)>) {
+    throw std::logic_error("no battle expected");
 }
 
 FakeUi::Shown FakeUi::Answer(const std::string& answer) {
@@ -36,7 +36,7 @@ FakeUi::Shown FakeUi::Answer(const std::string& answer) {
 }
 
 std::string FakeUi::FrontText() const {
-    return open.empty() ? "" : open.front().Text();
+    return open.empty() ? "" : Utf16ToUtf8(open.front().message.text);
 }
 
 void LoadRules(const std::string& text) {
@@ -44,6 +44,11 @@ void LoadRules(const std::string& text) {
     Parse(*root, text);
     SetRoot(root);
     Units().Load(Root());
+}
+
+void LoadIsleRules() {
+    LoadRules(std::string(kTestRules) + kTestMaps);
+    LoadTerrainKinds(Root());
 }
 
 std::string IsleTerrain() {
@@ -77,38 +82,28 @@ std::string RulesFileText() {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-TerrainFolder::TerrainFolder() {
-    static int serial = 0;
-    path_ = (std::filesystem::temp_directory_path() /
-             ("corvanth_game_test_" + std::to_string(::getpid()) + "_" + std::to_string(++serial)))
-                .string();
-    std::filesystem::create_directories(path_ + "/Terr");
+GameFolder::~GameFolder() {
     ResetResourceGroups();
-    auto group = MakeRef<ResourceGroup>("");
-    group->Add(MakeRef<DirectorySource>(path_, path_ + "/"));
-    RegisterGroup(group);
+    SetAppDir("");
+    SetCfgPath("");
 }
 
-TerrainFolder::~TerrainFolder() {
-    ResetResourceGroups();
-    std::filesystem::remove_all(path_);
-}
-
-void TerrainFolder::Write(const std::string& id, const std::string& bytes) const {
-    WriteFile("Terr/" + id + ".cvmap", bytes);
-}
-
-void TerrainFolder::WriteFile(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ + "/" + name, std::ios::binary) << bytes;
-}
-
-std::string LanguageFile(const std::u16string& text) {
-    std::string bytes = "\xFF\xFE";
-    for (char16_t c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
+std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, const std::string& patch) {
+    if (at + patch.size() > bytes.size()) throw std::out_of_range("patch past the end");
+    std::copy(patch.begin(), patch.end(), bytes.begin() + at);
     return bytes;
+}
+
+uint32_t U32At(const std::vector<uint8_t>& bytes, size_t at) {
+    return U16At(bytes, at) | uint32_t{U16At(bytes, at + 2)} << 16;
+}
+
+uint16_t U16At(const std::vector<uint8_t>& bytes, size_t at) {
+    return static_cast<uint16_t>(bytes.at(at) | bytes.at(at + 1) << 8);
+}
+
+std::string TextAt(const std::vector<uint8_t>& bytes, size_t at, size_t n) {
+    return std::string(bytes.begin() + at, bytes.begin() + at + n);
 }
 
 const char* const kTestMaps = R"(

@@ -1,24 +1,17 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "core/fatal_error.h"
+#include "core/memory_stream.h"
+#include "core/save_chunks.h"
+#include "core_test_support.h"
 #include "game/model/game_ui.h"
+#include "support/error_of.h"
 
 namespace cv::test {
-
-template <class F>
-std::string ErrorOf(F f) {
-    try {
-        f();
-    } catch (const EngineError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 // Plays the screens: keeps what the rules show in order, and lets the test
 // answer the oldest box or screen.
@@ -28,7 +21,6 @@ public:
         std::string screen;  // the form's name; empty for a message box
         GameMessage message;
         AnswerHandler then;
-        std::string Text() const;
     };
 
     FakeUi() { SetUi(this); }
@@ -54,11 +46,14 @@ public:
 // hero class, time, scores, combat parameters, artifacts and terrain kinds.
 extern const char* const kTestRules;
 
+// A "Maps" node with the continent "Isle" (index 0), for kTestRules.
+extern const char* const kTestMaps;
+
 // Parses `text` into a fresh Root and loads the unit tables from it.
 void LoadRules(const std::string& text);
 
-// A "Maps" node with the continent "Isle" (index 0), for kTestRules.
-extern const char* const kTestMaps;
+// kTestRules with kTestMaps, unit tables and terrain kinds loaded.
+void LoadIsleRules();
 
 // The terrain of the test continent "Isle": water, with a small island in the
 // lower left corner that reaches the left edge (rows from y = 5 down to 0):
@@ -77,22 +72,43 @@ std::string MainlandTerrain();
 // The rules file of the game, read whole.
 std::string RulesFileText();
 
-// The bytes of a language file: byte order mark, then UTF-16LE of `text`.
-std::string LanguageFile(const std::u16string& text);
-
-// A resource folder holding "Terr\<id>.cvmap" files, registered as the
-// default resource group while it lives.
-class TerrainFolder {
+// A scratch game folder: the default resource group, AppDir and CFG while it lives.
+class GameFolder : public ScratchDir {
 public:
-    TerrainFolder();
-    ~TerrainFolder();
-    // "Terr/<id>.cvmap".
-    void Write(const std::string& id, const std::string& bytes) const;
-    void WriteFile(const std::string& name, const std::string& bytes) const;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
+    GameFolder() { UseFolderAsGame(*this); }
+    ~GameFolder();
+    void WriteTerrain(const std::string& id, const std::string& bytes) const {
+        Write("Terr/" + id + ".cvmap", bytes);
+    }
 };
+
+// The bytes `object.Save` writes.
+template <class Saveable>
+std::vector<uint8_t> SavedBytes(const Saveable& object) {
+    MemoryStream data;
+    ChunkWriter out(data);
+    object.Save(out);
+    return data.bytes();
+}
+
+// Hands `read` a chunk reader over `bytes`.
+template <class Read>
+void ReadBytes(const std::vector<uint8_t>& bytes, Read read) {
+    MemoryStream data;
+    data.Write(bytes.data(), bytes.size());
+    data.Seek(0);
+    ChunkReader in(data);
+    read(in);
+}
+
+// `bytes` with `patch` written over them from `at`.
+std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, const std::string& patch);
+
+// Little-endian numbers and text inside saved bytes.
+uint32_t U32At(const std::vector<uint8_t>& bytes, size_t at);
+uint16_t U16At(const std::vector<uint8_t>& bytes, size_t at);
+std::string TextAt(const std::vector<uint8_t>& bytes, size_t at, size_t n);
+
+extern const char* const kCorrupted;  // the save-format error's prefix
 
 }  // namespace cv::test

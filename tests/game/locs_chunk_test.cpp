@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/config_parser.h"
-#include "core/memory_stream.h"
 #include "game/world/world.h"
 #include "game_test_support.h"
 #include "test_marker.h"
@@ -10,49 +9,32 @@ namespace cv {
 namespace {
 
 using test::ErrorOf;
-
-uint32_t U32At(const std::vector<uint8_t>& b, size_t at) {
-    return b.at(at) | b.at(at + 1) << 8 | b.at(at + 2) << 16 | uint32_t{b.at(at + 3)} << 24;
-}
-std::string TextAt(const std::vector<uint8_t>& b, size_t at, size_t n) {
-    return std::string(b.begin() + at, b.begin() + at + n);
-}
+using test::TextAt;
+using test::U32At;
 
 class LocsChunk : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::LoadRules(std::string(test::kTestRules) + test::kTestMaps);
-        LoadTerrainKinds(Root());
-        folder.Write("Isle", test::IsleTerrain());
+        test::LoadIsleRules();
+        folder.WriteTerrain("Isle", test::IsleTerrain());
         world.LoadAll(Root());
         world.Get(0)->Reveal({2, 2});
-    }
-    static std::vector<uint8_t> Saved(const World& w) {
-        MemoryStream data;
-        ChunkWriter out(data);
-        w.Save(out);
-        return data.bytes();
+        world.Get(0)->AddObject(test::MakeMarker("M", {4, 4}, true));
     }
     static World Loaded(const std::vector<uint8_t>& bytes) {
-        MemoryStream data;
-        data.Write(bytes.data(), bytes.size());
-        data.Seek(0);
-        ChunkReader in(data);
-        World w;
-        w.Load(in, Root());
-        return w;
+        World loaded;
+        test::ReadBytes(bytes, [&](ChunkReader& in) { loaded.Load(in, Root()); });
+        return loaded;
     }
-    test::TerrainFolder folder;
+    test::GameFolder folder;
     World world;
 };
 
 TEST_F(LocsChunk, RecordsAreLaidOutByteForByte) {
-    Location& isle = *world.Get(0);
-    isle.AddObject(test::MakeMarker("M", {4, 4}, true));
     Ref<test::Marker> sign = test::MakeMarker("Sign", {1, 1}, false);
     sign->isStatic = true;
-    isle.AddObject(sign);
-    const std::vector<uint8_t> b = Saved(world);
+    world.Get(0)->AddObject(sign);
+    const std::vector<uint8_t> b = test::SavedBytes(world);
     EXPECT_EQ(TextAt(b, 0, 4), "LOCS");
     EXPECT_EQ(U32At(b, 4), b.size() - 8);
     EXPECT_EQ(U32At(b, 8), 0u);
@@ -65,76 +47,64 @@ TEST_F(LocsChunk, RecordsAreLaidOutByteForByte) {
     EXPECT_EQ(U32At(b, loc + 32), 4096u);
     EXPECT_EQ(b[loc + 36 + (63 - 3) * 64 + 6], 0x83);  // bridge water, unexplored
     EXPECT_EQ(b[loc + 36 + (63 - 2) * 64 + 2], 0x01);  // explored grass
-    size_t object = loc + 4132;
-    EXPECT_EQ(b[object], 0);
-    EXPECT_EQ(TextAt(b, object + 1, 8), std::string("\x06\0Marker", 8));
-    EXPECT_EQ(TextAt(b, object + 9, 3), std::string("\x01\0M", 3));
+    const size_t object = loc + 4132;
+    EXPECT_EQ(TextAt(b, object, 12), std::string("\0\x06\0Marker\x01\0M", 12));
     EXPECT_EQ(U32At(b, object + 12), 4u);
     EXPECT_EQ(U32At(b, object + 16), 4u);
     EXPECT_EQ(b[object + 20], 1);
-    size_t stop = object + 21;
+    const size_t stop = object + 21;
     EXPECT_EQ(TextAt(b, stop, 4), "Stop");
     EXPECT_EQ(U32At(b, stop + 4), 28u);
     EXPECT_EQ(U32At(b, stop + 8), 3u);
     EXPECT_EQ(U32At(b, stop + 12), 5u);  // (5,5) first: the stops in name order
-    size_t pos0 = stop + 36;
+    const size_t pos0 = stop + 36;
     EXPECT_EQ(TextAt(b, pos0, 4), "Pos0");
-    EXPECT_EQ(U32At(b, pos0 + 4), 12u);
-    EXPECT_EQ(U32At(b, pos0 + 8), 2u);
-    EXPECT_EQ(U32At(b, pos0 + 12), 2u);
-    EXPECT_EQ(U32At(b, pos0 + 16), 0u);  // a static object was there
+    const uint32_t entry[] = {12, 2, 2, 0};  // size, X0, Y0, a static object was there
+    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(U32At(b, pos0 + 4 + 4 * i), entry[i]) << i;
     EXPECT_EQ(pos0 + 20, b.size());
 }
 
-TEST_F(LocsChunk, LoadingGivesBackEqualContinents) {
-    world.Get(0)->AddObject(test::MakeMarker("M", {4, 4}, true));
-    const std::vector<uint8_t> first = Saved(world);
+TEST_F(LocsChunk, LoadingGivesBackEqualContinentsGapsIncluded) {
+    const std::vector<uint8_t> first = test::SavedBytes(world);
     World loaded = Loaded(first);
-    EXPECT_EQ(Saved(loaded), first);
+    EXPECT_EQ(test::SavedBytes(loaded), first);
     const Location& isle = *loaded.Get(0);
-    EXPECT_EQ(isle.objects().size(), 1u);
     EXPECT_EQ(isle.objects()[0]->continent(), 0);
     EXPECT_TRUE(isle.IsStop({4, 5}));
     EXPECT_TRUE(isle.terrain().IsExplored({2, 2}));
     EXPECT_EQ(isle.enemyIcon(), "Img\\Army\\Armies.Layer 1");  // from the rules
-}
 
-TEST_F(LocsChunk, WithoutStopsOrStaticObjectsAndWithGapsAndLongIds) {
+    // Without stops, with an empty slot and an id that fills its field.
     Parse(*Root(), "Maps.Isle.Stops { @ }\nMaps { SixteenCharsLong { Index = 2 X0 = 9 Y0 = 8 } }");
     Parse(*Root(), "Maps.SixteenCharsLong { EnemyIcon = e MapIcon = m Map = \"Isle.cvmap\" }");
     world.LoadAll(Root());
-    const std::vector<uint8_t> b = Saved(world);
+    const std::vector<uint8_t> b = test::SavedBytes(world);
     EXPECT_EQ(U32At(b, 12), 3u);
     EXPECT_EQ(TextAt(b, 16 + 4132, 4), "Pos0");  // no "Stop"
     EXPECT_EQ(U32At(b, 16 + 4132 + 16), 1u);     // no static object
-    World loaded = Loaded(b);
+    loaded = Loaded(b);
     EXPECT_FALSE(loaded.Get(1));
-    EXPECT_EQ(loaded.Get(2)->id(), "SixteenCharsLong");
     EXPECT_EQ(loaded.Get(2)->entry(), (Cell{9, 8}));
-    EXPECT_EQ(Saved(loaded), b);
+    EXPECT_EQ(test::SavedBytes(loaded), b);
     Parse(*Root(), "Maps { SixteenCharsLongX { Index = 1 X0 = 9 Y0 = 8 EnemyIcon = e } }");
     Parse(*Root(), "Maps.SixteenCharsLongX { MapIcon = m Map = \"Isle.cvmap\" }");
     world.LoadAll(Root());
-    EXPECT_EQ(ErrorOf([&] { Saved(world); }), "Too long location id=SixteenCharsLongX");
+    EXPECT_EQ(ErrorOf([&] { test::SavedBytes(world); }), "Too long location id=SixteenCharsLongX");
 }
 
 TEST_F(LocsChunk, DamagedChunksGiveTheSaveFormatError) {
-    world.Get(0)->AddObject(test::MakeMarker("M", {4, 4}, true));
-    const std::vector<uint8_t> good = Saved(world);
-    auto errorWith = [&](size_t at, std::string bytes) {
-        std::vector<uint8_t> bad = good;
-        std::copy(bytes.begin(), bytes.end(), bad.begin() + at);
-        return ErrorOf([&] { Loaded(bad); });
+    const std::vector<uint8_t> good = test::SavedBytes(world);
+    auto errorWith = [&](size_t at, const std::string& bytes) {
+        return ErrorOf([&] { Loaded(test::Patched(good, at, bytes)); });
     };
-    const std::string corrupted = "Invalid  format or save corrupted: ";
+    const std::string corrupted = test::kCorrupted;
     EXPECT_EQ(errorWith(0, "SCOL"), corrupted + "Expected tag LOCS");
     EXPECT_EQ(errorWith(8, "\x01"), "Invalid object version 00000001: Locations");
     EXPECT_EQ(errorWith(12, "\x11"), corrupted + "Too many continents");
     EXPECT_EQ(errorWith(13, "\x10"), corrupted + "Record count does not fit");
     EXPECT_EQ(errorWith(16, "LOC "), corrupted + "Expected tag loc ");
     EXPECT_EQ(errorWith(24, "\x07"), "Invalid object version 00000007: Location #0");
-    EXPECT_EQ(errorWith(28, std::string("\xFF\xFF\xFF", 3)),
-              corrupted + "Record count does not fit");
+    EXPECT_EQ(errorWith(28, "\xFF\xFF\xFF"), corrupted + "Record count does not fit");
     EXPECT_EQ(errorWith(32, "Else"), "'Object <Maps.Else> not found in global Root");
     EXPECT_EQ(errorWith(48, "\x01"), corrupted + "Invalid map size");
     EXPECT_EQ(errorWith(16 + 4132 + 3, "Nope  "), "Not found MapObj factory for <Nope  >");

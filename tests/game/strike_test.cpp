@@ -39,6 +39,10 @@ protected:
     }
     Ref<Squad> Mine(int slot) { return hero->army().At(slot); }
     Ref<Squad> Theirs(int slot) { return enemy->At(slot); }
+    // The units left in the squad and the wound it carries.
+    std::pair<int, int> Left(const Ref<Squad>& squad) {
+        return {squad->count(), battle->StateOf(*squad).wound};
+    }
 
     test::FakeUi ui;
     Ref<Hero> hero = MakeRef<Hero>();
@@ -61,8 +65,7 @@ TEST_F(Strike, KnownSeedGivesTheKillsAndWoundWorkedOutByHand) {
     // 135 + wound 3 = 138 over 10 hit points: 13 killed, wound 8.
     platform::Srand(12345);
     EXPECT_EQ(rules.MeleeAttack(Mine(0), Theirs(0)), 13);
-    EXPECT_EQ(Theirs(0)->count(), 27);
-    EXPECT_EQ(rules.StateOf(*Theirs(0)).wound, 8);
+    EXPECT_EQ(Left(Theirs(0)), std::make_pair(27, 8));
     EXPECT_EQ(rules.counters().enemiesKilled, 13);
     EXPECT_EQ(rules.counters().spoils, 13 * 20);
     EXPECT_EQ(rules.StateOf(*Mine(0)).movesLeft, 0);
@@ -74,37 +77,27 @@ TEST_F(Strike, KnownSeedGivesTheKillsAndWoundWorkedOutByHand) {
     ASSERT_TRUE(rules.queuedRetaliation());
     EXPECT_EQ(rules.queuedRetaliation()->attackingCount, 40);
     EXPECT_EQ(rules.ResolveRetaliation(), 1);
-    EXPECT_EQ(Mine(0)->count(), 9);
-    EXPECT_EQ(rules.StateOf(*Mine(0)).wound, 3);
+    EXPECT_EQ(Left(Mine(0)), std::make_pair(9, 3));
     EXPECT_EQ(rules.counters().followersKilled, 1);
     EXPECT_EQ(hero->followersKilled(), 1);
     EXPECT_EQ(view.strikes, (std::vector<std::string>{"Pikemen", "Knights"}));
 }
 
-TEST_F(Strike, SkillGapsWoundsAndTheCountLimitKills) {
-    // Peasants (skill 1) against Knights (skill 5) and beyond: no damage, but
-    // the carried wound still counts.
+TEST_F(Strike, SkillGapsBeyondFiveLevelsDoNothingAndKillsStopAtTheCount) {
+    // Peasants at skill -4 against Knights: a gap of nine gives damage below
+    // zero, taken as none; the carried wound stays as it was.
     Parse(*Root(), "Army.Units.Peasants.SL = -4");
     Units().Load(Root());
     StrikeResolver& rules = Battle("Knights:2", "Peasants:500");
     rules.StateOf(*Mine(0)).wound = 34;
-    rules.ResolveStrike({Theirs(0), 500, Mine(0)}, false, false);  // gap of 9: below zero
-    EXPECT_EQ(Mine(0)->count(), 2);
-    EXPECT_EQ(rules.StateOf(*Mine(0)).wound, 34);
-    Parse(*Root(), "Army.Units.Peasants.SL = 0");
-    Units().Load(Root());
-    hero->army().Clear();
-    enemy->Clear();
-    StrikeResolver& again = Battle("Knights:2", "Peasants:500");
-    again.StateOf(*Mine(0)).wound = 34;
-    again.ResolveStrike({Theirs(0), 500, Mine(0)}, false, false);  // gap of 5: nothing
-    EXPECT_EQ(again.StateOf(*Mine(0)).wound, 34);
-    EXPECT_EQ(again.KillCount(1, 35, *Mine(0)), 1);  // the wound plus one kills
-    EXPECT_EQ(again.StateOf(*Mine(0)).wound, 0);
-    EXPECT_EQ(again.KillCount(20, 35, *Mine(0)), 0);    // raises the wound only
-    EXPECT_EQ(again.KillCount(1000, 35, *Mine(0)), 2);  // never more than the count
-    EXPECT_EQ(again.StateOf(*Mine(0)).wound, (20 + 1000) % 35);
-    EXPECT_EQ(again.KillCount(7, 0, *Theirs(0)), 7);  // no hit points: guarded, not divided
+    rules.ResolveStrike({Theirs(0), 500, Mine(0)}, false, false);
+    EXPECT_EQ(Left(Mine(0)), std::make_pair(2, 34));
+    EXPECT_EQ(rules.KillCount(1, 35, *Mine(0)), 1);  // the wound plus one kills
+    EXPECT_EQ(rules.StateOf(*Mine(0)).wound, 0);
+    EXPECT_EQ(rules.KillCount(20, 35, *Mine(0)), 0);    // raises the wound only
+    EXPECT_EQ(rules.KillCount(1000, 35, *Mine(0)), 2);  // never more than the count
+    EXPECT_EQ(rules.StateOf(*Mine(0)).wound, (20 + 1000) % 35);
+    EXPECT_EQ(rules.KillCount(7, 0, *Theirs(0)), 7);  // no hit points: guarded, not divided
 }
 
 TEST_F(Strike, HalfGhostAndHitPointFactors) {
@@ -119,8 +112,7 @@ TEST_F(Strike, HalfGhostAndHitPointFactors) {
     // morale. Militia have 2 x 2 = 4 hit points: 1 more dies, wound 1.
     platform::Srand(1);
     EXPECT_EQ(rules.ResolveStrike({Theirs(0), 1, Mine(0)}, false, false), 21);
-    EXPECT_EQ(Mine(0)->count(), 20);
-    EXPECT_EQ(rules.StateOf(*Mine(0)).wound, 1);
+    EXPECT_EQ(Left(Mine(0)), std::make_pair(20, 1));
     EXPECT_EQ(hero->followersKilled(), 21);
     // A target of one unit loses none to "Half".
     rules.ResolveStrike({Theirs(0), 1, Mine(1)}, false, false);
@@ -144,25 +136,22 @@ TEST_F(Strike, VampiresRiseFromTheDamageTheyDealUpToTheirStartingCount) {
     // wound 120 - 15 = 105.
     platform::Srand(12345);
     EXPECT_EQ(rules.ResolveStrike({Theirs(0), 5, Mine(0)}, false, false), 15);
-    EXPECT_EQ(Theirs(0)->count(), 6);
-    EXPECT_EQ(rules.StateOf(*Theirs(0)).wound, 105);
+    EXPECT_EQ(Left(Theirs(0)), std::make_pair(6, 105));
     EXPECT_EQ(view.redraws, 1);
     // At the starting count nothing more rises and the wound is gone.
     Theirs(0)->SetCount(8);
     rules.StateOf(*Theirs(0)).wound = 0;
     rules.ResolveStrike({Theirs(0), 8, Mine(0)}, false, false);
-    EXPECT_EQ(Theirs(0)->count(), 8);
-    EXPECT_EQ(rules.StateOf(*Theirs(0)).wound, 0);
+    EXPECT_EQ(Left(Theirs(0)), std::make_pair(8, 0));
     // A vampire with no skill level or hit points does not divide by zero.
     Parse(*Root(), "Army.Units.Vampires { SL = 0 Hit = 0 }");
     Units().Load(Root());
     hero->army().Clear();
     enemy->Clear();
-    StrikeResolver& odd = Battle("Peasants:100", "Vampires:8");
+    Battle("Peasants:100", "Vampires:8");
     Theirs(0)->SetCount(2);
-    odd.ResolveStrike({Theirs(0), 2, Mine(0)}, false, false);
-    EXPECT_EQ(Theirs(0)->count(), 8);  // a unit needs at least 1 to rise: all rise
-    EXPECT_EQ(odd.StateOf(*Theirs(0)).wound, 0);
+    battle->ResolveStrike({Theirs(0), 2, Mine(0)}, false, false);
+    EXPECT_EQ(Left(Theirs(0)), std::make_pair(8, 0));  // a unit needs at least 1 to rise
 }
 
 TEST_F(Strike, RetaliationComesOncePerRoundAndNeverAfterShots) {
@@ -191,12 +180,9 @@ TEST_F(Strike, RetaliationComesOncePerRoundAndNeverAfterShots) {
     EXPECT_EQ(ErrorOf([&] { rules.StateOf(*stranger); }), "Not found SuqadDef for Dragons");
 }
 
-TEST_F(Strike, CombatParametersComeFromTheRules) {
+TEST_F(Strike, CombatParametersScaleDamageAndGuardTheirDivisors) {
     const CombatSys& params = CombatParams();
-    EXPECT_EQ(params.lowMoraleDmgDiv, 2);
-    EXPECT_EQ(params.highMoraleDmgMul, 3);
-    EXPECT_EQ(params.vampResurrectMul, 1);  // optional
-    EXPECT_EQ(params.ApplyMorale(7, Morale::kLow), 3);
+    EXPECT_EQ(params.ApplyMorale(7, Morale::kLow), 3);  // x1/2, truncated
     EXPECT_EQ(params.ApplyMorale(7, Morale::kOutOfControl), 7);
     Parse(*Root(), "CombatSys { VampResurrectMul = 1 VampResurrectDiv = 0 }");
     CombatParams().Load(Root());

@@ -30,6 +30,17 @@ public:
     int steps = 0;
 };
 
+class MarkerFactory : public MapObjFactory {
+public:
+    MarkerFactory() : MapObjFactory("Marker") {}
+    Ref<MapObj> Create() const override { return MakeRef<Marker>(); }
+};
+inline const MarkerFactory kMarkerFactory;
+
+inline const MapObjFactory& Marker::Factory() const {
+    return kMarkerFactory;
+}
+
 inline Ref<Marker> MakeMarker(const std::string& name, Cell cell, bool blocks) {
     auto marker = MakeRef<Marker>();
     marker->SetName(name);

@@ -1,16 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "core/memory_stream.h"
+#include <tuple>
+
 #include "game/model/game_text.h"
 #include "game/model/time_system.h"
 #include "game_test_support.h"
 #include "platform/runtime_rand.h"
-#include "platform/utf.h"
 
 namespace cv {
 namespace {
 
 using test::ErrorOf;
+using Clock = std::tuple<int, int, int>;  // days left, step counter, time stop
 
 struct RecordingHooks : TimeHooks {
     void WeeklyTurn() override { ++weeklyTurns; }
@@ -31,6 +32,7 @@ protected:
         time.Init(Root());
         time.SetDaysLeft(600);
     }
+    Clock Now() const { return {time.daysLeft(), time.stepCounter(), time.timeStop()}; }
     // Answers the week's message and closes the budget.
     void CloseWeek() {
         ui.Answer("Continue");
@@ -43,30 +45,24 @@ protected:
     TimeSystem time{*hero, hooks};
 };
 
-TEST_F(Time, StepsMakeDaysAndSlowCellsCostADay) {
+TEST_F(Time, StepsMakeDaysSlowCellsCostADayAndTimeStopsHoldTheClock) {
     for (int i = 0; i < 3; ++i) time.Step(false);
-    EXPECT_EQ(time.daysLeft(), 600);
-    EXPECT_EQ(time.stepCounter(), 3);
+    EXPECT_EQ(Now(), Clock(600, 3, 0));
     time.Step(false);
-    EXPECT_EQ(time.daysLeft(), 599);
-    EXPECT_EQ(time.stepCounter(), 0);
+    EXPECT_EQ(Now(), Clock(599, 0, 0));
     EXPECT_EQ(ui.notes.back(), "UpdateTimeInfo");
     time.Step(false);
     time.Step(true);  // a whole day although the counter is not full
-    EXPECT_EQ(time.daysLeft(), 598);
-    EXPECT_EQ(time.stepCounter(), 0);
+    EXPECT_EQ(Now(), Clock(598, 0, 0));
     EXPECT_EQ(time.StatusText(), u"Days Left: 598");
     time.AddTimeStop(3);
     EXPECT_EQ(time.StatusText(), u"Time Stop: 3");
     time.Step(false);
     time.Step(false);
-    EXPECT_EQ(time.timeStop(), 1);
-    EXPECT_EQ(time.daysLeft(), 598);
-    EXPECT_EQ(time.stepCounter(), 0);
+    EXPECT_EQ(Now(), Clock(598, 0, 1));
     time.AddTimeStop(5);
     time.Step(true);  // a slow cell ends the time stop, no time passes
-    EXPECT_EQ(time.timeStop(), 0);
-    EXPECT_EQ(time.daysLeft(), 598);
+    EXPECT_EQ(Now(), Clock(598, 0, 0));
     EXPECT_TRUE(ui.open.empty());
 }
 
@@ -75,7 +71,7 @@ TEST_F(Time, AWeekEndsOnAMultipleOfTheWeekAndAnnouncesItsUnit) {
     hero->AddLeadershipBonus(40);
     platform::Srand(3);
     for (int i = 0; i < 4; ++i) time.Step(false);
-    EXPECT_EQ(time.daysLeft(), 595);
+    EXPECT_EQ(Now(), Clock(595, 0, 0));
     EXPECT_EQ(time.week(), 1);
     EXPECT_EQ(hooks.weeklyTurns, 1);
     EXPECT_EQ(hero->leadershipBonus(), 0);
@@ -85,24 +81,23 @@ TEST_F(Time, AWeekEndsOnAMultipleOfTheWeekAndAnnouncesItsUnit) {
               "Week #1 of " + unit + "\nAll " + unit + " dwellings are repopulated");
     CloseWeek();
     EXPECT_EQ(time.lastBudget().week, 1);
-    // End the week now: to the next multiple of the week, or a whole week.
+    // Ending the week now goes to the next multiple of the week, or a whole week.
     time.EndWeekNow();
     EXPECT_EQ(time.daysLeft(), 588);
     CloseWeek();
     time.SetDaysLeft(590);
     time.AddTimeStop(4);
     time.EndWeekNow();
-    EXPECT_EQ(time.daysLeft(), 588);
-    EXPECT_EQ(time.timeStop(), 0);
+    EXPECT_EQ(Now(), Clock(588, 0, 0));
 }
 
-TEST_F(Time, EveryFourthWeekBelongsToPeasantsAndNoOtherDoes) {
+TEST_F(Time, EveryFourthWeekBelongsToPeasantsAndTurnsGhostsIntoThem) {
     hero->army().Parse("Ghosts:4");
     platform::Srand(11);
     for (int week = 1; week <= 16; ++week) {
         time.EndWeekNow();
         EXPECT_EQ(time.unitOfWeek() == "Peasants", week % 4 == 0) << week;
-        if (week < 4) {
+        if (week == 3) {
             EXPECT_EQ(hero->army().ToText(), "Militia:20,Archers:2,Ghosts:4");
         }
         CloseWeek();
@@ -148,7 +143,7 @@ TEST_F(Time, ClosingTheBudgetDisgracesAnArmylessHeroThenWarns) {
 
 TEST_F(Time, AWeekEndWithoutDaysLosesBeforeTheBudget) {
     time.SetDaysLeft(3);
-    int gold = hero->gold();
+    const int gold = hero->gold();
     time.EndWeekNow();
     EXPECT_TRUE(hooks.lost);
     EXPECT_EQ(time.week(), 0);
@@ -156,8 +151,15 @@ TEST_F(Time, AWeekEndWithoutDaysLosesBeforeTheBudget) {
     EXPECT_EQ(hero->gold(), gold);
 }
 
-TEST_F(Time, SearchSpendsTenDaysAcrossTheWeekEnd) {
-    time.StartSearch();  // 600: five days to the week end
+TEST_F(Time, SearchIsOfferedOnLandAndSpendsTenDaysAcrossTheWeekEnd) {
+    hero->SetTravelMode(TravelMode::kSail);
+    EXPECT_FALSE(time.OfferSearch());
+    hero->SetTravelMode(TravelMode::kLand);
+    EXPECT_TRUE(time.OfferSearch());
+    ui.Answer("No");
+    EXPECT_EQ(time.daysLeft(), 600);
+    time.OfferSearch();
+    ui.Answer("Yes");  // 600: five days to the week end
     EXPECT_EQ(time.daysLeft(), 595);
     CloseWeek();
     EXPECT_EQ(time.daysLeft(), 590);
@@ -178,55 +180,30 @@ TEST_F(Time, SearchSpendsTenDaysAcrossTheWeekEnd) {
     EXPECT_TRUE(ui.open.empty());
 }
 
-TEST_F(Time, SearchIsOfferedOnlyOnLand) {
-    hero->SetTravelMode(TravelMode::kSail);
-    EXPECT_FALSE(time.OfferSearch());
-    hero->SetTravelMode(TravelMode::kLand);
-    EXPECT_TRUE(time.OfferSearch());
-    ui.Answer("No");
-    EXPECT_EQ(time.daysLeft(), 600);
-    time.OfferSearch();
-    ui.Answer("Yes");
-    EXPECT_EQ(time.daysLeft(), 595);
-}
-
 TEST_F(Time, TimeChunkRecordAndFailures) {
     time.SetDaysLeft(431);
     time.AddTimeStop(6);
     time.Step(false);
-    MemoryStream data;
-    ChunkWriter out(data);
-    time.Save(out);
-    const auto& b = data.bytes();
-    ASSERT_EQ(b.size(), 32u + 2 + 7);
-    const uint8_t head[] = {'T', 'I', 'M', 'E', 33, 0, 0, 0, 0, 0, 0, 0, 0xAF, 1, 0, 0,
-                            0,   0,   0,   0,   0,  0, 0, 0, 5, 0, 0, 0, 0,    0, 0, 0};
-    EXPECT_EQ(std::vector<uint8_t>(b.begin(), b.begin() + 32),
-              std::vector<uint8_t>(head, head + 32));
-    EXPECT_EQ(std::string(b.begin() + 34, b.end()), "Militia");
-
+    const std::vector<uint8_t> b = test::SavedBytes(time);
+    EXPECT_EQ(test::TextAt(b, 0, b.size()),
+              std::string("TIME\x21\0\0\0\0\0\0\0\xAF\x01\0\0\0\0\0\0\0\0\0\0\x05\0\0\0\0\0\0\0"
+                          "\x07\0Militia",
+                          41));
     TimeSystem loaded(*hero, hooks);
-    data.Seek(0);
-    ChunkReader in(data);
-    loaded.Load(in, Root());
-    EXPECT_EQ(loaded.daysLeft(), 431);
-    EXPECT_EQ(loaded.timeStop(), 5);
-    EXPECT_EQ(loaded.daysPerWeek(), 7);
-    EXPECT_EQ(loaded.unitOfWeek(), "Militia");
-
-    auto errorWith = [&](size_t at, uint8_t byte) {
-        MemoryStream bad;
-        bad.Write(b.data(), b.size());
-        bad.Seek(at);
-        bad.Write(&byte, 1);
-        bad.Seek(0);
-        ChunkReader reader(bad);
-        return ErrorOf([&] { loaded.Load(reader, Root()); });
+    auto load = [&](const std::vector<uint8_t>& bytes) {
+        test::ReadBytes(bytes, [&](ChunkReader& in) { loaded.Load(in, Root()); });
     };
-    EXPECT_EQ(errorWith(3, 'X'), "Invalid  format or save corrupted: Expected tag TIME");
-    EXPECT_EQ(errorWith(8, 3), "Invalid object version 00000003: Time");
-    EXPECT_EQ(errorWith(15, 0x80), "Invalid  format or save corrupted: Invalid time record");
-    EXPECT_EQ(errorWith(32, 9), "Invalid  format or save corrupted: Data ends inside a record");
+    load(b);
+    EXPECT_EQ(test::SavedBytes(loaded), b);
+    EXPECT_EQ(loaded.daysPerWeek(), 7);  // from the rules, not the save
+    auto errorWith = [&](size_t at, const std::string& patch) {
+        return ErrorOf([&] { load(test::Patched(b, at, patch)); });
+    };
+    const std::string corrupted = test::kCorrupted;
+    EXPECT_EQ(errorWith(3, "X"), corrupted + "Expected tag TIME");
+    EXPECT_EQ(errorWith(8, "\x03"), "Invalid object version 00000003: Time");
+    EXPECT_EQ(errorWith(15, "\x80"), corrupted + "Invalid time record");
+    EXPECT_EQ(errorWith(32, "\x09"), corrupted + "Data ends inside a record");
 }
 
 }  // namespace
