@@ -56,7 +56,7 @@ TEST(ConfigParser, ReassignedValuesKeepTheirKind) {
     EXPECT_EQ(TypeAt(root.get(), "block"), kIntType);
 }
 
-TEST(ConfigParser, DottedNamesAndBlocksBuildTheSameTree) {
+TEST(ConfigParser, DottedNamesBlocksAndSharedLinesBuildTheSameTree) {
     auto dotted = ParseText("top{\nA.B.c = 1\nd = 2\n}\n");
     auto blocks = ParseText("top { A { B { c = 1 } } d = 2 }");
     auto lines = ParseText("top {\nA {\nB {\nc=1\n}\n}\nd=2\n}\n");
@@ -67,40 +67,24 @@ TEST(ConfigParser, DottedNamesAndBlocksBuildTheSameTree) {
     }
 }
 
-TEST(ConfigParser, SeveralStatementsShareALine) {
-    auto root = ParseText("x { a=1 b=\"two\" }  y=3");
-    EXPECT_EQ(TextAt(root.get(), "x.a"), "1");
-    EXPECT_EQ(TextAt(root.get(), "x.b"), "\"two\"");
-    EXPECT_EQ(TextAt(root.get(), "y"), "3");
-}
-
 TEST(ConfigParser, LaterTextMergesAndAtSignEmptiesABlock) {
-    auto root = ParseText("u { a=1 b=2 }\nv { a=1 }");
-    Parse(*root, "u { c=3 a=9 }\nv { @ z=1 }");
-    EXPECT_EQ(TextAt(root.get(), "u.a"), "9");
-    EXPECT_EQ(TextAt(root.get(), "u.b"), "2");
-    EXPECT_EQ(TextAt(root.get(), "u.c"), "3");
+    auto root = ParseText("u { a=1 b=2 }\nv { a=1 }\nw { b { c=1 } }");
+    Parse(*root, "u { c=3 a=9 }\nv { @ z=1 }\nw { b.@ x=2 }");
+    EXPECT_EQ(TextAt(root.get(), "u.a") + TextAt(root.get(), "u.b") + TextAt(root.get(), "u.c"),
+              "923");
     EXPECT_EQ(FindValue(root.get(), "v.a"), nullptr);
     EXPECT_EQ(TextAt(root.get(), "v.z"), "1");
+    // After a dotted name the "@" leaves no dangling node behind.
+    EXPECT_EQ(TextAt(root.get(), "w.x"), "2");
+    EXPECT_EQ(FindNode(root.get(), "w.b"), nullptr);
 }
 
-TEST(ConfigParser, AtSignAfterADottedNameDoesNotLeaveADanglingNode) {
-    auto root = ParseText("a { b { c=1 } }\na { b.@ x=2 }\n");
-    EXPECT_EQ(TextAt(root.get(), "a.x"), "2");
-    EXPECT_EQ(FindNode(root.get(), "a.b"), nullptr);
-}
-
-TEST(ConfigParser, LineEndingsAndCommentsAndBareNames) {
-    auto root = ParseText("a=1\r\nb=2\rc=3\n; d=4\nlonely\n  e = 5 ;; x=1");
-    EXPECT_EQ(TextAt(root.get(), "c"), "3");
-    EXPECT_EQ(FindValue(root.get(), "d"), nullptr);
-    EXPECT_EQ(FindValue(root.get(), "lonely"), nullptr);
-    EXPECT_EQ(TextAt(root.get(), "e"), "5");
-    EXPECT_EQ(FindValue(root.get(), "x"), nullptr);
-}
-
-TEST(ConfigParser, UnterminatedQuoteRunsToTheEndOfTheLine) {
-    auto root = ParseText("s=\"abc def\nt=1");
+TEST(ConfigParser, LineEndsCommentsBareNamesAndOpenQuotes) {
+    auto root = ParseText("a=1\r\nb=2\rc=3\n; d=4\nlonely\n  e = 5 ;; x=1\ns=\"abc def\nt=1");
+    EXPECT_EQ(TextAt(root.get(), "b") + TextAt(root.get(), "c") + TextAt(root.get(), "e"), "235");
+    for (const char* absent : {"d", "lonely", "x"})
+        EXPECT_EQ(FindValue(root.get(), absent), nullptr);
+    // An unterminated quote runs to the end of its line.
     EXPECT_EQ(TextAt(root.get(), "s"), "\"\\\"abc def\"");
     EXPECT_EQ(TextAt(root.get(), "t"), "1");
 }

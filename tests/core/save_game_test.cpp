@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "core/byte_io.h"
 #include "core/language.h"
@@ -102,27 +103,31 @@ TEST_F(SaveGameTest, WritesTheContainerAndReadsTheGameBack) {
                    reinterpret_cast<const Bytef*>(bytes.data()) + data + 4, U32At(bytes, 32) - 4),
         Z_OK);
     EXPECT_EQ(chunks, ChunksOf(game));
+    // Game data stored as it is (not compressed) is read too.
+    std::string plain = bytes.substr(0, data) + chunks;
+    PutU32(plain, 32, static_cast<uint32_t>(chunks.size()));
+    PutU32(plain, 36, 0);
+    dir.Write("plain.sav", plain);
 
     const platform::LocalTime now = platform::SystemLocalTime();
-    SaveEntry entry = ReadSaveInfo("1");
-    EXPECT_EQ(entry.displayName, u"Ada the Knight-Errant");
-    EXPECT_EQ(entry.portrait, "Img\\Heroes\\Paladin");
-    EXPECT_EQ(entry.difficulty, u"2");
-    EXPECT_EQ(entry.daysLeft, u"321");
-    EXPECT_EQ(entry.language, "English");
-    EXPECT_EQ(entry.year, now.year);
-    EXPECT_EQ(entry.month, now.month);
+    const SaveEntry entry = ReadSaveInfo("1");
+    EXPECT_EQ(std::tie(entry.portrait, entry.language, entry.year, entry.month),
+              std::make_tuple("Img\\Heroes\\Paladin", "English", now.year, now.month));
+    EXPECT_EQ(entry.displayName + u"|" + entry.difficulty + u"|" + entry.daysLeft,
+              u"Ada the Knight-Errant|2|321");
 
-    TestGame loaded;
-    loaded.gold = 5;
-    LoadGame("1", loaded);
-    EXPECT_EQ(loaded.gold, -77);
-    EXPECT_EQ(loaded.note, "north of the river");
+    for (const char* name : {"plain", "1"}) {  // the last load names the next save
+        TestGame loaded;
+        LoadGame(name, loaded);
+        EXPECT_EQ(loaded.gold, -77) << name;
+        EXPECT_EQ(loaded.note, "north of the river") << name;
+    }
 
     game.gold = 1;
     SaveGame(game);  // the same name again: one save, no backup left
-    EXPECT_EQ(Saves(), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(Saves(), (std::vector<std::string>{"1", "plain"}));
     EXPECT_FALSE(dir.Has("1.sav.bak"));
+    TestGame loaded;
     LoadGame("1", loaded);
     EXPECT_EQ(loaded.gold, 1);
 }
@@ -143,8 +148,6 @@ TEST_F(SaveGameTest, NamesNumberingListingAndErasing) {
     EXPECT_FALSE(dir.Has("3.sav"));
     EXPECT_TRUE(dir.Has("3.sav.bak"));
     EXPECT_EQ(NewSaveName(), "3");
-    EXPECT_EQ(SavePath("3"), dir / "3.sav");
-    EXPECT_EQ(BackupPath("3"), dir / "3.sav.bak");
 }
 
 TEST_F(SaveGameTest, AFailedWriteKeepsThePreviousSaveAsBackup) {
@@ -195,20 +198,6 @@ TEST_F(SaveGameTest, InfoRecordsAndDates) {
     EXPECT_FALSE(SavedBefore(later, entry));
     later.year = 2030;
     EXPECT_TRUE(SavedBefore(later, entry));
-}
-
-TEST_F(SaveGameTest, DataStoredAsIsIsReadToo) {
-    SaveGame(game);
-    std::string bytes = dir.Read("1.sav");
-    const std::string chunks = ChunksOf(game);
-    const uint32_t data = U32At(bytes, 28);
-    bytes = bytes.substr(0, data) + chunks;
-    PutU32(bytes, 32, static_cast<uint32_t>(chunks.size()));
-    PutU32(bytes, 36, 0);
-    dir.Write("plain.sav", bytes);
-    TestGame loaded;
-    LoadGame("plain", loaded);
-    EXPECT_EQ(loaded.note, "north of the river");
 }
 
 TEST_F(SaveGameTest, BadSavesAreRefusedWithClearMessages) {
