@@ -13,8 +13,24 @@ public:
     std::string note;
 
     SaveSummary Summary() const override { return summary; }
-    void WriteChunks(ChunkWriter& out) const override;
-    void ReadChunks(ChunkReader& in) override;
+    void WriteChunks(ChunkWriter& out) const override {
+        out.BeginChunk("TEST");
+        out.I32(gold);
+        out.BeginChunk("NOTE");
+        out.StoredString(note);
+        out.EndChunk();
+        out.EndChunk();
+    }
+    void ReadChunks(ChunkReader& in) override {
+        gold = 0;
+        note.clear();
+        in.ReadChunkHeader("TEST", "Expected tag TEST", "Test Game");
+        gold = in.I32();
+        in.ReadChunkHeader("NOTE", "Expected tag NOTE", "Test Note");
+        note = in.StoredString();
+        in.EndChunk();
+        in.EndChunk();
+    }
 };
 
 }  // namespace cv::test

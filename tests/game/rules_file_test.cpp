@@ -113,7 +113,7 @@ TEST_F(RulesFile, EveryClassClimbsFourRanksWithinTheVillainsThereAre) {
     EXPECT_EQ(casters, 1);
 }
 
-TEST_F(RulesFile, HarderLevelsGiveFewerDaysAndMoraleWorksBothWays) {
+TEST_F(RulesFile, DifficultiesMoraleAndArtifactsScaleTheRightWay) {
     int previousDays = INT32_MAX;
     for (const std::string level : {"0", "1", "2", "3"}) {
         const std::string node = "HardLevels." + level + ".";
@@ -122,75 +122,19 @@ TEST_F(RulesFile, HarderLevelsGiveFewerDaysAndMoraleWorksBothWays) {
         EXPECT_GT(IntAt(node + "ScoreMul") * IntAt(node + "ScoreDiv"), 0) << level;
     }
     EXPECT_EQ(IntAt("HardLevels.1.Days"), 600);
-    EXPECT_LT(IntAt("Scores.FollowersKilled"), 0);
     const CombatSys& combat = CombatParams();
     EXPECT_LT(combat.ApplyMorale(100, Morale::kLow), 100);
     EXPECT_GT(combat.ApplyMorale(100, Morale::kHigh), 100);
     EXPECT_GT(combat.ApplyGoodWeek(100), 100);
-    // The bridge spell lays walkable pieces on water that takes them.
-    EXPECT_EQ(TerrainKinds()[0].flags, kTerrainSwim | kTerrainBridge);
-    for (const char* piece : {"Horizontal", "Vertical"}) {
-        const int kind = IntAt(std::string("Spells.Adventure.BridgeSpell.") + piece);
-        EXPECT_EQ(TerrainKinds().at(kind).flags, uint32_t{kTerrainWalk}) << piece;
-    }
-}
-
-TEST_F(RulesFile, ArtifactsAndVillainsFillThePuzzleWithRisingBounties) {
-    std::set<std::pair<int, int>> pieces;
+    // Every artifact does something the hero knows of.
     std::set<std::string> actions;
-    std::set<std::string> continents;
     for (const std::string& id : ChildNames("Artifacts")) {
-        const std::string node = "Artifacts." + id + ".";
-        const std::string action = StringAt(node + "Action");
+        const std::string action = StringAt("Artifacts." + id + ".Action");
         actions.insert(action.substr(0, action.find_first_of("*/+=")));
-        continents.insert(StringAt(node + "Map"));
-        pieces.insert({IntAt(node + "PX"), IntAt(node + "PY")});
     }
     EXPECT_EQ(actions, (std::set<std::string>{"Damage", "HitPts", "Leadership", "MaxSpellsNum",
                                               "SpellPower", "Commission", "BoatRent"}));
     EXPECT_EQ(StringAt("Artifacts.A3.Action"), "Leadership*2");  // what promotions double
-    int previousReward = 0;
-    const int villains = static_cast<int>(ChildNames("Villains").size());
-    for (int villain = 1; villain <= villains; ++villain) {
-        SCOPED_TRACE(villain);
-        const std::string node = "Villains." + std::to_string(villain) + ".";
-        EXPECT_GT(IntAt(node + "Reward"), previousReward);
-        previousReward = IntAt(node + "Reward");
-        Army().Parse(StringAt(node + "Army"));  // names known units
-        continents.insert(StringAt(node + "Continent"));
-        pieces.insert({IntAt(node + "PX"), IntAt(node + "PY")});
-    }
-    EXPECT_EQ(continents.size(), 4u);
-    EXPECT_EQ(pieces.size(), 25u);  // every cell of the 5 x 5 puzzle, once
-    EXPECT_EQ(*pieces.begin(), std::make_pair(0, 0));
-    EXPECT_EQ(*pieces.rbegin(), std::make_pair(4, 4));
-}
-
-TEST_F(RulesFile, BattlefieldCellsAndSpells) {
-    std::set<std::pair<int, int>> walls;
-    for (const std::string& id : ChildNames("TacticsMap")) {
-        const std::string node = "TacticsMap." + id + ".";
-        EXPECT_FALSE(StringAt(node + "Img").empty());
-        if (FindValue(Root(), node + "CX")) walls.insert({IntAt(node + "CX"), IntAt(node + "CY")});
-    }
-    EXPECT_EQ(walls.size(), 4u);
-    EXPECT_FALSE(walls.count({2, 2}) || walls.count({3, 2}));  // the open gate
-    const std::map<std::string, std::vector<std::string>> spells = {
-        {"Combat",
-         {"CloneSpell", "TeleportSpell", "FireballSpell", "LightningSpell", "FreezeSpell",
-          "ResurrectSpell", "TurnUndeadSpell"}},
-        {"Adventure",
-         {"BridgeSpell", "TimeStopSpell", "FindVillainSpell", "TownGateSpell", "CastleGateSpell",
-          "InstantArmySpell", "RaiseControlSpell"}}};
-    for (const auto& [list, ids] : spells) {
-        std::set<int> indexes;
-        for (const std::string& id : ids) {
-            const std::string node = "Spells." + list + "." + id + ".";
-            indexes.insert(IntAt(node + "Index"));
-            EXPECT_GT(IntAt(node + "Cost"), 0) << id;
-        }
-        EXPECT_EQ(indexes, (std::set<int>{0, 1, 2, 3, 4, 5, 6})) << list;
-    }
 }
 
 // A new game of the real rules on a test continent.

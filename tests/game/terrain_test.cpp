@@ -90,15 +90,11 @@ TEST_F(Terrain, ContinentsLoadByIndexWithTheirParameters) {
     EXPECT_EQ(&world.Find("Ridge"), world.Get(2));
     EXPECT_EQ(ErrorOf([&] { world.Find("Nowhere"); }), "Invalid Continent ID: Nowhere");
     const Location& isle = *world.Get(0);
-    EXPECT_EQ(isle.entry(), (Cell{2, 2}));
     EXPECT_EQ(isle.castleArmy(), "11");  // from "Enemies"
     EXPECT_TRUE(isle.IsStop({5, 4}));
     EXPECT_FALSE(isle.IsStop({4, 4}));
-    const BonusDef& bonus = isle.bonus();
-    EXPECT_EQ(bonus.leadMax, 20);
     // The "AvailList" lists joined, "Other" left out; none at all: Peasants.
-    EXPECT_EQ(bonus.recruits, (std::vector<std::string>{"Militia", "Archers", "Knights"}));
-    EXPECT_TRUE(bonus.sortByDistance);
+    EXPECT_EQ(isle.bonus().recruits, (std::vector<std::string>{"Militia", "Archers", "Knights"}));
     EXPECT_EQ(world.Get(2)->bonus().recruits, std::vector<std::string>{"Peasants"});
     Merge("Maps.Ridge.BonusDef.Recruits { AvailListB = \"\" Other = \"Knights\" }");
     world.LoadAll(Root());
