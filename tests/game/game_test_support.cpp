@@ -4,6 +4,7 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "core/byte_io.h"
 #include "core/config_parser.h"
 #include "core/resource_groups.h"
 #include "core/settings.h"
@@ -95,14 +96,12 @@ std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, const std::s
 }
 
 uint32_t U32At(const std::vector<uint8_t>& bytes, size_t at) {
-    return U16At(bytes, at) | uint32_t{U16At(bytes, at + 2)} << 16;
-}
-
-uint16_t U16At(const std::vector<uint8_t>& bytes, size_t at) {
-    return static_cast<uint16_t>(bytes.at(at) | bytes.at(at + 1) << 8);
+    if (at + 4 > bytes.size()) throw std::out_of_range("number past the end");
+    return LoadU32(bytes.data() + at);
 }
 
 std::string TextAt(const std::vector<uint8_t>& bytes, size_t at, size_t n) {
+    if (at + n > bytes.size()) throw std::out_of_range("text past the end");
     return std::string(bytes.begin() + at, bytes.begin() + at + n);
 }
 

@@ -104,9 +104,8 @@ void ReadBytes(const std::vector<uint8_t>& bytes, Read read) {
 // `bytes` with `patch` written over them from `at`.
 std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, const std::string& patch);
 
-// Little-endian numbers and text inside saved bytes.
+// A little-endian number and text inside saved bytes.
 uint32_t U32At(const std::vector<uint8_t>& bytes, size_t at);
-uint16_t U16At(const std::vector<uint8_t>& bytes, size_t at);
 std::string TextAt(const std::vector<uint8_t>& bytes, size_t at, size_t n);
 
 extern const char* const kCorrupted;  // the save-format error's prefix
