@@ -90,6 +90,7 @@ TEST_F(Armies, TextFormCountsAndFailures) {
     Ref<Army> haunted = ArmyOf("Ghosts:7,Militia:3,Vampires:2");
     TurnGhostsIntoPeasants(*haunted);
     EXPECT_EQ(haunted->ToText(), "Peasants:7,Militia:3,Vampires:2");
+    EXPECT_EQ(HowManyText(12, *Units().UnitById("Archers")), u"Some Archers");
 }
 
 TEST_F(Armies, MoraleFollowsGroupsAndLeadership) {
@@ -107,14 +108,6 @@ TEST_F(Armies, MoraleFollowsGroupsAndLeadership) {
     EXPECT_EQ(MoraleOf(*ArmyOf("Ghosts:1"), 0, 1000), Morale::kLow);
     // Pikemen have no high set, not even themselves: never High.
     EXPECT_EQ(MoraleOf(*ArmyOf("Pikemen:1"), 0, 1000), Morale::kNorm);
-}
-
-TEST_F(Armies, SizeWordsChangeAtTheirThresholds) {
-    const std::pair<int, const char*> cases[] = {
-        {9, "A few"},  {10, "Some"},     {20, "Many"},     {49, "Many"},
-        {50, "A Lot"}, {100, "A horde"}, {499, "A horde"}, {500, "A multitude"}};
-    for (const auto& [n, word] : cases) EXPECT_STREQ(ArmySizeWord(n), word) << n;
-    EXPECT_EQ(HowManyText(12, *Units().UnitById("Archers")), u"Some Archers");
 }
 
 TEST_F(Armies, OutOfControlWarningNamesSquadsAndShowsTheNeediest) {

@@ -80,9 +80,7 @@ TEST_F(HeroChunk, LoadGivesBackAnEqualHero) {
     std::vector<uint8_t> first = test::SavedBytes(*hero);
     Ref<Hero> loaded = Loaded(first);
     EXPECT_EQ(test::SavedBytes(*loaded), first);
-    EXPECT_EQ(loaded->damageFactor().mul, 3);  // recomputed from "A1"
-    EXPECT_EQ(loaded->spells().Count("LightningSpell"), 1);
-    EXPECT_EQ(loaded->villainsCaught(), (std::vector<int>{11, -2}));
+    EXPECT_EQ(loaded->damageFactor().mul, 3);  // not saved: recomputed from "A1"
 }
 
 TEST_F(HeroChunk, DamagedChunksGiveTheSaveFormatError) {

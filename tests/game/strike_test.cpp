@@ -183,7 +183,6 @@ TEST_F(Strike, RetaliationComesOncePerRoundAndNeverAfterShots) {
 TEST_F(Strike, CombatParametersScaleDamageAndGuardTheirDivisors) {
     const CombatSys& params = CombatParams();
     EXPECT_EQ(params.ApplyMorale(7, Morale::kLow), 3);  // x1/2, truncated
-    EXPECT_EQ(params.ApplyMorale(7, Morale::kOutOfControl), 7);
     Parse(*Root(), "CombatSys { VampResurrectMul = 1 VampResurrectDiv = 0 }");
     CombatParams().Load(Root());
     EXPECT_EQ(params.VampireHeal(9), 9);  // a zero divisor counts as 1

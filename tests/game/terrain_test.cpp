@@ -34,7 +34,6 @@ TEST_F(Terrain, KindsTakeFlagsAndColoursFromTheRules) {
     Merge("TerrPal { @ }");
     LoadTerrainKinds(Root());
     EXPECT_EQ(TerrainKinds()[3].colour, 0xFFA00000u);
-    EXPECT_EQ(TerrainImageName(7), "Terr\\007");
     Merge("Terrains.128.Walk = 1");
     EXPECT_EQ(ErrorOf([] { LoadTerrainKinds(Root()); }), "Invalid terrain kind <128>");
     SetRoot(MakeRef<Dispatcher>());
