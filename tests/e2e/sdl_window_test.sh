@@ -12,15 +12,14 @@ mkdir "$work/Data"
 # A language file: byte order mark, then "[a]" and LF in UTF-16LE.
 printf '\xff\xfe[\0a\0]\0\n\0' >"$work/Data/English.lng.txt"
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and writes its number to the file.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do
-  xdpyinfo_ok=$("$probe" size __none__ >/dev/null 2>&1; echo $?)
-  [ "$xdpyinfo_ok" != 3 ] && break
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
   sleep 0.1
 done
+export DISPLAY=:$(head -n 1 "$work/display")
 
 # The desktop's own libraries (D-Bus, GL drivers) keep allocations until exit;
 # leak checking belongs to the tests of our own code.
@@ -30,12 +29,12 @@ game_pid=$!
 
 size=""
 for _ in $(seq 300); do
-  size=$("$probe" size Corvanth 2>/dev/null) && break
+  size=$("$probe" size Corvanth 2>>"$work/probe.log") && break
   kill -0 $game_pid 2>/dev/null || break
   sleep 0.1
 done
 if [ -z "$size" ]; then
-  echo "no window appeared"; cat "$work/game.log"; kill $game_pid; exit 1
+  echo "no window appeared"; cat "$work/game.log"; tail -3 "$work/probe.log" "$work/xvfb.log"; kill $game_pid; exit 1
 fi
 read -r width height <<<"$size"
 echo "window: ${width}x${height}"
