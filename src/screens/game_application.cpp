@@ -6,6 +6,7 @@
 #include "app/cfg_file.h"
 #include "app/cfg_resource_groups.h"
 #include "core/fatal_error.h"
+#include "gfx/image_cache.h"
 #include "platform/platform.h"
 #include "core/settings.h"
 
@@ -40,6 +41,9 @@ bool GameApplication::Init() {
         FatalError("Invalid screen size %dx%d in %s", screen.width, screen.height,
                    CfgPath().c_str());
     }
+    if (CfgHas("FlipScreen") && CfgGet("FlipScreen", "OFF") == "ON") DisplayFlags() |= kFlipScreen;
+    ImageExtension() = ".s16";
+    device_ = MakeRef<GdiDevice>();
     if (!Application::Init()) return false;
     CfgGet("CurLanguage", "English");
     return true;

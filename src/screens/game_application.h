@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app_core.h"
+#include "gfx/gdi_device.h"
 
 namespace cv {
 
@@ -25,6 +26,7 @@ public:
 
 private:
     std::string modulePath_;
+    Ref<GdiDevice> device_;
 };
 
 }  // namespace cv
