@@ -6,7 +6,6 @@
 #include "core/fatal_error.h"
 #include "gfx/graphics_device.h"
 #include "gfx/sprite_build.h"
-#include "gfx/sprite_draw.h"
 #include "gfx/sprite_format.h"
 
 namespace cv {
@@ -58,37 +57,12 @@ void Sprite::save(Stream& stream) const {
 
 void Sprite::setWords(std::vector<uint16_t> words, const std::string& name) {
     words_ = std::move(words);
-    rowStarts_.clear();
-    if (words_.size() >= kHeaderWords) IndexRows(name);
-}
-
-void Sprite::IndexRows(const std::string& name) {
-    auto fail = [&] {
+    compiled_ = {};
+    if (words_.size() >= kHeaderWords && !CompileSprite(words_, compiled_)) {
         words_.clear();
-        rowStarts_.clear();
+        compiled_ = {};
         FatalError("Invalid RLE sprite format in %s", name.c_str());
-    };
-    const size_t size = words_.size();
-    const int boxWidth = words_[kBoxWidth], boxRows = words_[kBoxHeight];
-    if (words_[kBoxX] + boxWidth > words_[kWidth] || words_[kBoxY] + boxRows > words_[kHeight]) {
-        fail();
     }
-    size_t at = kHeaderWords;
-    for (int row = 0; row < boxRows; ++row) {
-        rowStarts_.push_back(static_cast<uint32_t>(at));
-        for (int covered = 0;;) {
-            if (at >= size) fail();
-            const uint16_t word = words_[at++];
-            const int command = CommandOf(word), count = CountOf(word);
-            if (word == kEndOfSprite) return;  // the rows left are empty
-            if (command == kEnd) break;
-            covered += count;
-            at += PayloadWords(command, count);
-            if (covered > boxWidth || at > size) fail();
-        }
-    }
-    // Every row of the box is there: the end of the sprite must follow.
-    if (at >= size || words_[at] != kEndOfSprite) fail();
 }
 
 void Sprite::draw(Point point, int mode) {
@@ -102,12 +76,9 @@ void Sprite::draw(Point point, int mode) {
 }
 
 void Sprite::drawOnto(ISurface& surface, int64_t column, int64_t row, int mode) const {
-    if (words_.size() < kHeaderWords) return;
-    SpriteRows rows{words_.data(),     rowStarts_.data(), static_cast<int>(rowStarts_.size()),
-                    words_[kWidth],    words_[kBoxX],     words_[kBoxY],
-                    words_[kBoxWidth], words_[kBoxHeight]};
+    if (compiled_.rowStarts.empty()) return;
     SurfaceLock lock(&surface);
-    DrawSpriteRows(rows, lock.desc(), surface.getBitsPerPixel(), column, row, mode);
+    DrawSpriteRows(compiled_, lock.desc(), surface.getBitsPerPixel(), column, row, mode);
 }
 
 }  // namespace cv

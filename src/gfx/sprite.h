@@ -6,16 +6,10 @@
 #include "core/ref_counted.h"
 #include "core/stream.h"
 #include "gfx/geometry.h"
+#include "gfx/sprite_draw.h"
 #include "gfx/surface.h"
 
 namespace cv {
-
-// How a sprite is drawn: as stored, or mirrored on the device surface.
-enum SpriteDrawMode : int {
-    kDrawPlain = 0,
-    kDrawMirrorRows = 1,    // each device row right to left
-    kDrawMirrorColumns = 2  // encoded rows bottom to top within the box
-};
 
 // How a sprite is built from a surface.
 enum SpriteBuildMode : int { kBuildOpaque = 0, kBuildAlpha = 1, kBuildScreen = 2 };
@@ -49,12 +43,10 @@ public:
     const std::vector<uint16_t>& words() const { return words_; }
 
 private:
-    void IndexRows(const std::string& name);
-
     std::vector<uint16_t> words_;
-    // Word index of each encoded row, so drawing jumps straight to the first
-    // row on the surface.
-    std::vector<uint32_t> rowStarts_;
+    // What drawing reads: an index of the rows, so that rows off the surface
+    // are never visited, and runs merged into as few as drawing allows.
+    CompiledSprite compiled_;
 };
 
 }  // namespace cv
