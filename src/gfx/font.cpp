@@ -67,8 +67,8 @@ Size Font::getTextSize(const std::u16string& text) const {
 }
 
 void Font::drawText(IPainter& painter, Point position, const std::u16string& text) const {
+    // Grows to the inkiest glyph; the header's sizes are not trusted for it.
     std::vector<PaintPoint> points;
-    points.reserve(static_cast<size_t>(widest_) * height_);
     int x = position.x;
     for (char16_t ch : text) {
         const Glyph* glyph = Find(ch);

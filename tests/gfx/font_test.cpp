@@ -145,6 +145,12 @@ TEST(Font, RefusesTablesAndBitmapsOutsideTheFile) {
     FontSpec negative = kFont;
     negative.height = -1;
     EXPECT_EQ(FontError(FnmOf(negative)), message);
+    // Huge sizes without glyphs to back them are harmless: nothing is sized by them.
+    FontSpec empty{0, 4, 32767, 32767, 0, {}};
+    Ref<Font> font = MakeRef<Font>(FnmOf(empty), "empty");
+    Ref<IPainter> painter = createSoftPainter(MakeRef<ISurfaceSoft>(4, 4, 16));
+    font->drawText(*painter, {0, 0}, u"abc");
+    EXPECT_EQ(font->getTextSize(u"abc"), (Size{12, 32767}));
 }
 
 TEST(Font, LoadsOnlyFnmFilesThroughTheResources) {
