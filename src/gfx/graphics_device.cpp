@@ -39,12 +39,10 @@ void RenderFrame(const std::function<void(IPainter&)>& paint) {
     device->beginFrame();
     Ref<ISurface> screen = device->getScreenSurface();
     if (!screen) return;
-    {
-        CurrentPainterScope scope(device->createPainter(screen));
-        paint(*CurrentPainter());
-        device->endFrame();
-        device->present();
-    }
+    CurrentPainterScope scope(device->createPainter(screen));
+    paint(*CurrentPainter());
+    device->endFrame();
+    device->present();
 }
 
 }  // namespace cv

@@ -236,6 +236,7 @@ void DrawRows(const CompiledSprite& s, const SurfaceDesc& target, int64_t column
     const int64_t endVisible = mirrorColumns ? base + 1 : target.height - base;
     const int first = static_cast<int>(std::max<int64_t>(0, firstVisible));
     const int end = static_cast<int>(std::min<int64_t>(s.rowStarts.size(), endVisible));
+    if (first >= end) return;
     const T t{&TheBlendTables()};
     if (mirrorRows) {
         DrawRowsOf<T, true>(t, s, target, startX, clip, base, direction, first, end);

@@ -114,12 +114,7 @@ TEST(Font, MeasuresAndDrawsGlyphsAsPoints) {
 }
 
 std::string FontError(const std::string& bytes) {
-    try {
-        MakeRef<Font>(bytes, "Fonts\\bad.fnm");
-    } catch (const EngineError& e) {
-        return e.what();
-    }
-    return "";
+    return test::ErrorOf([&] { MakeRef<Font>(bytes, "Fonts\\bad.fnm"); });
 }
 
 TEST(Font, RefusesTablesAndBitmapsOutsideTheFile) {
@@ -159,13 +154,8 @@ TEST(Font, LoadsOnlyFnmFilesThroughTheResources) {
     folder.Write("Fonts/small.FnM", FnmOf(kFont));
     EXPECT_EQ(loadFont("Fonts\\arial.fnm")->getHeight(), 3);
     EXPECT_EQ(loadFont("Fonts\\small.FnM")->getHeight(), 3) << "letter case of the extension";
-    for (const char* name : {"Fonts\\arial.ttf", "Fonts\\arial"}) {
-        try {
-            loadFont(name);
-            ADD_FAILURE() << name;
-        } catch (const EngineError& e) {
-            EXPECT_EQ(e.what(), std::string("Unknown font type: ") + name);
-        }
+    for (std::string name : {"Fonts\\arial.ttf", "Fonts\\arial"}) {
+        EXPECT_EQ(test::ErrorOf([&] { loadFont(name); }), "Unknown font type: " + name);
     }
 }
 

@@ -5,8 +5,10 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
+#include "core/fatal_error.h"
 #include "core/resource_groups.h"
 #include "gfx/surface.h"
 
@@ -25,6 +27,16 @@ inline void Put16(const SurfaceDesc& d, int x, int y, uint16_t v) {
 inline uint32_t Get24(const SurfaceDesc& d, int x, int y) {
     const uint8_t* p = d.At(x, y);
     return p[0] | p[1] << 8 | p[2] << 16;
+}
+
+// The engine error `f` raises, or "" when it raises none.
+inline std::string ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const EngineError& e) {
+        return e.what();
+    }
+    return "";
 }
 
 // A folder registered as the default resource group, removed afterwards.

@@ -15,6 +15,7 @@
 namespace cv {
 namespace {
 
+using test::ErrorOf;
 using test::Get16;
 using test::Get24;
 using Cells = std::set<std::pair<int, int>>;
@@ -95,15 +96,6 @@ TEST(SoftPainter, PointModesAndDepths) {
     p15->setColor(0);
     p15->fillRect({0, 0, 2, 1});
     EXPECT_EQ(Get16(s15->describe(), 1, 0), 0x8000);
-}
-
-std::string ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const EngineError& e) {
-        return e.what();
-    }
-    return "";
 }
 
 TEST(Painters, OnlyKnownDepthsGetOne) {

@@ -5,6 +5,7 @@
 #include "core/fatal_error.h"
 #include "gfx/sprite.h"
 #include "gfx/surface_soft.h"
+#include "gfx_test_util.h"
 
 namespace cv {
 namespace {
@@ -96,12 +97,7 @@ TEST(SpriteBuild, ScreenSpritesTakeBlackAsTransparent) {
 }
 
 std::string ErrorOf(const std::vector<std::vector<uint32_t>>& rows, int bits, int mode) {
-    try {
-        Built(rows, bits, mode);
-    } catch (const EngineError& e) {
-        return e.what();
-    }
-    return "";
+    return test::ErrorOf([&] { Built(rows, bits, mode); });
 }
 
 TEST(SpriteBuild, ModesFollowThePixelSize) {

@@ -109,12 +109,7 @@ TEST_F(ImageCache, KeepsWhatScreensHoldAndPurgesTheRest) {
     first = nullptr;
     purgeImages();
     EXPECT_EQ(getImage("Img\\Hero")->getSize(), (Size{1, 3}));
-    try {
-        getImage("Img\\None");
-        ADD_FAILURE();
-    } catch (const EngineError& e) {
-        EXPECT_STREQ(e.what(), "Resource not found: Img\\None.s16");
-    }
+    EXPECT_EQ(test::ErrorOf([] { getImage("Img\\None"); }), "Resource not found: Img\\None.s16");
     purgeImages();  // the failed name left nothing behind
 }
 
