@@ -8,6 +8,7 @@ packages=(
   clang libclang-rt-dev
   libsdl2-dev zlib1g-dev libpng-dev libfreetype-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
   xvfb xauth
 )
 

@@ -20,6 +20,11 @@ ScreenSize& DeviceScreen() {
     return size;
 }
 
+bool& RedrawRequested() {
+    static bool requested = false;
+    return requested;
+}
+
 uint32_t& StartTicks() {
     static uint32_t ticks = 0;
     return ticks;

@@ -21,6 +21,9 @@ struct ScreenSize {
 };
 ScreenSize& DeviceScreen();
 
+// Set by every visual change; the main loop repaints when it finds it set.
+bool& RedrawRequested();
+
 // GetTickCount() when the message loop started.
 uint32_t& StartTicks();
 

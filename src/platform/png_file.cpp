@@ -32,4 +32,31 @@ bool WritePng(const std::string& path, int width, int height, bool hasAlpha,
     return true;
 }
 
+bool ReadPng(const std::string& path, int& width, int& height, std::vector<uint8_t>& rgba,
+             std::string& error) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        error = "cannot read " + path + ": " + image.message;
+        return false;
+    }
+    // Larger pictures than any the game uses are refused before allocating.
+    constexpr png_uint_32 kMaxSide = 16384;
+    if (image.width > kMaxSide || image.height > kMaxSide) {
+        error = path + " is larger than " + std::to_string(kMaxSide) + " pixels a side";
+        png_image_free(&image);
+        return false;
+    }
+    image.format = PNG_FORMAT_RGBA;
+    rgba.assign(PNG_IMAGE_SIZE(image), 0);
+    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {
+        error = "cannot read " + path + ": " + image.message;
+        png_image_free(&image);
+        return false;
+    }
+    width = static_cast<int>(image.width);
+    height = static_cast<int>(image.height);
+    return true;
+}
+
 }  // namespace cv::platform

@@ -11,4 +11,9 @@ namespace cv::platform {
 bool WritePng(const std::string& path, int width, int height, bool hasAlpha,
               const std::vector<uint8_t>& pixels, std::string& error);
 
+// Reads any PNG as packed 8-bit RGBA rows. Returns false with `error` set when
+// the file cannot be read or is not a PNG.
+bool ReadPng(const std::string& path, int& width, int& height, std::vector<uint8_t>& rgba,
+             std::string& error);
+
 }  // namespace cv::platform

@@ -7,6 +7,7 @@
 #include "app/cfg_resource_groups.h"
 #include "core/fatal_error.h"
 #include "core/language.h"
+#include "gfx/image_cache.h"
 #include "core/settings.h"
 #include "platform/platform.h"
 
@@ -46,6 +47,9 @@ bool GameApplication::Init() {
         FatalError("Invalid screen size %dx%d in %s", screen.width, screen.height,
                    CfgPath().c_str());
     }
+    if (CfgHas("FlipScreen") && CfgGet("FlipScreen", "OFF") == "ON") DisplayFlags() |= kFlipScreen;
+    ImageExtension() = ".s16";
+    device_ = MakeRef<GdiDevice>();
     if (!Application::Init()) return false;
     LoadLanguage(CfgGet("CurLanguage", "English") + ".lng.txt");
     return true;

@@ -4,6 +4,7 @@
 
 #include "app/app_core.h"
 #include "core/file_opener.h"
+#include "gfx/gdi_device.h"
 
 namespace cv {
 
@@ -29,6 +30,7 @@ private:
     std::string modulePath_;
     // Opens the CFG's packages: retries reads, asks before giving up a file.
     RetryFileOpener fileOpener_;
+    Ref<GdiDevice> device_;
 };
 
 }  // namespace cv

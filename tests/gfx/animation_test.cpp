@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/app_globals.h"
+#include "gfx/animation.h"
+#include "gfx/image_cache.h"
+#include "gfx_test_util.h"
+
+namespace cv {
+namespace {
+
+// A sprite file whose stored width tells the frames apart.
+std::string FrameFile(int width) {
+    std::string bytes("S16\0", 4);
+    for (int w : {width, 1, 0, 0, width, 1, 0, ((width - 1) << 4) | 4, 0x1234, 0, 0x10}) {
+        bytes += {char(w & 0xFF), char(w >> 8)};
+    }
+    return bytes;
+}
+
+class Animations : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ImageExtension() = ".s16";
+        AnimationsDisabled() = false;
+        const char* names[] = {"Fire09", "Fire10", "Fire11", "Fire12"};
+        for (int i = 0; i < 4; ++i)
+            folder.Write(std::string("Anim/") + names[i] + ".s16", FrameFile(i + 1));
+    }
+    void TearDown() override {
+        ImageExtension() = ".tga";
+        AnimationsDisabled() = false;
+    }
+    // The stored widths of the frames, in order.
+    static std::vector<int> Frames(const Animation& a) {
+        std::vector<int> widths;
+        for (int i = 0; i < a.frameCount(); ++i)
+            widths.push_back(a.frameSprite(i)->getSize().height);
+        return widths;
+    }
+    test::ResourceFolder folder;
+};
+
+TEST(FrameNames, CountUpWithCarry) {
+    EXPECT_EQ(NextFrameName("Fire09"), "Fire10");
+    EXPECT_EQ(NextFrameName("Fire10"), "Fire11");
+    EXPECT_EQ(NextFrameName("A199"), "A200");
+    EXPECT_EQ(NextFrameName("7"), "8");
+    EXPECT_EQ(NextFrameName("99"), "00");
+    EXPECT_EQ(NextFrameName(""), "");
+}
+
+TEST_F(Animations, FramesAreCountedFromTheFirstName) {
+    Ref<Animation> a = createAnimation("Anim\\Fire09", 3);
+    // Fire09, Fire10 and Fire11 hold widths 1, 2 and 3.
+    EXPECT_EQ(Frames(*a), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(a->getDuration(), 3);
+    AnimationsDisabled() = true;
+    Ref<Animation> still = createAnimation("Anim\\Fire09", 8);
+    EXPECT_EQ(Frames(*still), (std::vector<int>{1}));
+    still->tick();
+    EXPECT_EQ(still->frame(), 0);
+}
+
+TEST_F(Animations, TicksFollowTheDelays) {
+    Ref<Animation> a = MakeRef<Animation>();
+    for (int delay : {2, 1, 3}) a->addFrame(delay, nullptr);
+    EXPECT_EQ(a->getDuration(), 6);
+    std::vector<int> shown;
+    for (int i = 0; i < 9; ++i) {
+        a->tick();
+        shown.push_back(a->frame());
+    }
+    EXPECT_EQ(shown, (std::vector<int>{1, 2, 2, 2, 0, 0, 1, 2, 2}));
+    a->pause();
+    a->tick();
+    a->tick();
+    EXPECT_EQ(a->frame(), 2);
+    a->resume();
+    a->tick();
+    EXPECT_EQ(a->frame(), 2);
+    a->tick();
+    EXPECT_EQ(a->frame(), 0);
+    AnimationsDisabled() = true;
+    for (int i = 0; i < 5; ++i) a->tick();
+    EXPECT_EQ(a->frame(), 0);
+}
+
+TEST_F(Animations, OnlyChangesAskForARedraw) {
+    Ref<Animation> single = createAnimation("Anim\\Fire09", 1);
+    Ref<Animation> pair = createAnimation("Anim\\Fire09", 2);
+    RedrawRequested() = false;
+    single->tick();
+    single->setPosition({});
+    single->setMode(0);
+    single->setFrame(0);
+    single->setFrame(5);  // no such frame
+    EXPECT_FALSE(RedrawRequested());
+    pair->tick();
+    EXPECT_TRUE(RedrawRequested());
+    for (auto change :
+         {+[](Animation& a) {
+              a.setPosition({3, 4});
+          },
+          +[](Animation& a) { a.setMode(2); }, +[](Animation& a) { a.setFrame(0); }}) {
+        RedrawRequested() = false;
+        change(*pair);
+        EXPECT_TRUE(RedrawRequested());
+    }
+    EXPECT_EQ(pair->position(), (Point{3, 4}));
+    RedrawRequested() = false;
+}
+
+TEST_F(Animations, TheTableNamesFirstFrameCountAndDelay) {
+    folder.Write("anim.ini",
+                 "Fire {\nName1st = Anim\\Fire10\nDelay = 3\nCount = 2\n}\n"
+                 "Spark {\nName1st = Anim\\Fire12\n}\n"
+                 "Nameless {\nDelay = 4\n}\n");
+    LoadAnimationTable();
+    Ref<Animation> fire = createAnimationById("Fire");
+    ASSERT_TRUE(fire);
+    EXPECT_EQ(Frames(*fire), (std::vector<int>{2, 3}));
+    EXPECT_EQ(fire->getDuration(), 6);
+    Ref<Animation> spark = createAnimationById("Spark");
+    ASSERT_TRUE(spark);
+    EXPECT_EQ(Frames(*spark), (std::vector<int>{4}));
+    EXPECT_EQ(spark->getDuration(), 1);
+    EXPECT_FALSE(createAnimationById("Nameless"));
+    EXPECT_FALSE(createAnimationById("Smoke"));
+}
+
+}  // namespace
+}  // namespace cv

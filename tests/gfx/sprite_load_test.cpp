@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "core/fatal_error.h"
+#include "core/memory_stream.h"
+#include "gfx/gdi_device.h"
+#include "gfx/image_cache.h"
+#include "gfx/sprite.h"
+#include "gfx/sprite_picture.h"
+#include "gfx/surface_soft.h"
+#include "gfx_test_util.h"
+
+namespace cv {
+namespace {
+
+using Words = std::vector<uint16_t>;
+
+Ref<MemoryStream> StreamOf(const std::string& bytes, const std::string& name = "Img\\bad.s16") {
+    Ref<MemoryStream> stream = MakeRef<MemoryStream>(name);
+    stream->Write(bytes.data(), bytes.size());
+    return stream;
+}
+
+std::string FileOf(const Words& words) {
+    std::string bytes("S16\0", 4);
+    for (uint16_t w : words) bytes += {char(w & 0xFF), char(w >> 8)};
+    return bytes;
+}
+
+std::string LoadError(const std::string& bytes) {
+    Ref<Sprite> sprite = MakeRef<Sprite>();
+    try {
+        sprite->load(*StreamOf(bytes));
+    } catch (const EngineError& e) {
+        EXPECT_EQ(sprite->getSize(), (Size{})) << "a failed load leaves an empty sprite";
+        return e.what();
+    }
+    return "";
+}
+
+TEST(SpriteLoad, SavesAndLoadsTheWordsAsTheyAre) {
+    const Words words{3, 2, 1, 0, 2, 2, 0, 0x0012, 0xAAAA, 0xBBBB, 0x0000, 0x0002, 0x1234, 0x0010};
+    Ref<Sprite> sprite = MakeRef<Sprite>();
+    sprite->setWords(words, "test");
+    Ref<MemoryStream> out = MakeRef<MemoryStream>();
+    sprite->save(*out);
+    EXPECT_EQ(std::string(out->bytes().begin(), out->bytes().end()), FileOf(words));
+    Ref<Sprite> back = MakeRef<Sprite>();
+    back->load(*out);
+    EXPECT_EQ(back->words(), words);
+    EXPECT_EQ(back->getSize(), (Size{2, 3}));
+    // Logical columns H - box height - box y .. H - box y - 1, rows box x onwards.
+    EXPECT_EQ(back->getBounds(), (Rect{0, 1, 2, 2}));
+
+    Ref<Sprite> empty = MakeRef<Sprite>();
+    empty->load(*StreamOf(std::string("S16\0", 4)));
+    EXPECT_EQ(empty->getSize(), (Size{}));
+    EXPECT_EQ(empty->getBounds(), (Rect{}));
+    Ref<MemoryStream> emptyOut = MakeRef<MemoryStream>();
+    empty->save(*emptyOut);
+    EXPECT_EQ(emptyOut->bytes().size(), 4u);
+}
+
+TEST(SpriteLoad, MalformedDataIsRefusedByName) {
+    const std::string message = "Invalid RLE sprite format in Img\\bad.s16";
+    EXPECT_EQ(LoadError(std::string("S16\0\0", 5)), message);
+    EXPECT_EQ(LoadError("S16"), message);
+    EXPECT_EQ(LoadError(FileOf({}).replace(2, 1, "5")), message);
+    // A box larger than the picture.
+    EXPECT_EQ(LoadError(FileOf({2, 2, 1, 0, 2, 1, 0, 0x0010})), message);
+    EXPECT_EQ(LoadError(FileOf({2, 2, 0, 1, 2, 2, 0, 0x0010})), message);
+    // Rows that run past the data, with or without a command cut short.
+    EXPECT_EQ(LoadError(FileOf({1, 2, 0, 0, 1, 2, 0, 0x0002, 5, 0x0000})), message);
+    EXPECT_EQ(LoadError(FileOf({1, 1, 0, 0, 1, 1, 0, 0x0002})), message);
+    EXPECT_EQ(LoadError(FileOf({300, 1, 0, 0, 300, 1, 0, 0x0FF2, 5, 0x0010})), message);
+    EXPECT_EQ(LoadError(FileOf({1, 1, 0, 0, 1, 1, 0})), message);
+    // A row covering more than the box.
+    EXPECT_EQ(LoadError(FileOf({4, 1, 0, 0, 2, 1, 0, 0x0024, 5, 0x0010})), message);
+    // More rows than the box holds.
+    EXPECT_EQ(LoadError(FileOf({1, 2, 0, 0, 1, 1, 0, 0x0002, 5, 0, 0x0002, 5, 0, 0x0010})),
+              message);
+    // Ending the sprite before the last row of the box is allowed.
+    EXPECT_EQ(LoadError(FileOf({1, 3, 0, 0, 1, 3, 0, 0x0002, 5, 0x0010})), "");
+    EXPECT_EQ(LoadError(FileOf({1, 1, 0, 0, 1, 1, 0, 0x0002, 5, 0x0000, 0x0010, 0x7777})), "");
+}
+
+class ImageCache : public ::testing::Test {
+protected:
+    void SetUp() override { ImageExtension() = ".s16"; }
+    void TearDown() override {
+        purgeImages();
+        ImageExtension() = ".tga";
+    }
+    test::ResourceFolder folder;
+    Ref<GdiDevice> device = MakeRef<GdiDevice>();
+};
+
+TEST_F(ImageCache, KeepsWhatScreensHoldAndPurgesTheRest) {
+    folder.Write("Img/Hero.s16", FileOf({2, 1, 0, 0, 2, 1, 0, 0x0012, 1, 2, 0, 0x0010}));
+    Ref<Sprite> first = getImage("Img\\Hero");
+    EXPECT_EQ(first->getSize(), (Size{1, 2}));
+    EXPECT_EQ(getImage("Img\\Hero"), first);
+    EXPECT_NE(loadImage("Img\\Hero"), first);  // loading bypasses the cache
+    folder.Write("Img/Hero.s16", FileOf({3, 1, 0, 0, 3, 1, 0, 0x0022, 1, 2, 3, 0x0010}));
+    purgeImages();
+    EXPECT_EQ(getImage("Img\\Hero"), first);  // still held here
+    first = nullptr;
+    purgeImages();
+    EXPECT_EQ(getImage("Img\\Hero")->getSize(), (Size{1, 3}));
+    EXPECT_EQ(test::ErrorOf([] { getImage("Img\\None"); }), "Resource not found: Img\\None.s16");
+    purgeImages();  // the failed name left nothing behind
+}
+
+TEST(ImageNames, TheFirstCharacterOfTheFileNameChoosesTheBuildMode) {
+    EXPECT_EQ(BuildModeOfName("Img\\Main\\#Back"), kBuildOpaque);
+    EXPECT_EQ(BuildModeOfName("$Glow"), kBuildScreen);
+    EXPECT_EQ(BuildModeOfName("Img\\Hero"), kBuildAlpha);
+    EXPECT_EQ(BuildModeOfName("#Img\\Hero"), kBuildAlpha);
+    EXPECT_EQ(BuildModeOfName(""), kBuildAlpha);
+}
+
+// A random upright picture at the precision a sprite of `mode` stores, with
+// runs of equal pixels so that fills turn up.
+RgbaPicture RandomPicture(std::mt19937& rng, int mode) {
+    RgbaPicture p{int(rng() % 40 + 1), int(rng() % 30 + 1), {}};
+    p.pixels.resize(size_t(p.width) * p.height * 4);
+    std::vector<uint8_t> pixel(4);
+    auto next = [&] {
+        const int kind = mode == kBuildOpaque ? 1 : int(rng() % 3);
+        if (kind == 0 || (mode == kBuildScreen && kind == 2)) {
+            pixel = {0, 0, 0, 0};
+        } else if (kind == 1) {
+            pixel = {uint8_t(rng() % 32 << 3), uint8_t(rng() % 64 << 2), uint8_t(rng() % 32 << 3),
+                     255};
+            if (mode == kBuildScreen && !(pixel[0] | pixel[1] | pixel[2])) pixel = {0, 0, 0, 0};
+        } else {
+            pixel = {uint8_t(rng() % 16 * 17), uint8_t(rng() % 16 * 17), uint8_t(rng() % 16 * 17),
+                     uint8_t((rng() % 14 + 1) * 17)};
+        }
+    };
+    next();
+    for (size_t i = 0; i < p.pixels.size(); i += 4) {
+        if (rng() % 4 != 0) next();  // otherwise repeat the last pixel
+        std::copy(pixel.begin(), pixel.end(), p.pixels.begin() + long(i));
+    }
+    return p;
+}
+
+TEST(SpritePicture, DecodingWhatWasEncodedGivesThePictureBack) {
+    std::mt19937 rng(4);
+    for (int mode : {kBuildOpaque, kBuildAlpha, kBuildScreen}) {
+        for (int round = 0; round < 60; ++round) {
+            SCOPED_TRACE(testing::Message() << "mode " << mode << " round " << round);
+            const RgbaPicture picture = RandomPicture(rng, mode);
+            Ref<Sprite> built = MakeRef<Sprite>();
+            built->build(*StoredSurfaceOf(picture, mode), mode);
+            Ref<MemoryStream> file = MakeRef<MemoryStream>();
+            built->save(*file);
+            Ref<Sprite> loaded = MakeRef<Sprite>();
+            loaded->load(*file);
+            EXPECT_EQ(loaded->getSize(), (Size{picture.width, picture.height}));
+            const RgbaPicture back = UprightPictureOf(*loaded);
+            ASSERT_EQ(back.width, picture.width);
+            ASSERT_EQ(back.height, picture.height);
+            ASSERT_EQ(back.pixels, picture.pixels);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace cv
