@@ -9,6 +9,7 @@ packages=(
   libsdl2-dev zlib1g-dev libpng-dev libfreetype-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  imagemagick wesnoth-1.16-data fonts-gotico-antiqua
   xvfb xauth
 )
 

@@ -26,6 +26,8 @@ public:
     virtual int getCharWidth(char16_t ch) const;
     virtual int getHeight() const { return height_; }
 
+    // False for a character the font draws as a gap of the missing advance.
+    bool hasGlyph(char16_t ch) const { return Find(ch) != nullptr; }
     int spacing() const { return spacing_; }
     int missingAdvance() const { return missingAdvance_; }
     int widest() const { return widest_; }

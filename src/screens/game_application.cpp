@@ -7,9 +7,10 @@
 #include "app/cfg_resource_groups.h"
 #include "core/fatal_error.h"
 #include "core/language.h"
-#include "gfx/image_cache.h"
 #include "core/settings.h"
+#include "gfx/image_cache.h"
 #include "platform/platform.h"
+#include "screens/game_data_init.h"
 
 namespace cv {
 
@@ -52,6 +53,7 @@ bool GameApplication::Init() {
     device_ = MakeRef<GdiDevice>();
     if (!Application::Init()) return false;
     LoadLanguage(CfgGet("CurLanguage", "English") + ".lng.txt");
+    InitGameData();
     return true;
 }
 

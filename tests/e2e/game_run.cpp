@@ -59,7 +59,9 @@ std::string LanguageFile(const std::u16string& text) {
 }
 
 void WriteStartableGame(const TempDir& dir, const std::string& cfg) {
-    dir.Write("Corvanth.CFG", cfg + "dir=Data\n");
+    std::filesystem::copy_file(std::filesystem::path(CORVANTH_GAME_DIR) / "Corvanth.pak",
+                               dir / "Corvanth.pak");
+    dir.Write("Corvanth.CFG", cfg + "package=Corvanth.pak\ndir=Data\n");
     dir.Write("Data/English.lng.txt", LanguageFile(u"[Game saved]\nGame saved\n"));
 }
 

@@ -33,8 +33,9 @@ private:
 // The bytes of a language file holding `text`: byte order mark, UTF-16LE.
 std::string LanguageFile(const std::u16string& text);
 
-// A game folder the program starts in: the CFG (`cfg` followed by a "dir=Data"
-// line) and Data/English.lng.txt.
+// A game folder the program starts in: the CFG (`cfg` followed by the lines
+// "package=Corvanth.pak" and "dir=Data"), the game's main package and
+// Data/English.lng.txt.
 void WriteStartableGame(const TempDir& dir, const std::string& cfg);
 
 }  // namespace cv::e2e

@@ -7,10 +7,8 @@ probe=$2
 work=$(mktemp -d)
 trap 'kill $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
 
-printf 'ScrWidth=480\r\nScrHeight=640\r\ndir=Data\r\n' >"$work/Corvanth.CFG"
-mkdir "$work/Data"
-# A language file: byte order mark, then "[a]" and LF in UTF-16LE.
-printf '\xff\xfe[\0a\0]\0\n\0' >"$work/Data/English.lng.txt"
+# The real game folder: its CFG and packages.
+cp "$(dirname "$game")"/Corvanth.CFG "$(dirname "$game")"/*.pak "$work"/
 
 # Xvfb picks a free display itself and writes its number to the file.
 Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &

@@ -48,7 +48,17 @@ TEST(Startup, AGoodGameStartsLoadsItsLanguageAndEndsWithStatusZero) {
     EXPECT_EQ(r.err, "");
     // Loading the language keeps the choice, with the defaults asked so far.
     EXPECT_EQ(dir.Read("Corvanth.CFG"),
-              "CurLanguage=English\r\ndir=Data\r\nScrHeight=640\r\nScrWidth=480\r\n");
+              "CurLanguage=English\r\npackage=Corvanth.pak\r\ndir=Data\r\nScrHeight=640\r\n"
+              "ScrWidth=480\r\n");
+}
+
+TEST(Startup, AGameFolderWithoutItsDataNamesWhatIsMissing) {
+    TempDir dir;
+    dir.Write("Corvanth.CFG", "dir=Data\n");
+    dir.Write("Data/English.lng.txt", LanguageFile(u"[a]\n"));
+    RunResult r = RunGame(dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Error: Resource not found: Fonts\\arial.fnm\n");
 }
 
 TEST(Startup, AMissingLanguageIsReported) {

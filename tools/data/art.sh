@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# Makes one picture of the art list (data/art.list) as an upright PNG.
+#
+#   art.sh OUT.png RECIPE [ARG...] -- SOURCE...
+#
+# SOURCEs are the files the art list names, already resolved to full paths.
+# Recipes:
+#   picture [IM-OPTION...]     the first source, then ImageMagick options
+#   stack [IM-OPTION...]       every source laid over the first, centred, then options
+#   panel WxH PW+PH+X+Y ALPHA  a dialog frame PWxPH at X,Y on a clear WxH screen: the
+#                              sources are a background tile and the border pieces
+#                              (names ending in -topleft, -top, ...); the background
+#                              keeps ALPHA percent of its opacity
+#   title WxH TEXT SHADE       the first source scaled to cover WxH and turned to dusk,
+#                              a dark shade over the SHADE geometry (WxH+X+Y) where the
+#                              menu sits, TEXT lettered in the font of the second
+#   flag NAME WxH              a national flag drawn here (english, german) in a gilt
+#                              frame; no source
+set -euo pipefail
+
+usage() {
+  sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//' >&2
+  exit 2
+}
+
+[ $# -ge 2 ] || usage
+out=$1
+recipe=$2
+shift 2
+args=()
+while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+  args+=("$1")
+  shift
+done
+[ $# -gt 0 ] && shift
+sources=("$@")
+for s in "${sources[@]}"; do
+  [ -f "$s" ] || { echo "art.sh: missing source $s" >&2; exit 1; }
+done
+
+im() { convert "$@"; }
+
+# The source whose file name ends in -PIECE.png or _PIECE.png.
+piece() {
+  local s
+  for s in "${sources[@]}"; do
+    case "$s" in *-"$1".png | *_"$1".png) echo "$s"; return ;; esac
+  done
+  echo "art.sh: no border piece '$1' among the sources" >&2
+  exit 1
+}
+
+recipe_picture() {
+  im "${sources[0]}" "${args[@]}" "PNG32:$out"
+}
+
+recipe_stack() {
+  local layers=("${sources[0]}")
+  local s
+  for s in "${sources[@]:1}"; do layers+=("$s" -gravity center -composite); done
+  im "${layers[@]}" "${args[@]}" "PNG32:$out"
+}
+
+# Width and height of a picture.
+dims() { identify -format '%w %h\n' "$1"; }
+
+recipe_panel() {
+  local screen=${args[0]} geometry=${args[1]} alpha=${args[2]}
+  local size=${geometry%%+*} offset=+${geometry#*+}
+  local w=${size%x*} h=${size#*x}
+  local tl tr bl br top bottom left right
+  tl=$(piece topleft); tr=$(piece topright); bl=$(piece botleft); br=$(piece botright)
+  top=$(piece top); bottom=$(piece bottom); left=$(piece left); right=$(piece right)
+  local tlw tlh trw trh blw blh brw brh
+  read -r tlw tlh < <(dims "$tl")
+  read -r trw trh < <(dims "$tr")
+  read -r blw blh < <(dims "$bl")
+  read -r brw brh < <(dims "$br")
+  local toph both lefw rigw _
+  read -r _ toph < <(dims "$top")
+  read -r _ both < <(dims "$bottom")
+  read -r lefw _ < <(dims "$left")
+  read -r rigw _ < <(dims "$right")
+  # Palette pictures lose their transparency when tiled straight from the file,
+  # so the edges are tiled from copies held in memory.
+  im "$top" -write mpr:top +delete "$bottom" -write mpr:bottom +delete \
+    "$left" -write mpr:left +delete "$right" -write mpr:right +delete \
+    -size "$size" "tile:$(piece background)" -alpha set -channel A -evaluate set "$alpha%" +channel \
+    \( -size "$((w - tlw - trw))x$toph" tile:mpr:top \) -geometry "+$tlw+0" -composite \
+    \( -size "$((w - blw - brw))x$both" tile:mpr:bottom \) -geometry "+$blw+$((h - both))" -composite \
+    \( -size "${lefw}x$((h - tlh - blh))" tile:mpr:left \) -geometry "+0+$tlh" -composite \
+    \( -size "${rigw}x$((h - trh - brh))" tile:mpr:right \) -geometry "+$((w - rigw))+$trh" -composite \
+    "$tl" -geometry +0+0 -composite \
+    "$tr" -geometry "+$((w - trw))+0" -composite \
+    "$bl" -geometry "+0+$((h - blh))" -composite \
+    "$br" -geometry "+$((w - brw))+$((h - brh))" -composite \
+    \( -size "$screen" xc:none \) +swap -geometry "$offset" -composite \
+    "PNG32:$out"
+}
+
+recipe_title() {
+  local size=${args[0]} text=${args[1]} shade=${args[2]}
+  local sw=${shade%%x*} rest=${shade#*x}
+  local sh=${rest%%+*} sx sy
+  IFS=+ read -r _ sx sy <<<"$rest"
+  # Evening light: a warm sky over darkening fields, the corners dimmed.
+  im "${sources[0]}" -resize "${size}^" -gravity center -extent "$size" -modulate 95,110 \
+    \( -size "$size" gradient:'#ff9a50'-'#283850' \) -compose overlay -composite \
+    \( -size "$size" radial-gradient:'rgba(0,0,0,0)'-'rgba(0,0,0,0.45)' \) -compose over -composite \
+    -fill 'rgba(8,10,22,0.6)' -draw "roundrectangle $sx,$sy $((sx + sw - 1)),$((sy + sh - 1)) 10,10" \
+    \( -size "$size" xc:none -font "${sources[1]}" -pointsize 72 -gravity northwest \
+    -fill 'rgba(0,0,0,0.7)' -annotate +34+22 "$text" -blur 0x3 \
+    -fill '#f3d27a' -stroke '#3b2408' -strokewidth 2 -annotate +30+16 "$text" \) \
+    -gravity northwest -composite "PNG32:$out"
+}
+
+recipe_flag() {
+  local name=${args[0]} size=${args[1]}
+  local w=${size%x*} h=${size#*x}
+  local field
+  case "$name" in
+    english)
+      # Blue field, white then red saltire, white then red cross.
+      field=(-size "${w}x${h}" xc:'#012169'
+        -stroke white -strokewidth $((h / 5)) -draw "line 0,0 $w,$h" -draw "line 0,$h $w,0"
+        -stroke '#c8102e' -strokewidth $((h / 15)) -draw "line 0,0 $w,$h" -draw "line 0,$h $w,0"
+        -stroke none -fill white
+        -draw "rectangle 0,$((h * 2 / 5)) $w,$((h * 3 / 5))"
+        -draw "rectangle $((w / 2 - h / 5)),0 $((w / 2 + h / 5)),$h"
+        -fill '#c8102e'
+        -draw "rectangle 0,$((h * 9 / 20)) $w,$((h * 11 / 20))"
+        -draw "rectangle $((w / 2 - h / 10)),0 $((w / 2 + h / 10)),$h")
+      ;;
+    german)
+      field=(-size "${w}x${h}" xc:'#000000'
+        -fill '#dd0000' -draw "rectangle 0,$((h / 3)) $w,$((h * 2 / 3))"
+        -fill '#ffce00' -draw "rectangle 0,$((h * 2 / 3)) $w,$h")
+      ;;
+    *)
+      echo "art.sh: no flag called $name" >&2
+      exit 1
+      ;;
+  esac
+  # A light sheen across the cloth and a gilt frame around it.
+  im "${field[@]}" \
+    \( -size "${w}x${h}" gradient:'rgba(255,255,255,0.25)-rgba(0,0,0,0.25)' \) \
+    -compose softlight -composite -compose over \
+    -bordercolor '#3b2408' -border 1 -bordercolor '#d8b060' -border 2 \
+    -bordercolor '#3b2408' -border 1 "PNG32:$out"
+}
+
+case "$recipe" in
+  picture | stack | panel | title | flag) "recipe_$recipe" ;;
+  *) echo "art.sh: unknown recipe $recipe" >&2; exit 2 ;;
+esac
