@@ -7,10 +7,13 @@
 # Recipes:
 #   picture [IM-OPTION...]     the first source, then ImageMagick options
 #   stack [IM-OPTION...]       every source laid over the first, centred, then options
-#   panel WxH PW+PH+X+Y ALPHA  a dialog frame PWxPH at X,Y on a clear WxH screen: the
+#   panel WxH PWxPH+X+Y ALPHA [RULE]
+#                              a dialog frame PWxPH at X,Y on a WxH screen veiled in
+#                              shadow, so that what lies below stays behind it: the
 #                              sources are a background tile and the border pieces
 #                              (names ending in -topleft, -top, ...); the background
-#                              keeps ALPHA percent of its opacity
+#                              keeps ALPHA percent of its opacity; a gilt rule under
+#                              the dialog's title RULE pixels below its top
 #   title WxH TEXT SHADE       the first source scaled to cover WxH and turned to dusk,
 #                              a dark shade over the SHADE geometry (WxH+X+Y) where the
 #                              menu sits, TEXT lettered in the font of the second
@@ -64,37 +67,54 @@ recipe_stack() {
 # Width and height of a picture.
 dims() { identify -format '%w %h\n' "$1"; }
 
+# ImageMagick arguments for PICTURE repeated across (x) or down (y) to LENGTH
+# pixels. ImageMagick's own tiling loses the transparency of palette pictures.
+repeat() {
+  local picture=$1 axis=$2 length=$3 w h n i
+  read -r w h < <(dims "$picture")
+  if [ "$axis" = x ]; then n=$(((length + w - 1) / w)); else n=$(((length + h - 1) / h)); fi
+  local join=+append size="${length}x$h"
+  [ "$axis" = y ] && join=-append size="${w}x$length"
+  printf '%s\n' "("
+  for ((i = 0; i < n; i++)); do printf '%s\n' "$picture"; done
+  printf '%s\n' "$join" -crop "$size+0+0" +repage ")"
+}
+
 recipe_panel() {
-  local screen=${args[0]} geometry=${args[1]} alpha=${args[2]}
+  local screen=${args[0]} geometry=${args[1]} alpha=${args[2]} rule=${args[3]:-}
   local size=${geometry%%+*} offset=+${geometry#*+}
   local w=${size%x*} h=${size#*x}
   local tl tr bl br top bottom left right
   tl=$(piece topleft); tr=$(piece topright); bl=$(piece botleft); br=$(piece botright)
   top=$(piece top); bottom=$(piece bottom); left=$(piece left); right=$(piece right)
-  local tlw tlh trw trh blw blh brw brh
+  local tlw tlh trw trh blw blh brw brh both rigw _
   read -r tlw tlh < <(dims "$tl")
   read -r trw trh < <(dims "$tr")
   read -r blw blh < <(dims "$bl")
   read -r brw brh < <(dims "$br")
-  local toph both lefw rigw _
-  read -r _ toph < <(dims "$top")
   read -r _ both < <(dims "$bottom")
-  read -r lefw _ < <(dims "$left")
   read -r rigw _ < <(dims "$right")
-  # Palette pictures lose their transparency when tiled straight from the file,
-  # so the edges are tiled from copies held in memory.
-  im "$top" -write mpr:top +delete "$bottom" -write mpr:bottom +delete \
-    "$left" -write mpr:left +delete "$right" -write mpr:right +delete \
-    -size "$size" "tile:$(piece background)" -alpha set -channel A -evaluate set "$alpha%" +channel \
-    \( -size "$((w - tlw - trw))x$toph" tile:mpr:top \) -geometry "+$tlw+0" -composite \
-    \( -size "$((w - blw - brw))x$both" tile:mpr:bottom \) -geometry "+$blw+$((h - both))" -composite \
-    \( -size "${lefw}x$((h - tlh - blh))" tile:mpr:left \) -geometry "+0+$tlh" -composite \
-    \( -size "${rigw}x$((h - trh - brh))" tile:mpr:right \) -geometry "+$((w - rigw))+$trh" -composite \
+  local edges=()
+  mapfile -t -O 0 edges < <(repeat "$top" x $((w - tlw - trw)))
+  edges+=(-geometry "+$tlw+0" -composite)
+  mapfile -t -O ${#edges[@]} edges < <(repeat "$bottom" x $((w - blw - brw)))
+  edges+=(-geometry "+$blw+$((h - both))" -composite)
+  mapfile -t -O ${#edges[@]} edges < <(repeat "$left" y $((h - tlh - blh)))
+  edges+=(-geometry "+0+$tlh" -composite)
+  mapfile -t -O ${#edges[@]} edges < <(repeat "$right" y $((h - trh - brh)))
+  edges+=(-geometry "+$((w - rigw))+$trh" -composite)
+  if [ -n "$rule" ]; then
+    edges+=(-fill '#c8a050' -draw "rectangle 40,$rule $((w - 41)),$rule"
+      -fill '#2a1806' -draw "rectangle 40,$((rule + 1)) $((w - 41)),$((rule + 1))")
+  fi
+  # The background tile, the edges between the corners, then the corners.
+  im -size "$size" "tile:$(piece background)" -alpha set -channel A -evaluate set "$alpha%" +channel \
+    "${edges[@]}" \
     "$tl" -geometry +0+0 -composite \
     "$tr" -geometry "+$((w - trw))+0" -composite \
     "$bl" -geometry "+0+$((h - blh))" -composite \
     "$br" -geometry "+$((w - brw))+$((h - brh))" -composite \
-    \( -size "$screen" xc:none \) +swap -geometry "$offset" -composite \
+    \( -size "$screen" xc:'rgba(4,6,14,0.5)' \) +swap -geometry "$offset" -composite \
     "PNG32:$out"
 }
 
