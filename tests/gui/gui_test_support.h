@@ -1,0 +1,88 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_core.h"
+#include "gfx/gdi_device.h"
+#include "gui/form.h"
+#include "platform/headless/headless_platform.h"
+
+namespace cv::test {
+
+// The headless platform with the message loop's inner step exposed, so a
+// test can dispatch what its input posted and look before the window closes.
+class TestHost : public platform::HeadlessPlatform {
+public:
+    explicit TestHost(const std::string& script);
+    // Dispatches every posted message, each followed by the application's Idle.
+    void Pump(AppCore& app);
+};
+
+class GuiApp : public Application {
+public:
+    bool Init() override;
+    std::u16string Title() const override { return u"GUI test"; }
+    std::u16string ClassName() const override { return u"GuiTest"; }
+
+private:
+    Ref<GdiDevice> device_;
+};
+
+// A form that writes down every message it is sent: "name text number sender".
+class RecordingForm : public Form {
+public:
+    bool onMessage(const Message& message) override;
+    std::vector<std::string> log;
+};
+
+// The fixture folder (forms, keyboard), the built font and the pictures,
+// registered as the resources; every GUI global back at its start value.
+class GuiResources {
+public:
+    GuiResources();
+    ~GuiResources();
+    GuiResources(const GuiResources&) = delete;
+    GuiResources& operator=(const GuiResources&) = delete;
+};
+
+// A platform and an application with its window; `script` empty: input
+// only through Input.
+class GuiSession {
+public:
+    explicit GuiSession(const std::string& script = "");
+    ~GuiSession();
+    TestHost host;
+    GuiApp app;
+};
+
+class GuiTest : public ::testing::Test {
+protected:
+    void SetUp() override { session = std::make_unique<GuiSession>(); }
+    void TearDown() override { session.reset(); }
+
+    // Each line a headless script command ("tap 10 20", "key Enter", "text ab",
+    // "tick 1"), dispatched by the loop before the next.
+    void Input(const std::vector<std::string>& lines);
+    // A recording form read from the fixtures (none: empty), made the screen.
+    Ref<RecordingForm> Show(const std::string& formName = "");
+    void Show(const Ref<Form>& form);
+    // The last presented frame's pixel as 0xRRGGBB.
+    uint32_t Pixel(int x, int y) const;
+    // Writes the last frame to the shots folder of the build; returns its path.
+    std::string SaveShot(const std::string& name);
+
+    GuiResources resources;
+    std::unique_ptr<GuiSession> session;
+};
+
+// An engine colour as the 5-6-5 frame shows it, 0xRRGGBB.
+uint32_t Shown(uint32_t colour);
+
+// The solid colour of a fixture picture (as drawn), by resource name.
+uint32_t PictureColour(const std::string& name);
+
+}  // namespace cv::test
