@@ -54,8 +54,14 @@ void RoutePointer(Form& form, const PointerEvent& event) {
 }
 
 void FormPointerTarget::OnPointerEvent(const PointerEvent& event) {
-    if (event.kind == PointerEvent::Press) stylusInUse_ = true;
+    if (event.kind == PointerEvent::Press) setStylusInUse(true);
     if (Form* form = ActiveForm()) RoutePointer(*form, event);
+}
+
+void FormPointerTarget::setStylusInUse(bool inUse) {
+    // The focus display changes with it.
+    if (inUse != stylusInUse_) requestRedraw();
+    stylusInUse_ = inUse;
 }
 
 FormPointerTarget& TheFormPointerTarget() {

@@ -33,10 +33,13 @@ class FormPointerTarget : public PointerTarget {
 public:
     void OnPointerEvent(const PointerEvent& event) override;
     bool StylusInUse() const override { return stylusInUse_; }
-    void noteKeyInput() { stylusInUse_ = false; }
+    // A key press: focused widgets show their focus from now on.
+    void noteKeyInput() { setStylusInUse(false); }
     void reset() { stylusInUse_ = true; }
 
 private:
+    void setStylusInUse(bool inUse);
+
     bool stylusInUse_ = true;
 };
 

@@ -13,12 +13,15 @@ constexpr int kInset = 2;  // between the keyboard's edge and its keys
 constexpr int kKeyGap = 2;
 constexpr int kPartitionMargin = 3;
 
-void LayOut(KeyboardPartition& partition) {
+// Rows from the top left; the first row leaves room at its end for the
+// "Close" button.
+void LayOut(KeyboardPartition& partition, int closeWidth) {
     Point at{kInset, kInset};
-    Size extent;
+    Size extent{kInset + closeWidth, 0};
     int rowHeight = 0;
     for (auto& key : partition.keys) {
         if (!key) {
+            if (at.y == kInset) extent.width = std::max(extent.width, at.x + closeWidth);
             at = {kInset, at.y + rowHeight + kKeyGap};
             rowHeight = 0;
             continue;
@@ -31,6 +34,7 @@ void LayOut(KeyboardPartition& partition) {
         at.x += size.width + kKeyGap;
         rowHeight = std::max(rowHeight, size.height);
     }
+    if (at.y == kInset) extent.width = std::max(extent.width, at.x + closeWidth);
     partition.size = {extent.width + kPartitionMargin, extent.height + kPartitionMargin};
 }
 
@@ -67,8 +71,8 @@ Ref<PictureButton> MakeCloseButton() {
 void VirtualKeyboard::load(Stream& stream) {
     partitions_ = ReadKeyboardFile(ReadAll(stream));
     AimSwitchKeys(partitions_, font());
-    for (auto& partition : partitions_) LayOut(partition);
     close_ = MakeCloseButton();
+    for (auto& partition : partitions_) LayOut(partition, close_->bounds().width);
     shown_ = partitions_.size();
     partitions_[0].mode.clear();
     showPartition(0);

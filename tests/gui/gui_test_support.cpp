@@ -48,33 +48,14 @@ const PictureSpec kPictures[] = {
     {"Img\\STDGUI\\Cancel_Pressed", 16, 16, 0xF0F0F0}, {"Img\\Anim\\Spin0", 16, 16, 0xF00000},
     {"Img\\Anim\\Spin1", 16, 16, 0x00F000},         {"Img\\Anim\\Spin2", 16, 16, 0x0000F0}};
 
-void WritePicture(const fs::path& dir, const PictureSpec& spec) {
-    RgbaPicture picture{spec.width, spec.height,
-                        std::vector<uint8_t>(size_t(spec.width) * spec.height * 4)};
-    for (int y = 0; y < spec.height; ++y) {
-        for (int x = 0; x < spec.width; ++x) {
-            uint8_t* p = picture.At(x, y);
-            p[0] = uint8_t(spec.rgb >> 16), p[1] = uint8_t(spec.rgb >> 8), p[2] = uint8_t(spec.rgb);
-            p[3] = 255;
-        }
-    }
-    const int mode = BuildModeOfName(spec.name);
-    Ref<Sprite> sprite = MakeRef<Sprite>();
-    sprite->build(*StoredSurfaceOf(picture, mode), mode);
-    const fs::path file = dir / (NativePath(spec.name) + ".s16");
-    fs::create_directories(file.parent_path());
-    Ref<FileStream> stream = MakeRef<FileStream>(file.string(), 'c');
-    stream->Open();
-    sprite->save(*stream);
-    stream->Close();
-}
-
 // Written once a process, removed at its end.
 class PictureFolder {
 public:
     PictureFolder() : dir_(fs::temp_directory_path() / ("corvanth_gui_" + std::to_string(getpid()))) {
         fs::remove_all(dir_);
-        for (const PictureSpec& spec : kPictures) WritePicture(dir_, spec);
+        for (const PictureSpec& spec : kPictures) {
+            WriteTestPicture(dir_, spec.name, {spec.width, spec.height}, spec.rgb);
+        }
         std::ofstream(dir_ / "anim.ini") << "Spin {\nName1st = Img\\Anim\\Spin0\nDelay = 2\n"
                                             "Count = 3\n}\n";
     }
@@ -104,6 +85,26 @@ void ResetGuiGlobals() {
 }
 
 }  // namespace
+
+void WriteTestPicture(const fs::path& dir, const std::string& name, Size size, uint32_t rgb) {
+    RgbaPicture picture{size.width, size.height,
+                        std::vector<uint8_t>(size_t(size.width) * size.height * 4)};
+    for (int y = 0; y < size.height; ++y) {
+        for (int x = 0; x < size.width; ++x) {
+            uint8_t* p = picture.At(x, y);
+            p[0] = uint8_t(rgb >> 16), p[1] = uint8_t(rgb >> 8), p[2] = uint8_t(rgb), p[3] = 255;
+        }
+    }
+    const int mode = BuildModeOfName(name);
+    Ref<Sprite> sprite = MakeRef<Sprite>();
+    sprite->build(*StoredSurfaceOf(picture, mode), mode);
+    const fs::path file = dir / (NativePath(name) + ".s16");
+    fs::create_directories(file.parent_path());
+    Ref<FileStream> stream = MakeRef<FileStream>(file.string(), 'c');
+    stream->Open();
+    sprite->save(*stream);
+    stream->Close();
+}
 
 TestHost::TestHost(const std::string& script) : HeadlessPlatform(script, VirtualKeyOfKeyName) {}
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,6 +68,8 @@ protected:
     // Each line a headless script command ("tap 10 20", "key Enter", "text ab",
     // "tick 1"), dispatched by the loop before the next.
     void Input(const std::vector<std::string>& lines);
+    // The loop's idle step: repaints when a redraw was requested.
+    void Redraw() { session->app.Idle(); }
     // A recording form read from the fixtures (none: empty), made the screen.
     Ref<RecordingForm> Show(const std::string& formName = "");
     void Show(const Ref<Form>& form);
@@ -78,6 +81,10 @@ protected:
     GuiResources resources;
     std::unique_ptr<GuiSession> session;
 };
+
+// Writes a solid picture "name.s16" (name with "\\" between folders) under `dir`.
+void WriteTestPicture(const std::filesystem::path& dir, const std::string& name, Size size,
+                      uint32_t rgb);
 
 // An engine colour as the 5-6-5 frame shows it, 0xRRGGBB.
 uint32_t Shown(uint32_t colour);
