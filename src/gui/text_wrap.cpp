@@ -28,6 +28,8 @@ std::vector<std::u16string> WrapText(const std::u16string& text, const Font& fon
             start = i + 1, lineWidth = 0, lastBreak.reset();
             continue;
         }
+        // A blank may itself be where the line ends; it is dropped there.
+        if (IsDropped(ch)) lastBreak = i;
         const int charWidth = font.getCharWidth(ch);
         while (i > start && int64_t{lineWidth} + charWidth > width) {
             if (lastBreak) {
@@ -39,8 +41,9 @@ std::vector<std::u16string> WrapText(const std::u16string& text, const Font& fon
                 start = i;
             }
             lastBreak.reset();
-            lineWidth = font.getTextSize(text.substr(start, i - start)).width;
+            lineWidth = start > i ? 0 : font.getTextSize(text.substr(start, i - start)).width;
         }
+        if (start > i) continue;
         lineWidth += charWidth;
         if (IsBreak(ch)) lastBreak = i;
     }

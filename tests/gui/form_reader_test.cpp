@@ -41,20 +41,19 @@ TEST_F(FormFile, ReadsEveryKeyOfTheFormat) {
         Rect bounds;
     };
     // Rectangles name both edges: 560..623 is 64 pixels wide.
-    const std::vector<Child> expected = {
-        {"", typeid(Image), {560, 10, 64, 32}},
-        {"Title", typeid(Label), {20, 10, 281, 20}},
-        {"Story", typeid(TextView), {20, 40, 281, 80}},
-        {"Name", typeid(Edit), {20, 130, 201, 20}},
-        {"Start", typeid(TextButton), {20, 160, 101, 20}},
-        {"Sound", typeid(CheckBox), {20, 190, 141, 20}},
-        {"Easy", typeid(RadioButton), {20, 220, 141, 20}},
-        {"Hard", typeid(RadioButton), {170, 220, 141, 20}},
-        {"Count", typeid(NumField), {20, 250, 181, 20}},
-        {"Picture", typeid(Image), {340, 40, 64, 32}},
-        {"Spin", typeid(AnimationWidget), {420, 40, 16, 16}},
-        {"OK", typeid(PictureButton), {20, 420, 60, 24}},
-        {"Cancel", typeid(PictureButton), {100, 420, 60, 24}}};
+    const std::vector<Child> expected = {{"", typeid(Image), {560, 10, 64, 32}},
+                                         {"Title", typeid(Label), {20, 10, 281, 20}},
+                                         {"Story", typeid(TextView), {20, 40, 281, 80}},
+                                         {"Name", typeid(Edit), {20, 130, 201, 20}},
+                                         {"Start", typeid(TextButton), {20, 160, 101, 20}},
+                                         {"Sound", typeid(CheckBox), {20, 190, 141, 20}},
+                                         {"Easy", typeid(RadioButton), {20, 220, 141, 20}},
+                                         {"Hard", typeid(RadioButton), {170, 220, 141, 20}},
+                                         {"Count", typeid(NumField), {20, 250, 181, 20}},
+                                         {"Picture", typeid(Image), {340, 40, 64, 32}},
+                                         {"Spin", typeid(AnimationWidget), {420, 40, 16, 16}},
+                                         {"OK", typeid(PictureButton), {20, 420, 60, 24}},
+                                         {"Cancel", typeid(PictureButton), {100, 420, 60, 24}}};
     ASSERT_EQ(form->children().size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         GuiElement& child = *form->children()[i];

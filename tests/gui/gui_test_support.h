@@ -40,6 +40,31 @@ public:
     std::vector<std::string> log;
 };
 
+// An element that writes down every call it gets: "paint", "pointer <kind>",
+// "key <code>", "char <code>", "timer", "start <x>", "move <x>", "end <x>".
+class Probe : public GuiElement {
+public:
+    void paint() override { log.push_back("paint"); }
+    bool onPointer(const PointerEvent& e) override { return Note("pointer", e.kind); }
+    bool onKey(int key, bool) override { return Note("key", key); }
+    bool onChar(char16_t ch) override { return Note("char", ch); }
+    void onTimer() override { log.push_back("timer"); }
+    bool startDrag(DragRecord& drag) override;
+    bool dragMove(DragRecord& drag) override;
+    void endDrag(DragRecord& drag) override;
+
+    std::vector<std::string> log;
+    bool handles = false;  // the answer to pointer, key and character input
+    bool takesDrag = true;
+    bool keepsDragging = true;
+
+private:
+    bool Note(const std::string& what, int value) {
+        log.push_back(what + " " + std::to_string(value));
+        return handles;
+    }
+};
+
 // The fixture folder (forms, keyboard), the built font and the pictures,
 // registered as the resources; every GUI global back at its start value.
 class GuiResources {
