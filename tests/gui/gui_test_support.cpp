@@ -212,10 +212,14 @@ uint32_t GuiTest::Pixel(int x, int y) const {
 }
 
 std::string GuiTest::SaveShot(const std::string& name) {
-    fs::create_directories(CORVANTH_GUI_SHOTS);
-    const std::string path = std::string(CORVANTH_GUI_SHOTS "/") + name + ".png";
+    const std::string path = ShotPath(name);
     session->host.Execute(platform::ScriptReader::ParseLine("shot " + path));
     return path;
+}
+
+std::string ShotPath(const std::string& name) {
+    fs::create_directories(CORVANTH_GUI_SHOTS);
+    return std::string(CORVANTH_GUI_SHOTS "/") + name + ".png";
 }
 
 uint32_t Shown(uint32_t rgb) {

@@ -111,6 +111,9 @@ protected:
 void WriteTestPicture(const std::filesystem::path& dir, const std::string& name, Size size,
                       uint32_t rgb);
 
+// Where a shot of that name goes: a PNG in the build's shots folder.
+std::string ShotPath(const std::string& name);
+
 // An engine colour as the 5-6-5 frame shows it, 0xRRGGBB.
 uint32_t Shown(uint32_t colour);
 
