@@ -103,6 +103,8 @@ void Form::removeChild(GuiElement* element) {
     if (it == children_.end()) return;
     Ref<GuiElement> removed = *it;
     children_.erase(it);
+    // Taken in again later, it must not bring a second focus with it.
+    removed->setFocus(false);
     if (removed->parent() == this) removed->setParent(nullptr);
     requestRedraw();
 }

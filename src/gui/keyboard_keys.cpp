@@ -22,7 +22,8 @@ Size CaptionSize(const Font* font, const std::u16string& caption) {
 void KeyboardKey::paint() {
     if (!UsePaintColor(color(kColorGray))) return;
     CurrentPainter()->drawRect(bounds());
-    TextButton::paint();
+    UsePaintColor(color(captionSlot()));
+    drawTextIn(text(), bounds(), justification(), font());
 }
 
 void KeyboardKey::showMode(const std::string&) {}
@@ -95,11 +96,8 @@ ModeKey::ModeKey(const std::u16string& caption, std::string mode, char16_t flag)
     setJustification("CC");
 }
 
-void ModeKey::paint() {
-    if (!UsePaintColor(color(kColorGray))) return;
-    CurrentPainter()->drawRect(bounds());
-    const int slot = on_ && state() == kNormal ? kColorSelect : shownState();
-    if (UsePaintColor(color(slot))) drawTextIn(text(), bounds(), justification(), font());
+int ModeKey::captionSlot() const {
+    return on_ && state() == kNormal ? kColorSelect : shownState();
 }
 
 void ModeKey::click() {

@@ -23,6 +23,8 @@ public:
     void setOffset(Point offset) { offset_ = offset; }
 
 protected:
+    // The colour slot of the caption: that of the state.
+    virtual int captionSlot() const { return shownState(); }
     // Hands the character to the outermost form, as if typed on a keyboard.
     void type(char16_t ch);
     VirtualKeyboard* keyboard() const;
@@ -68,12 +70,14 @@ class ModeKey : public KeyboardKey {
 public:
     // `flag` is "#" or "@": kept, with no meaning of its own.
     ModeKey(const std::u16string& caption, std::string mode, char16_t flag);
-    void paint() override;
     void click() override;
     void showMode(const std::string& mode) override;
 
     const std::string& mode() const { return mode_; }
     char16_t flag() const { return flag_; }
+
+protected:
+    int captionSlot() const override;
 
 private:
     std::string mode_;

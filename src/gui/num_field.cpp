@@ -90,9 +90,9 @@ bool NumField::onMessage(const Message& message) {
     } else if (name == "Button") {
         return onArrow(message.sender.get());
     } else if (name == "StartDrag") {
-        startDrag(message.number);
+        beginLabelDrag(message.number);
     } else if (name == "OnDrag") {
-        dragTo(message.number);
+        dragLabelTo(message.number);
     } else {
         return Form::onMessage(message);
     }
@@ -112,14 +112,14 @@ bool NumField::onArrow(const GuiElement* arrow) {
     return true;
 }
 
-void NumField::startDrag(int x) {
+void NumField::beginLabelDrag(int x) {
     const int64_t range = int64_t{maximum_} - minimum_;
     // An empty range has nothing to sweep: the value stays where it is.
     const int64_t along = range > 0 ? (int64_t{value_} - minimum_) * kDragSweep / range : 0;
     dragOffset_ = static_cast<int>(std::clamp<int64_t>(x - along, INT32_MIN, INT32_MAX));
 }
 
-void NumField::dragTo(int x) {
+void NumField::dragLabelTo(int x) {
     const int64_t range = int64_t{maximum_} - minimum_;
     const int64_t value = minimum_ + range * (int64_t{x} - dragOffset_) / kDragSweep;
     changeValue(std::clamp<int64_t>(value, minimum_, std::max(minimum_, maximum_)));

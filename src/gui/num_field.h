@@ -35,8 +35,8 @@ private:
     void changeValue(int64_t value) { change(value, minimum_, maximum_); }
     void refresh();
     bool onArrow(const GuiElement* arrow);
-    void startDrag(int x);
-    void dragTo(int x);
+    void beginLabelDrag(int x);
+    void dragLabelTo(int x);
 
     Ref<PictureButton> left_, end_, right_;
     Ref<DraggableLabel> label_;

@@ -129,7 +129,7 @@ void VirtualKeyboard::placeKeys() {
 }
 
 bool VirtualKeyboard::onMessage(const Message& message) {
-    if (message.name == "Button" && message.sender == close_) {
+    if (message.name == "Button" && message.sender.get() == close_.get()) {
         Ref<VirtualKeyboard> keep(this);
         if (parent()) parent()->removeChild(this);
     } else if (message.name == "ChangeVKbdMode") {

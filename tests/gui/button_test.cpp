@@ -13,11 +13,10 @@ class Buttons : public GuiTest {
 protected:
     // A form "Keys" holding the button "Go" at (100, 100, 80, 24) over a probe
     // that hears whatever the button leaves.
-    template <class Kind = TextButton>
-    Ref<Kind> Place(bool enabled = true) {
+    Ref<TextButton> Place(bool enabled = true) {
         form = Show();
         form->setName("Keys");
-        Ref<Kind> button = MakeRef<Kind>();
+        Ref<TextButton> button = MakeRef<TextButton>();
         form->addChild(button);
         button->setName("Go");
         button->setBounds({100, 100, 80, 24});
@@ -64,7 +63,7 @@ TEST_F(Buttons, StylusDrivesTheStatesAndClicksOnReleaseInside) {
         {{"tap 110 110"}, false, false, Button::kGrey, {}, {}},
         {{"move 110 110"}, true, false, Button::kGrey, {}, {"pointer 0"}}};
     for (const Case& c : cases) {
-        GuiFlags() = c.hover ? 0 : kGuiNoHover;
+        GuiFlags() = c.hover ? 0u : uint32_t{kGuiNoHover};
         Ref<TextButton> button = Place(c.enabled);
         Input(c.input);
         const std::string label = c.input.back() + (c.hover ? " hover" : "");
@@ -98,20 +97,6 @@ TEST_F(Buttons, KeysPressForOneTickThenClick) {
         EXPECT_EQ(form->log, c.pressed ? Lines{"Button Go 0 Go"} : Lines{}) << label;
         EXPECT_NE(button->state(), Button::kPressed) << label;
     }
-}
-
-TEST_F(Buttons, CheckBoxesSayRadioCheckAndLeaveTheCheckToTheirForm) {
-    Ref<CheckBox> box = Place<CheckBox>();
-    Input({"tap 110 110"});
-    EXPECT_EQ(form->log, (Lines{"RadioCheck Go 0 Go"}));
-    EXPECT_FALSE(box->checked());
-    box->onMessage({"SetCheck", "", 7, nullptr});
-    EXPECT_TRUE(box->checked());
-    box->setEnabled(false);
-    Input({"tap 110 110"});
-    EXPECT_EQ(form->log.size(), 1u);
-    box->setEnabled(true);
-    EXPECT_EQ(box->state(), Button::kNormal);
 }
 
 }  // namespace

@@ -33,8 +33,9 @@ TEST(FormScript, TapsDragsAndTypesIntoTheWidgetsForm) {
     std::ofstream(script) << "tick 1\nshot " << ShotPath("form_0_start") << "\n"
                           << "tap 30 140\ntext Hero\n"
                           << "shot " << ShotPath("form_1_typed") << "\n"
-                          << "# the number field's label, dragged 50 pixels past the threshold\n"
-                          << "press 100 260\nmove 109 260\nmove 159 260\nrelease 159 260\n"
+                          << "# the number field's label: 100 pixels sweep its range, held in it\n"
+                          << "press 100 260\nmove 109 260\nmove 159 260\nmove 400 260\n"
+                          << "move 0 260\nmove 159 260\nrelease 159 260\n"
                           << "tap 25 200\nkey Down\nkey Enter\n"
                           << "shot " << ShotPath("form_2_pressed") << "\n"
                           << "tick 2\n"
@@ -58,7 +59,8 @@ TEST(FormScript, TapsDragsAndTypesIntoTheWidgetsForm) {
     EXPECT_EQ(form->findChild("Name")->text(), u"Hero");
     EXPECT_EQ(form->log, (std::vector<std::string>{"ItemChanged  0 Name", "ItemChanged  0 Name",
                                                    "ItemChanged  0 Name", "ItemChanged  0 Name",
-                                                   "NumChanged  50 Count",
+                                                   "NumChanged  50 Count", "NumChanged  100 Count",
+                                                   "NumChanged  0 Count", "NumChanged  50 Count",
                                                    "RadioCheck Sound 0 Sound", "Button OK 0 OK"}));
 
     const uint32_t norm = Shown(0xD0D0D0), select = Shown(0xFFFFFF);

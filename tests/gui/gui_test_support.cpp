@@ -3,12 +3,10 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <map>
 
 #include "app/app_globals.h"
 #include "app/key_codes.h"
 #include "core/file_stream.h"
-#include "core/language.h"
 #include "core/resource_groups.h"
 #include "core/settings.h"
 #include "gfx/animation.h"
@@ -17,7 +15,6 @@
 #include "gfx/sprite_picture.h"
 #include "gui/form_reader.h"
 #include "gui/gui_keys.h"
-#include "gui/pointer_routing.h"
 #include "platform/headless/script_reader.h"
 
 namespace cv::test {
@@ -141,20 +138,6 @@ bool RecordingForm::onMessage(const Message& m) {
     return true;
 }
 
-bool Probe::startDrag(DragRecord& drag) {
-    log.push_back("start " + std::to_string(drag.point.x));
-    return takesDrag;
-}
-
-bool Probe::dragMove(DragRecord& drag) {
-    log.push_back("move " + std::to_string(drag.point.x));
-    return keepsDragging;
-}
-
-void Probe::endDrag(DragRecord& drag) {
-    log.push_back("end " + std::to_string(drag.point.x));
-}
-
 GuiResources::GuiResources() {
     ResetGuiGlobals();
     ResetResourceGroups();
@@ -187,8 +170,8 @@ GuiSession::~GuiSession() {
 
 void GuiTest::Input(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
-        session->host.Execute(platform::ScriptReader::ParseLine(line));
-        session->host.Pump(session->app);
+        session.host.Execute(platform::ScriptReader::ParseLine(line));
+        session.host.Pump(session.app);
     }
 }
 
@@ -200,21 +183,19 @@ Ref<RecordingForm> GuiTest::Show(const std::string& formName) {
 }
 
 void GuiTest::Show(const Ref<Form>& form) {
-    session->app.SetScreen(form.get());
-    session->app.Idle();
+    session.app.SetScreen(form.get());
+    session.app.Idle();
 }
 
 uint32_t GuiTest::Pixel(int x, int y) const {
-    const auto& frame = session->host.frame();
-    const size_t at = (size_t(y) * session->host.frameWidth() + x) * 3;
+    const auto& frame = session.host.frame();
+    const size_t at = (size_t(y) * session.host.frameWidth() + x) * 3;
     if (at + 2 >= frame.size()) return 0xDEADBEEF;
     return uint32_t(frame[at]) << 16 | frame[at + 1] << 8 | frame[at + 2];
 }
 
-std::string GuiTest::SaveShot(const std::string& name) {
-    const std::string path = ShotPath(name);
-    session->host.Execute(platform::ScriptReader::ParseLine("shot " + path));
-    return path;
+void GuiTest::SaveShot(const std::string& name) {
+    session.host.Execute(platform::ScriptReader::ParseLine("shot " + ShotPath(name)));
 }
 
 std::string ShotPath(const std::string& name) {

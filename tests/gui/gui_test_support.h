@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/app_core.h"
 #include "gfx/gdi_device.h"
 #include "gui/form.h"
+#include "gui/pointer_routing.h"
 #include "platform/headless/headless_platform.h"
 
 namespace cv::test {
@@ -49,9 +49,15 @@ public:
     bool onKey(int key, bool) override { return Note("key", key); }
     bool onChar(char16_t ch) override { return Note("char", ch); }
     void onTimer() override { log.push_back("timer"); }
-    bool startDrag(DragRecord& drag) override;
-    bool dragMove(DragRecord& drag) override;
-    void endDrag(DragRecord& drag) override;
+    bool startDrag(DragRecord& d) override {
+        Note("start", d.point.x);
+        return takesDrag;
+    }
+    bool dragMove(DragRecord& d) override {
+        Note("move", d.point.x);
+        return keepsDragging;
+    }
+    void endDrag(DragRecord& d) override { Note("end", d.point.x); }
 
     std::vector<std::string> log;
     bool handles = false;  // the answer to pointer, key and character input
@@ -87,24 +93,21 @@ public:
 
 class GuiTest : public ::testing::Test {
 protected:
-    void SetUp() override { session = std::make_unique<GuiSession>(); }
-    void TearDown() override { session.reset(); }
-
     // Each line a headless script command ("tap 10 20", "key Enter", "text ab",
     // "tick 1"), dispatched by the loop before the next.
     void Input(const std::vector<std::string>& lines);
     // The loop's idle step: repaints when a redraw was requested.
-    void Redraw() { session->app.Idle(); }
+    void Redraw() { session.app.Idle(); }
     // A recording form read from the fixtures (none: empty), made the screen.
     Ref<RecordingForm> Show(const std::string& formName = "");
     void Show(const Ref<Form>& form);
     // The last presented frame's pixel as 0xRRGGBB.
     uint32_t Pixel(int x, int y) const;
-    // Writes the last frame to the shots folder of the build; returns its path.
-    std::string SaveShot(const std::string& name);
+    // Writes the last frame to the shots folder of the build.
+    void SaveShot(const std::string& name);
 
     GuiResources resources;
-    std::unique_ptr<GuiSession> session;
+    GuiSession session;
 };
 
 // Writes a solid picture "name.s16" (name with "\\" between folders) under `dir`.

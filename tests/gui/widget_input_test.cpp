@@ -97,27 +97,6 @@ TEST_F(Widgets, NumFieldKeepsItsValueInRange) {
     EXPECT_EQ(form->log.back(), "NumChanged  50 Count");
 }
 
-TEST_F(Widgets, DraggingTheNumFieldLabelSweepsTheRangeIn100Pixels) {
-    form = Show();
-    Ref<NumField> field = MakeRef<NumField>();
-    form->addChild(field);
-    field->setName("Count");
-    field->setBounds({100, 100, 84, 24});  // the label spans 114 to 159
-    field->onMessage({"SetMaxValue", "", 10, nullptr});
-    field->onMessage({"SetValue", "", 5, nullptr});
-    form->log.clear();
-    Input({"press 130 110", "move 139 110"});  // 9 pixels: the drag starts here, at 5
-    EXPECT_EQ(field->value(), 5);
-    Input({"move 159 110"});
-    EXPECT_EQ(field->value(), 7);
-    Input({"move 0 110"});
-    EXPECT_EQ(field->value(), 0) << "held at the minimum";
-    Input({"move 900 110", "release 900 110"});
-    EXPECT_EQ(field->value(), 10) << "held at the maximum";
-    EXPECT_EQ(form->log,
-              (Lines{"NumChanged  7 Count", "NumChanged  0 Count", "NumChanged  10 Count"}));
-}
-
 TEST_F(Widgets, TextWrapsAtBreaksOrWhereAWordOverflows) {
     const Font& font = *FindFont("Default");
     auto width = [&](const std::u16string& text) { return font.getTextSize(text).width; };
