@@ -121,8 +121,9 @@ void NumField::beginLabelDrag(int x) {
 
 void NumField::dragLabelTo(int x) {
     const int64_t range = int64_t{maximum_} - minimum_;
-    const int64_t value = minimum_ + range * (int64_t{x} - dragOffset_) / kDragSweep;
-    changeValue(std::clamp<int64_t>(value, minimum_, std::max(minimum_, maximum_)));
+    // Past either end of the sweep the value stays at that end of the range.
+    const int64_t along = std::clamp<int64_t>(int64_t{x} - dragOffset_, 0, kDragSweep);
+    if (range >= 0) changeValue(minimum_ + range * along / kDragSweep);
 }
 
 void NumField::change(int64_t value, int minimum, int maximum) {

@@ -69,7 +69,9 @@ Ref<PictureButton> MakeCloseButton() {
 }  // namespace
 
 void VirtualKeyboard::load(Stream& stream) {
-    partitions_ = ReadKeyboardFile(ReadAll(stream));
+    std::vector<KeyboardPartition> partitions = ReadKeyboardFile(ReadAll(stream));
+    for (auto& child : snapshot()) removeChild(child.get());
+    partitions_ = std::move(partitions);
     AimSwitchKeys(partitions_, font());
     close_ = MakeCloseButton();
     for (auto& partition : partitions_) LayOut(partition, close_->bounds().width);

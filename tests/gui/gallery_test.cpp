@@ -106,6 +106,10 @@ TEST_F(Gallery, LabelAndTextView) {
     EXPECT_TRUE(lt[0] < 3 && lt[1] < half) << lt[0] << "," << lt[1];
     EXPECT_TRUE(std::abs(cc[0] - cc[2]) < 4 && std::abs(cc[1] - cc[3]) < half);
     EXPECT_TRUE(rb[2] < 4 && rb[3] < half) << rb[2] << "," << rb[3];
+    // Narrowed, it wraps again when told to.
+    views[0]->setBounds({10, 150, 40, 100});
+    views[0]->onMessage({"AutoFormat", "", 0, {}});
+    EXPECT_EQ(views[0]->lines().size(), 4u);
 }
 
 TEST_F(Gallery, Edit) {
