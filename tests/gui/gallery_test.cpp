@@ -38,14 +38,14 @@ protected:
         GuiFlags() = 0;  // buttons show the stylus over them
         Show(form);
     }
-    // `count` widgets side by side, 90 pixels apart.
+    // `count` widgets side by side at the height, 90 pixels apart.
     template <class Kind>
-    std::vector<Ref<Kind>> Row(int count, Size size, const std::u16string& text = u"") {
+    std::vector<Ref<Kind>> Row(int count, Size size, const std::u16string& text = u"", int y = 40) {
         std::vector<Ref<Kind>> row;
         for (int i = 0; i < count; ++i) {
             row.push_back(MakeRef<Kind>());
             form->addChild(row.back());
-            row.back()->setBounds({10 + 90 * i, 40, size.width, size.height});
+            row.back()->setBounds({10 + 90 * i, y, size.width, size.height});
             row.back()->setText(text);
         }
         return row;
@@ -90,7 +90,7 @@ protected:
 
 TEST_F(Gallery, LabelAndTextView) {
     auto labels = Row<Label>(2, {80, 30}, u"Label");
-    auto views = Row<TextView>(5, {80, 100}, u"one two three four");
+    auto views = Row<TextView>(5, {80, 100}, u"one two three four", 100);
     labels[1]->setEnabled(false);
     const char* const justifications[] = {"LT", "CC", "RB"};
     for (int i = 0; i < 3; ++i) views[2 + i]->onMessage({"SetJustify", justifications[i], 0, {}});
@@ -107,7 +107,7 @@ TEST_F(Gallery, LabelAndTextView) {
     EXPECT_TRUE(std::abs(cc[0] - cc[2]) < 4 && std::abs(cc[1] - cc[3]) < half);
     EXPECT_TRUE(rb[2] < 4 && rb[3] < half) << rb[2] << "," << rb[3];
     // Narrowed, it wraps again when told to.
-    views[0]->setBounds({10, 150, 40, 100});
+    views[0]->setBounds({10, 250, 40, 100});
     views[0]->onMessage({"AutoFormat", "", 0, {}});
     EXPECT_EQ(views[0]->lines().size(), 4u);
 }
@@ -157,13 +157,11 @@ TEST_F(Gallery, ImageAndAnimation) {
 TEST_F(Gallery, PictureButtonAndTextButton) {
     auto pictures = Row<PictureButton>(5, {60, 24});
     const char* const names[] = {"ok_norm", "ok_select", "ok_gray", "ok_pressed"};
-    for (auto& button : pictures) {
-        for (int s = 0; s < 4; ++s)
-            button->setPicture(s, getImage(std::string("Forms\\Widgets\\") + names[s]));
-        button->setBounds({button->bounds().x, 40, 60, 24});
+    for (int s = 0; s < 4; ++s) {
+        Ref<Sprite> picture = getImage(std::string("Forms\\Widgets\\") + names[s]);
+        for (auto& button : pictures) button->setPicture(s, picture);
     }
-    auto texts = Row<TextButton>(5, {80, 24}, u"Button");
-    for (auto& button : texts) button->setBounds({button->bounds().x, 100, 80, 24});
+    auto texts = Row<TextButton>(5, {80, 24}, u"Button", 100);
     const int shown[] = {kColorNorm, kColorSelect, kColorGray, kColorPressed, kColorSelect};
     DriveStates(pictures);
     SaveShot("picturebutton");
@@ -178,9 +176,8 @@ TEST_F(Gallery, PictureButtonAndTextButton) {
 
 TEST_F(Gallery, CheckBoxAndRadioButton) {
     auto boxes = Row<CheckBox>(5, {80, 20}, u"Box");
-    auto radios = Row<RadioButton>(5, {80, 20}, u"Dot");
+    auto radios = Row<RadioButton>(5, {80, 20}, u"Dot", 100);
     for (int i = 0; i < 5; ++i) {
-        radios[i]->setBounds({radios[i]->bounds().x, 100, 80, 20});
         boxes[i]->onMessage({"SetCheck", "", i > 0, {}});
         radios[i]->onMessage({"SetCheck", "", i > 0, {}});
     }
