@@ -29,7 +29,8 @@ Png ReadShot(const std::string& name) {
 
 TEST(FormScript, TapsDragsAndTypesIntoTheWidgetsForm) {
     GuiResources resources;
-    const std::string script = ShotPath("script") + ".txt";
+    const std::string script =
+        std::filesystem::path(ShotPath("form_script")).replace_extension(".txt").string();
     std::ofstream(script) << "tick 1\nshot " << ShotPath("form_0_start") << "\n"
                           << "tap 30 140\ntext Hero\n"
                           << "shot " << ShotPath("form_1_typed") << "\n"
