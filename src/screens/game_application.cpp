@@ -7,8 +7,9 @@
 #include "app/cfg_resource_groups.h"
 #include "core/fatal_error.h"
 #include "core/language.h"
-#include "gfx/image_cache.h"
 #include "core/settings.h"
+#include "gfx/image_cache.h"
+#include "gui/gui_keys.h"
 #include "platform/platform.h"
 
 namespace cv {
@@ -52,6 +53,8 @@ bool GameApplication::Init() {
     device_ = MakeRef<GdiDevice>();
     if (!Application::Init()) return false;
     LoadLanguage(CfgGet("CurLanguage", "English") + ".lng.txt");
+    // The GUI keys follow the language and the game data.
+    ReadGuiKeys();
     return true;
 }
 
