@@ -9,6 +9,7 @@
 #include "core/language.h"
 #include "core/settings.h"
 #include "gfx/image_cache.h"
+#include "gui/gui_keys.h"
 #include "platform/platform.h"
 #include "screens/game_data_init.h"
 
@@ -54,6 +55,8 @@ bool GameApplication::Init() {
     if (!Application::Init()) return false;
     LoadLanguage(CfgGet("CurLanguage", "English") + ".lng.txt");
     InitGameData();
+    // The GUI keys follow the language and the game data.
+    ReadGuiKeys();
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/tool_main.h"
 #include "core/fatal_error.h"
 #include "font_ranges.h"
 #include "font_render.h"
@@ -79,20 +80,11 @@ int Render(const std::string& in, const std::string& text, const std::string& ou
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage;
-        return 0;
-    }
-    try {
+    return cv::tool::RunTool(argc, argv, kUsage, [](const cv::tool::Arguments& args) {
         if (args.size() == 7 && args[0] == "build" && args[2] == "--size" && args[4] == "--chars") {
             return Build(args[1], args[3], args[5], args[6]);
         }
         if (args.size() == 4 && args[0] == "render") return Render(args[1], args[2], args[3]);
-    } catch (const cv::EngineError& error) {
-        std::cerr << "Error: " << error.what() << '\n';
-        return 1;
-    }
-    std::cerr << kUsage;
-    return 2;
+        throw cv::tool::UsageError{};
+    });
 }

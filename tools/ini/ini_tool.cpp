@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/tool_main.h"
 #include "core/config_parser.h"
 #include "core/fatal_error.h"
 
@@ -36,17 +37,9 @@ void Dump(cv::Dispatcher& node, const std::string& prefix) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage;
-        return 0;
-    }
-    if (args.size() < 2 || args[0] != "dump") {
-        std::cerr << kUsage;
-        return 2;
-    }
-    cv::Dispatcher root;
-    try {
+    return cv::tool::RunTool(argc, argv, kUsage, [](const cv::tool::Arguments& args) {
+        if (args.size() < 2 || args[0] != "dump") throw cv::tool::UsageError{};
+        cv::Dispatcher root;
         for (size_t i = 1; i < args.size(); ++i) {
             std::ifstream in(args[i], std::ios::binary);
             if (!in) cv::FatalError("Open error in %s", args[i].c_str());
@@ -54,10 +47,7 @@ int main(int argc, char** argv) {
             text << in.rdbuf();
             cv::Parse(root, text.str());
         }
-    } catch (const cv::EngineError& error) {
-        std::cerr << "Error: " << error.what() << '\n';
-        return 1;
-    }
-    Dump(root, "");
-    return 0;
+        Dump(root, "");
+        return 0;
+    });
 }

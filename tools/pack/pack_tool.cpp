@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/tool_main.h"
 #include "core/fatal_error.h"
 #include "core/file_stream.h"
 #include "core/package.h"
@@ -28,7 +29,7 @@ const char kUsage[] =
     "extract  writes every entry under DIR\n";
 
 // Thrown for a bad command line: the usage goes to standard error.
-struct UsageError {};
+using cv::tool::UsageError;
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -127,22 +128,5 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage;
-        return 0;
-    }
-    try {
-        return Run(args);
-    } catch (const UsageError&) {
-        std::cerr << kUsage;
-        return 2;
-    } catch (const cv::EngineError& error) {
-        std::fflush(stdout);
-        std::cerr << "Error: " << error.what() << '\n';
-        return 1;
-    } catch (const fs::filesystem_error& error) {
-        std::cerr << "Error: " << error.what() << '\n';
-        return 1;
-    }
+    return cv::tool::RunTool(argc, argv, kUsage, Run);
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/tool_main.h"
 #include "core/fatal_error.h"
 #include "core/file_stream.h"
 #include "core/save_format.h"
@@ -60,20 +61,10 @@ int Dump(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage;
-        return 0;
-    }
-    if (args.size() != 2 || (args[0] != "info" && args[0] != "dump")) {
-        std::cerr << kUsage;
-        return 2;
-    }
-    try {
+    return cv::tool::RunTool(argc, argv, kUsage, [](const cv::tool::Arguments& args) {
+        if (args.size() != 2 || (args[0] != "info" && args[0] != "dump")) {
+            throw cv::tool::UsageError{};
+        }
         return args[0] == "info" ? Info(args[1]) : Dump(args[1]);
-    } catch (const cv::EngineError& error) {
-        std::fflush(stdout);
-        std::cerr << "Error: " << error.what() << '\n';
-        return 1;
-    }
+    });
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/tool_main.h"
 #include "core/fatal_error.h"
 #include "core/file_stream.h"
 #include "gfx/image_cache.h"
@@ -78,26 +79,14 @@ int Decode(const std::string& in, const std::string& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage;
-        return 0;
-    }
-    int mode = -1;
-    if (args.size() == 5 && args[0] == "encode" && args[1] == "--mode" &&
-        !ModeByName(args[2], mode)) {
-        std::cerr << "corvanth-sprite: unknown mode \"" << args[2] << "\"\n" << kUsage;
-        return 2;
-    }
-    try {
-        if (args.size() == 5 && args[0] == "encode" && mode >= 0)
+    return cv::tool::RunTool(argc, argv, kUsage, [](const cv::tool::Arguments& args) {
+        int mode = -1;
+        if (args.size() == 5 && args[0] == "encode" && args[1] == "--mode") {
+            if (!ModeByName(args[2], mode)) throw cv::tool::UsageError{};
             return Encode(args[3], args[4], mode);
+        }
         if (args.size() == 3 && args[0] == "encode") return Encode(args[1], args[2], -1);
         if (args.size() == 3 && args[0] == "decode") return Decode(args[1], args[2]);
-    } catch (const cv::EngineError& error) {
-        std::cerr << "Error: " << error.what() << '\n';
-        return 1;
-    }
-    std::cerr << kUsage;
-    return 2;
+        throw cv::tool::UsageError{};
+    });
 }
