@@ -12,6 +12,7 @@
 #include "gui/gui_keys.h"
 #include "platform/platform.h"
 #include "screens/game_data_init.h"
+#include "screens/title_screen.h"
 
 namespace cv {
 
@@ -57,6 +58,7 @@ bool GameApplication::Init() {
     InitGameData();
     // The GUI keys follow the language and the game data.
     ReadGuiKeys();
+    SetScreen(&TitleScreen());
     return true;
 }
 

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <sstream>
 #include <vector>
 
@@ -22,6 +21,13 @@
 #include "gfx/font.h"
 #include "gfx/image_cache.h"
 #include "gfx/sprite_picture.h"
+#include "gui/form_reader.h"
+#include "gui/virtual_keyboard.h"
+#include "screens/credits_dialog.h"
+#include "screens/language_dialog.h"
+#include "screens/options_dialog.h"
+#include "screens/title_screen.h"
+#include "support/error_of.h"
 
 namespace cv {
 namespace {
@@ -64,26 +70,23 @@ ResourceGroup* GroupOfPackage(const std::string& package) {
     return package == "Corvanth" ? DefaultGroup() : FindGroup(package);
 }
 
-// The names of the languages the CFG brings: "English" and each group that
-// holds its own language file.
-std::vector<std::string> Languages() {
-    std::vector<std::string> names{"English"};
-    for (size_t i = 0; i < GroupCount(); ++i) {
-        if (LanguageAvailable(i) && GroupName(i) != "English") names.push_back(GroupName(i));
-    }
-    return names;
-}
-
 class GameData : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        SetCfgPath(std::string(CORVANTH_GAME_DIR) + "/Corvanth.CFG");
+        // Loading a language saves the CFG: a copy takes it.
+        const fs::path cfg = CfgCopy();
+        fs::copy_file(fs::path(CORVANTH_GAME_DIR) / "Corvanth.CFG", cfg,
+                      fs::copy_options::overwrite_existing);
+        SetCfgPath(cfg.string());
         SetAppDir(std::string(CORVANTH_GAME_DIR) + "/");
         Settings().clear();
         CfgResourceGroups groups;
         ReadCfgFile(groups);
         ImageExtension() = ".s16";
     }
+
+    static void TearDownTestSuite() { fs::remove(CfgCopy()); }
+    static fs::path CfgCopy() { return fs::temp_directory_path() / "corvanth_game_data_test.CFG"; }
 
     // The picture from exactly that group's sources, drawn as the game draws it.
     static RgbaPicture PictureIn(ResourceGroup& group, const std::string& name) {
@@ -102,17 +105,6 @@ protected:
     }
 };
 
-TEST_F(GameData, TheCfgOffersEveryLanguageFromItsOwnPackage) {
-    EXPECT_EQ(CfgGet("CurLanguage", ""), "English");
-    EXPECT_EQ(Languages(), (std::vector<std::string>{"English", "Deutsch"}));
-    for (const std::string& language : Languages()) {
-        ResourceGroup* group = FindGroup(language);
-        ASSERT_NE(group, nullptr) << language;
-        EXPECT_TRUE(group->Open(language + ".lng.txt")) << language;
-        EXPECT_TRUE(HasInk(PictureIn(*group, "Forms\\LangSel\\" + language))) << language;
-    }
-}
-
 TEST_F(GameData, EveryPictureOfTheArtListIsInItsPackageAndShowsSomething) {
     const std::vector<ArtEntry> art = ArtList();
     ASSERT_FALSE(art.empty());
@@ -124,60 +116,52 @@ TEST_F(GameData, EveryPictureOfTheArtListIsInItsPackageAndShowsSomething) {
     }
 }
 
-// A form's pictures are named relative to its folder; each must exist and a
-// background must cover the whole screen, where the form draws it.
-TEST_F(GameData, EveryFormNamesOnlyPicturesThatExist) {
-    const std::set<std::string> kinds{"Label",     "TextView",   "Edit",     "Image",
-                                      "Animation", "ButtonText", "NumField", "RadioButton",
-                                      "CheckBox",  "PlateButton"};
-    int forms = 0;
-    for (const auto& dir : fs::directory_iterator(fs::path(CORVANTH_DATA_DIR) / "Forms")) {
-        const std::string form = dir.path().filename().string();
-        const std::string folder = "Forms\\" + form + "\\";
-        ++forms;
-        EXPECT_TRUE(ResourceExists(folder + "form.txt")) << form;
-        for (const std::string& line : Lines(dir.path() / "form.txt")) {
-            const size_t split = line.find_first_of("=:");
-            if (split == std::string::npos) continue;
-            const std::string key = line.substr(0, split), value = line.substr(split + 1);
-            if (key == "Back") {
-                const RgbaPicture back = PictureIn(*DefaultGroup(), folder + value);
-                EXPECT_EQ(back.width, 640) << form;
-                EXPECT_EQ(back.height, 480) << form;
-            } else if (key == "Layer" || key == "Norm" || key == "Select" || key == "Pressed" ||
-                       key == "Gray") {
-                EXPECT_TRUE(HasInk(PictureIn(*DefaultGroup(), folder + value))) << line;
-            } else if (key.rfind("Item:", 0) == 0) {
-                EXPECT_TRUE(kinds.count(key.substr(5))) << form << ": " << line;
-            }
+// Each screen reads its form with the class that shows it: every picture and
+// widget kind the form names exists, the widgets the code fills are there,
+// and the background covers the screen.
+TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
+    LoadAnimationTable();
+    LoadLanguage("English.lng.txt");
+    struct ScreenForm {
+        const char* name;
+        Ref<Form> form;
+        std::vector<std::string> widgets;
+    };
+    const ScreenForm screens[] = {
+        {"Start",
+         MakeRef<TitleForm>(),
+         {"New Game", "Load Game", "Cred", "Language", "Options", "Exit", "Fire"}},
+        {"Cred", MakeRef<CreditsDialog>(), {"Title", "Game", "Art", "Cancel"}},
+        {"LangSel", MakeRef<LanguageDialog>(), {"Title", "Lang0", "Lang1", "Current", "OK"}},
+        {"Settings", MakeRef<OptionsDialog>(), {"Title", "FlipScreen", "Animation", "OK"}}};
+    for (const ScreenForm& screen : screens) {
+        EXPECT_EQ(test::ErrorOf([&] { loadForm(*screen.form, screen.name); }), "no error")
+            << screen.name;
+        ASSERT_TRUE(screen.form->background()) << screen.name;
+        EXPECT_EQ(screen.form->background()->getSize(), (Size{640, 480})) << screen.name;
+        for (const std::string& widget : screen.widgets) {
+            EXPECT_TRUE(screen.form->findChild(widget)) << screen.name << ": " << widget;
         }
     }
-    EXPECT_GE(forms, 4);
 }
 
-TEST_F(GameData, EveryResourceTheCodeAsksForIsThere) {
-    std::vector<std::string> pictures{"Img\\STDGUI\\check_on",      "Img\\STDGUI\\check_off",
-                                      "Img\\STDGUI\\radio_on",      "Img\\STDGUI\\radio_off",
-                                      "Img\\STDGUI\\Cancel_Norm",   "Img\\STDGUI\\Cancel_Select",
-                                      "Img\\STDGUI\\Cancel_Pressed"};
+// The pictures the widgets ask for by name, and the on-screen keyboard.
+TEST_F(GameData, EveryResourceTheWidgetsAskForIsThere) {
+    std::vector<std::string> pictures{"check_on",    "check_off",     "radio_on",      "radio_off",
+                                      "Cancel_Norm", "Cancel_Select", "Cancel_Pressed"};
     for (const char* state : {"Norm", "Select", "Pressed", "Gray"}) {
-        pictures.push_back(std::string("Img\\STDGUI\\Plate_") + state);
+        pictures.push_back(std::string("Plate_") + state);
     }
     for (const char* arrow : {"Left", "Right", "End"}) {
-        for (const char* state : {"Norm", "Hi", "Gr", "Pr"}) {
-            pictures.push_back(std::string("Img\\STDGUI\\") + arrow + state);
-        }
+        for (const char* state : {"Norm", "Hi", "Gr", "Pr"})
+            pictures.push_back(std::string(arrow) + state);
     }
     for (const std::string& name : pictures) {
-        EXPECT_TRUE(HasInk(PictureIn(*DefaultGroup(), name))) << name;
+        EXPECT_TRUE(HasInk(PictureIn(*DefaultGroup(), "Img\\STDGUI\\" + name))) << name;
     }
-    for (const char* screen : {"Start", "Cred", "LangSel", "Settings"}) {
-        EXPECT_TRUE(ResourceExists(std::string("Forms\\") + screen + "\\form.txt")) << screen;
-    }
-    Dispatcher rules;
-    Parse(rules, ReadAll(*OpenResourceOrFail("cv.ini")));
-    EXPECT_FALSE(rules.children().empty());
-    EXPECT_TRUE(ResourceExists("VKbd\\Std.txt"));
+    Ref<VirtualKeyboard> keyboard = MakeRef<VirtualKeyboard>();
+    EXPECT_EQ(test::ErrorOf([&] { keyboard->load(*OpenResourceOrFail("VKbd\\Std.txt")); }),
+              "no error");
 }
 
 TEST_F(GameData, EveryAnimationHasAllItsFrames) {
@@ -194,11 +178,13 @@ TEST_F(GameData, EveryAnimationHasAllItsFrames) {
     }
 }
 
-// Both fonts draw every character that a shipped text or the on-screen
-// keyboard can show.
-TEST_F(GameData, TheFontsCoverEveryCharacterOfEveryLanguage) {
+// Each language comes from its own package, and both fonts draw every
+// character that a shipped text or the on-screen keyboard can show.
+TEST_F(GameData, EveryLanguageIsOfferedAndTheFontsDrawAllItsLetters) {
+    EXPECT_EQ(CfgGet("CurLanguage", ""), "English");
+    EXPECT_EQ(OfferedLanguages(), (std::vector<std::string>{"English", "Deutsch"}));
     std::u16string shown;
-    for (const std::string& language : Languages()) {
+    for (const std::string& language : OfferedLanguages()) {
         const std::string file = language + ".lng.txt";
         const LanguageTable table =
             ParseLanguageFile(ReadAll(*FindGroup(language)->Open(file)), file);

@@ -65,4 +65,13 @@ void WriteStartableGame(const TempDir& dir, const std::string& cfg) {
     dir.Write("Data/English.lng.txt", LanguageFile(u"[Game saved]\nGame saved\n"));
 }
 
+void CopyGame(const TempDir& dir) {
+    for (const auto& entry : std::filesystem::directory_iterator(CORVANTH_GAME_DIR)) {
+        const std::string name = entry.path().filename().string();
+        if (name == "Corvanth.CFG" || entry.path().extension() == ".pak") {
+            std::filesystem::copy_file(entry.path(), dir / name);
+        }
+    }
+}
+
 }  // namespace cv::e2e

@@ -38,4 +38,7 @@ std::string LanguageFile(const std::u16string& text);
 // Data/English.lng.txt.
 void WriteStartableGame(const TempDir& dir, const std::string& cfg);
 
+// The real game folder's CFG and packages, copied into `dir`.
+void CopyGame(const TempDir& dir);
+
 }  // namespace cv::e2e

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Starts the game with the SDL backend under Xvfb, checks that its window shows
-# the landscape frame at a whole scale, and that a close request ends it with 0.
+# the landscape frame at a whole scale and the title screen in it, and that a
+# close request ends it with 0. A screenshot of the screen is kept in SHOT.
+#   sdl_window_test.sh GAME PROBE SHOT.png
 set -u
 game=$1
 probe=$2
+shot=$3
 work=$(mktemp -d)
 trap 'kill $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
 
@@ -38,6 +41,16 @@ read -r width height <<<"$size"
 echo "window: ${width}x${height}"
 if [ $((width % 640)) -ne 0 ] || [ $((width / 640 * 480)) -ne "$height" ]; then
   echo "window is not a whole multiple of 640x480"; kill $game_pid; exit 1
+fi
+
+# The title screen in the window: the screen is no longer the server's black.
+sleep 1
+mkdir -p "$(dirname "$shot")"
+import -window root "$shot"
+brightness=$(convert "$shot" -format '%[fx:int(mean*1000)]' info:)
+echo "screenshot: $shot, mean brightness $brightness/1000"
+if [ "$brightness" -lt 20 ]; then
+  echo "the window shows nothing"; kill $game_pid; exit 1
 fi
 
 # A second copy asks the first to come to the front and ends at once with 0.

@@ -1,0 +1,53 @@
+#include "screens/screen_widgets.h"
+
+#include "gfx/image_cache.h"
+#include "gui/form.h"
+#include "gui/gui_message.h"
+#include "gui/widget_factory.h"
+
+namespace cv {
+namespace {
+
+const char* PlateOfState(int state) {
+    switch (state) {
+        case Button::kSelected:
+            return "Img\\STDGUI\\Plate_Select";
+        case Button::kPressed:
+            return "Img\\STDGUI\\Plate_Pressed";
+        case Button::kGrey:
+            return "Img\\STDGUI\\Plate_Gray";
+        default:
+            return "Img\\STDGUI\\Plate_Norm";
+    }
+}
+
+}  // namespace
+
+PlateButton::PlateButton() {
+    setJustification("CC");
+}
+
+void PlateButton::paint() {
+    getImage(PlateOfState(shownState()))->draw({bounds().x, bounds().y}, kDrawPlain);
+    TextButton::paint();
+}
+
+Ref<GuiElement> CreateScreenWidget(const std::string& type) {
+    if (type == "PlateButton") return MakeRef<PlateButton>();
+    return CreateStandardWidget(type);
+}
+
+void ScreenDialog::close() {
+    if (parent()) parent()->removeChild(this);
+}
+
+void ScreenDialog::setTitle(const std::u16string& text) {
+    sendToChild(*this, "Title", Message{"SetJustify", "CC", 0, nullptr});
+    setChildText("Title", text);
+}
+
+void ScreenDialog::setChildText(const std::string& child, const std::u16string& text) {
+    if (GuiElement* element = findChild(child)) element->setText(text);
+}
+
+}  // namespace cv

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "gui/dialog_form.h"
+#include "gui/gui_element.h"
+#include "gui/text_button.h"
+
+namespace cv {
+
+// A text button on a plate: the picture "Img\STDGUI\Plate_" + the shown
+// state ("Norm", "Select", "Pressed", "Gray"), then the text centred on it.
+// Form files ask for it with "Item:PlateButton".
+class PlateButton : public TextButton {
+public:
+    PlateButton();
+    void paint() override;
+};
+
+// The widgets of the game's screens: the plate button, then the standard
+// kinds ("Unknown Widget type: %s" for any other name).
+Ref<GuiElement> CreateScreenWidget(const std::string& type);
+
+// A dialog of the game's screens, shown over one of them; its form file may
+// use the screens' own widget kinds.
+class ScreenDialog : public DialogForm {
+public:
+    Ref<GuiElement> createWidget(const std::string& type) override {
+        return CreateScreenWidget(type);
+    }
+
+protected:
+    // Takes the dialog off the screen it was shown over.
+    void close();
+    // Sets the named child's text, when the form has that child.
+    void setChildText(const std::string& child, const std::u16string& text);
+    // The dialog's heading, the label "Title", centred over its rule.
+    void setTitle(const std::u16string& text);
+};
+
+}  // namespace cv

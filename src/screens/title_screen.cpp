@@ -1,0 +1,119 @@
+#include "screens/title_screen.h"
+
+#include "app/app_core.h"
+#include "core/language.h"
+#include "gui/dialog_form.h"
+#include "gui/form_reader.h"
+#include "gui/gui_message.h"
+#include "screens/credits_dialog.h"
+#include "screens/language_dialog.h"
+#include "screens/options_dialog.h"
+#include "screens/screen_widgets.h"
+
+namespace cv {
+namespace {
+
+// The logical key of the digit 0.
+constexpr int kKeyDigit0 = 40;
+
+const char* const kMenuButtons[] = {"New Game", "Load Game", "Cred", "Language", "Options", "Exit"};
+
+template <class Dialog>
+void ShowDialogFrom(const char* formName) {
+    Ref<Dialog> dialog = MakeRef<Dialog>();
+    loadForm(*dialog, formName);
+    TitleScreen().showDialog(dialog);
+}
+
+}  // namespace
+
+void TitleForm::onLoaded() {
+    refresh();
+}
+
+Ref<GuiElement> TitleForm::createWidget(const std::string& type) {
+    return CreateScreenWidget(type);
+}
+
+void TitleForm::refresh() {
+    for (const char* name : kMenuButtons) {
+        if (GuiElement* button = findChild(name)) button->setText(GetText(name));
+    }
+    sendToChild(*this, "Fire", Message{"SetAnimationID", "TitleFire", 0, nullptr});
+}
+
+Form* TitleForm::dialog() const {
+    for (auto it = children().rbegin(); it != children().rend(); ++it) {
+        if (auto* shown = dynamic_cast<DialogForm*>(it->get())) return shown;
+    }
+    return nullptr;
+}
+
+void TitleForm::showDialog(Ref<Form> shown) {
+    if (Form* open = dialog()) removeChild(open);
+    addChild(std::move(shown));
+}
+
+GuiElement* TitleForm::hitTest(Point point) {
+    Form* open = dialog();
+    return open ? open->hitTest(point) : Form::hitTest(point);
+}
+
+bool TitleForm::onPointer(const PointerEvent& event) {
+    Ref<Form> open(dialog());
+    return open ? open->onPointer(event) : Form::onPointer(event);
+}
+
+bool TitleForm::onKey(int key, bool down) {
+    Ref<Form> open(dialog());
+    if (open) return open->onKey(key, down);
+    if (key == kKeyDigit0 && down) {
+        ShowCredits();
+        return true;
+    }
+    return Form::onKey(key, down);
+}
+
+bool TitleForm::onChar(char16_t ch) {
+    Ref<Form> open(dialog());
+    return open ? open->onChar(ch) : Form::onChar(ch);
+}
+
+bool TitleForm::onMessage(const Message& message) {
+    if (message.name != "Button") return Form::onMessage(message);
+    // "New Game" and "Load Game" open the screens of a game, which come later.
+    if (message.text == "Cred") ShowCredits();
+    if (message.text == "Language") ShowLanguageSelection();
+    if (message.text == "Options") ShowOptions();
+    if (message.text == "Exit" && TheAppCore()) TheAppCore()->Quit();
+    return true;
+}
+
+void TitleForm::Update() {
+    if (!creditsShown_) {
+        creditsShown_ = true;
+        ShowCredits();
+    }
+    Form::Update();
+}
+
+TitleForm& TitleScreen() {
+    static const Ref<TitleForm> title = [] {
+        Ref<TitleForm> form = MakeRef<TitleForm>();
+        loadForm(*form, "Start");
+        return form;
+    }();
+    return *title;
+}
+
+void ShowCredits() {
+    ShowDialogFrom<CreditsDialog>("Cred");
+}
+void ShowLanguageSelection() {
+    ShowDialogFrom<LanguageDialog>("LangSel");
+}
+void ShowOptions() {
+    ShowDialogFrom<OptionsDialog>("Settings");
+}
+
+}  // namespace cv

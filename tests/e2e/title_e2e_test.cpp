@@ -1,0 +1,162 @@
+// The title screen and its dialogs on the real game folder, as a player meets
+// them: what the frames show and what the CFG keeps.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "game_run.h"
+#include "platform/png_file.h"
+
+namespace cv::e2e {
+namespace {
+
+// Centres of the title's menu buttons and of the options' widgets.
+constexpr int kMenuX = 525, kOptionsY = 382, kExitY = 435;
+constexpr int kFlipX = 98, kFlipY = 207, kAnimationY = 243, kOkX = 218, kSettingsOkY = 307;
+
+// A rectangle of the screen, right and bottom edges excluded.
+struct Region {
+    int x0, y0, x1, y1;
+};
+constexpr Region kMiddle{100, 110, 540, 350}, kCastle{150, 100, 400, 300};
+constexpr Region kLoadGame{442, 201, 610, 245}, kCampFire{60, 370, 132, 442};
+
+struct Frame {
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgba;
+    const uint8_t* At(int x, int y) const { return &rgba[(size_t(y) * width + x) * 4]; }
+};
+
+Frame ReadFrame(const std::filesystem::path& path) {
+    Frame frame;
+    std::string error;
+    EXPECT_TRUE(platform::ReadPng(path.string(), frame.width, frame.height, frame.rgba, error))
+        << error;
+    if (frame.rgba.empty()) frame = {1, 1, std::vector<uint8_t>(4)};
+    return frame;
+}
+
+// The share of the region's pixels that are the dark blue of a dialog frame.
+double DialogShare(const Frame& frame, Region r) {
+    int dark = 0;
+    for (int y = r.y0; y < r.y1; ++y) {
+        for (int x = r.x0; x < r.x1; ++x) {
+            const uint8_t* p = frame.At(x, y);
+            dark += p[0] < 48 && p[1] < 48 && p[2] < 64 && p[2] >= p[0];
+        }
+    }
+    return double(dark) / ((r.x1 - r.x0) * (r.y1 - r.y0));
+}
+
+// A tap on the point of the game screen, or where it shows when the screen is turned.
+std::string Tap(int x, int y, bool turned = false) {
+    if (turned) x = 639 - x, y = 479 - y;
+    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
+
+bool SameRegion(const Frame& a, const Frame& b, Region r) {
+    for (int y = r.y0; y < r.y1; ++y) {
+        for (int x = r.x0; x < r.x1; ++x) {
+            if (std::memcmp(a.At(x, y), b.At(x, y), 3) != 0) return false;
+        }
+    }
+    return true;
+}
+
+class Title : public ::testing::Test {
+protected:
+    void SetUp() override { CopyGame(dir_); }
+
+    RunResult Play(const std::string& script) {
+        dir_.Write("script.txt", script);
+        return RunProgram(CORVANTH_EXE, "--headless --seed 1 --game-dir '" + dir_.path().string() +
+                                            "' --script '" + (dir_ / "script.txt").string() + "'");
+    }
+    std::string Shot(const std::string& name) const { return (dir_ / name).string(); }
+    Frame FrameOf(const std::string& name) const { return ReadFrame(dir_ / name); }
+
+    TempDir dir_;
+};
+
+TEST_F(Title, StartUpShowsTheCreditsOnceOverTheTitleAndTheKeyZeroAgain) {
+    RunResult r =
+        Play("tick 1\nshot " + Shot("credits.png") + "\nkey Esc\ntick 3\nshot " +
+             Shot("title.png") + "\nkey 0\ntick 1\nshot " + Shot("again.png") + "\nquit\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Frame credits = FrameOf("credits.png"), title = FrameOf("title.png");
+    ASSERT_EQ(credits.width, 640);
+    ASSERT_EQ(credits.height, 480);
+    // The credits frame covers the middle of the screen; the title shows the
+    // castle there and is left alone after more refreshes.
+    EXPECT_GT(DialogShare(credits, kMiddle), 0.6);
+    EXPECT_LT(DialogShare(title, kCastle), 0.1);
+    EXPECT_GT(DialogShare(FrameOf("again.png"), kMiddle), 0.6);
+}
+
+TEST_F(Title, OptionsAreWrittenOnlyWhenChangedAndEveryOtherLineStays) {
+    const std::string before = dir_.Read("Corvanth.CFG");
+    const std::string openOptions = "tick 1\nkey Esc\n" + Tap(kMenuX, kOptionsY) + "tick 1\n";
+    // Toggled and left with Esc: nothing is kept.
+    ASSERT_EQ(Play(openOptions + Tap(kFlipX, kFlipY) + "key Esc\ntick 1\nquit\n").status, 0);
+    EXPECT_EQ(dir_.Read("Corvanth.CFG"), before);
+
+    // The screen turns at once: OK is then found at the opposite point.
+    RunResult r =
+        Play(openOptions + Tap(kFlipX, kFlipY) + Tap(kOkX, kSettingsOkY, true) + "tick 1\nquit\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string expected = before;
+    expected.replace(expected.find("FlipScreen=OFF"), 14, "FlipScreen=ON");
+    EXPECT_EQ(dir_.Read("Corvanth.CFG"), expected);
+
+    r = Play("tick 1\nkey Esc\n" + Tap(kMenuX, kOptionsY, true) + "tick 1\n" +
+             Tap(kFlipX, kAnimationY, true) + Tap(kOkX, kSettingsOkY, true) + "tick 1\nquit\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    expected.replace(expected.find("Animation=ON"), 12, "Animation=OFF");
+    EXPECT_EQ(dir_.Read("Corvanth.CFG"), expected);
+}
+
+TEST_F(Title, AnimationOffHoldsTheCampFireStill) {
+    auto fireMoves = [&]() {
+        Play("tick 1\nkey Esc\ntick 1\nshot " + Shot("a.png") + "\ntick 1\nshot " + Shot("b.png") +
+             "\nquit\n");
+        return !SameRegion(FrameOf("a.png"), FrameOf("b.png"), kCampFire);
+    };
+    EXPECT_TRUE(fireMoves());
+    std::string cfg = dir_.Read("Corvanth.CFG");
+    cfg.replace(cfg.find("Animation=ON"), 12, "Animation=OFF");
+    dir_.Write("Corvanth.CFG", cfg);
+    EXPECT_FALSE(fireMoves());
+}
+
+// Played with the keys alone: down to "Language", Enter; down to the second
+// language, Space; Enter for the dialog's default button.
+TEST_F(Title, ChoosingTheSecondLanguageChangesTheTitleAndIsKept) {
+    RunResult r = Play("tick 1\nkey Esc\ntick 1\nshot " + Shot("english.png") +
+                       "\nkey Down\nkey Down\nkey Down\nkey Enter\ntick 1\n"
+                       "key Down\nkey Space\ntick 1\nkey Enter\ntick 1\nshot " +
+                       Shot("german.png") + "\nquit\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(dir_.Read("Corvanth.CFG").find("CurLanguage=Deutsch\r\n"), std::string::npos);
+    const Frame english = FrameOf("english.png"), german = FrameOf("german.png");
+    // The captions change ("Load Game", unfocused in both frames); the picture
+    // around them does not.
+    EXPECT_FALSE(SameRegion(english, german, kLoadGame));
+    EXPECT_TRUE(SameRegion(english, german, kCastle));
+
+    // The next start speaks the chosen language from the first frame.
+    r = Play("tick 1\nkey Esc\ntick 1\nshot " + Shot("restart.png") + "\nquit\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(SameRegion(german, FrameOf("restart.png"), kLoadGame));
+}
+
+TEST_F(Title, ExitEndsTheGameWithStatusZero) {
+    RunResult r = Play("tick 1\nkey Esc\n" + Tap(kMenuX, kExitY) + "tick 1\nshot " +
+                       Shot("after.png") + "\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "after.png")) << "the game ran on after Exit";
+}
+
+}  // namespace
+}  // namespace cv::e2e
