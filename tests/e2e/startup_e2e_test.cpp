@@ -75,7 +75,7 @@ TEST(CommandLine, HelpVersionAndBadOptions) {
     EXPECT_EQ(RunProgram(CORVANTH_EXE, "--seed x").status, 2);
 }
 
-TEST(IniTool, DumpsEveryItemInChildOrder) {
+TEST(IniTool, DumpsEveryItemInChildOrderAndReportsParseErrors) {
     TempDir dir;
     dir.Write("a.ini", "Rules { Days=600 Rate=1.5 }\nName=\"x y\"\nEmpty{}\n");
     dir.Write("b.ini", "Rules.Days=700\n");
@@ -83,12 +83,9 @@ TEST(IniTool, DumpsEveryItemInChildOrder) {
                                                     (dir / "b.ini").string() + "'");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "Empty {}\nName String \"x y\"\nRules.Days int 700\nRules.Rate float 1.5\n");
-}
 
-TEST(IniTool, ReportsParseErrors) {
-    TempDir dir;
     dir.Write("bad.ini", "a = 1 $\n");
-    RunResult r = RunProgram(CORVANTH_INI_TOOL, "dump '" + (dir / "bad.ini").string() + "'");
+    r = RunProgram(CORVANTH_INI_TOOL, "dump '" + (dir / "bad.ini").string() + "'");
     EXPECT_NE(r.status, 0);
     EXPECT_EQ(r.err, "Error: Sintax error in line: a = 1 <ERR>$\n");
     EXPECT_NE(RunProgram(CORVANTH_INI_TOOL, "").status, 0);
