@@ -1,5 +1,7 @@
 #include "game_run.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -7,6 +9,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+
+#include "platform/png_file.h"
 
 namespace cv::e2e {
 namespace {
@@ -61,6 +65,13 @@ std::string LanguageFile(const std::u16string& text) {
 void WriteStartableGame(const TempDir& dir, const std::string& cfg) {
     dir.Write("Corvanth.CFG", cfg + "dir=Data\n");
     dir.Write("Data/English.lng.txt", LanguageFile(u"[Game saved]\nGame saved\n"));
+}
+
+Png ReadBack(const std::filesystem::path& path) {
+    Png png;
+    std::string error;
+    EXPECT_TRUE(platform::ReadPng(path.string(), png.width, png.height, png.rgba, error)) << error;
+    return png;
 }
 
 }  // namespace cv::e2e
