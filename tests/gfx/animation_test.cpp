@@ -92,9 +92,14 @@ TEST_F(Animations, OnlyChangesAskForARedraw) {
     EXPECT_FALSE(RedrawRequested());
     pair->tick();
     EXPECT_TRUE(RedrawRequested());
-    RedrawRequested() = false;
-    pair->setPosition({3, 4});
-    EXPECT_TRUE(RedrawRequested());
+    auto redraws = [](const auto& change) {
+        RedrawRequested() = false;
+        change();
+        return RedrawRequested();
+    };
+    EXPECT_TRUE(redraws([&] { pair->setPosition({3, 4}); }));
+    EXPECT_TRUE(redraws([&] { pair->setMode(2); }));
+    EXPECT_TRUE(redraws([&] { pair->setFrame(0); }));
     RedrawRequested() = false;
 }
 
