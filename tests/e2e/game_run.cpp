@@ -1,5 +1,7 @@
 #include "game_run.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -7,6 +9,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+
+#include "platform/png_file.h"
 
 namespace cv::e2e {
 namespace {
@@ -72,6 +76,13 @@ void CopyGame(const TempDir& dir) {
             std::filesystem::copy_file(entry.path(), dir / name);
         }
     }
+}
+
+Png ReadBack(const std::filesystem::path& path) {
+    Png png;
+    std::string error;
+    EXPECT_TRUE(platform::ReadPng(path.string(), png.width, png.height, png.rgba, error)) << error;
+    return png;
 }
 
 }  // namespace cv::e2e

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace cv::e2e {
 
@@ -40,5 +42,18 @@ void WriteStartableGame(const TempDir& dir, const std::string& cfg);
 
 // The real game folder's CFG and packages, copied into `dir`.
 void CopyGame(const TempDir& dir);
+
+// A picture as 8-bit RGBA, read back from a PNG file.
+struct Png {
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgba;
+    const uint8_t* At(int x, int y) const { return &rgba[(size_t(y) * width + x) * 4]; }
+    uint32_t Rgb(int x, int y) const {
+        return uint32_t(At(x, y)[0]) << 16 | At(x, y)[1] << 8 | At(x, y)[2];
+    }
+};
+
+// Fails the running test when the file cannot be read.
+Png ReadBack(const std::filesystem::path& path);
 
 }  // namespace cv::e2e

@@ -18,7 +18,6 @@
 #include "gfx/sprite_picture.h"
 #include "gfx/surface_soft.h"
 #include "platform/headless/headless_platform.h"
-#include "platform/png_file.h"
 
 namespace cv::e2e {
 namespace {
@@ -88,15 +87,6 @@ public:
     std::vector<Point> presses;
 };
 
-struct Shot {
-    int width = 0, height = 0;
-    std::vector<uint8_t> rgba;
-    uint32_t At(int x, int y) const {
-        const uint8_t* p = &rgba[(size_t(y) * width + x) * 4];
-        return uint32_t(p[0]) << 16 | p[1] << 8 | p[2];
-    }
-};
-
 // 5-6-5 as the platform widens it to 8 bits a channel.
 uint32_t Shown(uint32_t rgb) {
     const uint32_t r = rgb >> 19 & 31, g = rgb >> 10 & 63, b = rgb >> 3 & 31;
@@ -134,7 +124,7 @@ protected:
     }
 
     // Runs the application on a script: one frame, a shot, a tap, quit.
-    Shot Run(bool flip, Point tap) {
+    Png Run(bool flip, Point tap) {
         DisplayFlags() = flip ? uint32_t{kFlipScreen} : 0u;
         const std::string shot = (dir / (flip ? "flipped.png" : "plain.png")).string();
         dir.Write("script.txt", "tick 1\nshot " + shot + "\ntap " + std::to_string(tap.x) + " " +
@@ -152,10 +142,7 @@ protected:
             app.SetScreen(nullptr);
         }
         platform::SetCurrent(nullptr);
-        Shot s;
-        std::string error;
-        EXPECT_TRUE(platform::ReadPng(shot, s.width, s.height, s.rgba, error)) << error;
-        return s;
+        return ReadBack(shot);
     }
 
     TempDir dir;
@@ -179,24 +166,24 @@ std::vector<uint32_t> TextAlone(Size& size) {
 }
 
 TEST_F(HeadlessShot, ShowsEverythingWhereTheLogicalCoordinatesSay) {
-    const Shot s = Run(false, {25, 35});
+    const Png s = Run(false, {25, 35});
     ASSERT_EQ(s.width, 640);
     ASSERT_EQ(s.height, 480);
     const uint32_t navy = Shown(kNavy), yellow = Shown(kYellow), red = Shown(kRed);
-    EXPECT_EQ(s.At(0, 0), navy);
-    EXPECT_EQ(s.At(639, 479), navy);
+    EXPECT_EQ(s.Rgb(0, 0), navy);
+    EXPECT_EQ(s.Rgb(639, 479), navy);
     for (int y = kFilled.y - 1; y <= kFilled.y + kFilled.height; ++y) {
         for (int x = kFilled.x - 1; x <= kFilled.x + kFilled.width; ++x) {
             const bool inside = x >= kFilled.x && y >= kFilled.y && x < kFilled.x + kFilled.width &&
                                 y < kFilled.y + kFilled.height;
-            ASSERT_EQ(s.At(x, y), inside ? yellow : navy) << x << "," << y;
+            ASSERT_EQ(s.Rgb(x, y), inside ? yellow : navy) << x << "," << y;
         }
     }
-    EXPECT_EQ(s.At(kOutline.x, kOutline.y), red);
-    EXPECT_EQ(s.At(kOutline.x + kOutline.width - 1, kOutline.y + kOutline.height - 1), red);
-    EXPECT_EQ(s.At(kOutline.x + 20, kOutline.y + kOutline.height - 1), red);
-    EXPECT_EQ(s.At(kOutline.x + 1, kOutline.y + 1), navy);
-    EXPECT_EQ(s.At(kOutline.x + kOutline.width, kOutline.y), navy);
+    EXPECT_EQ(s.Rgb(kOutline.x, kOutline.y), red);
+    EXPECT_EQ(s.Rgb(kOutline.x + kOutline.width - 1, kOutline.y + kOutline.height - 1), red);
+    EXPECT_EQ(s.Rgb(kOutline.x + 20, kOutline.y + kOutline.height - 1), red);
+    EXPECT_EQ(s.Rgb(kOutline.x + 1, kOutline.y + 1), navy);
+    EXPECT_EQ(s.Rgb(kOutline.x + kOutline.width, kOutline.y), navy);
     // The picture stands upright with its top-left pixel at the point; the
     // navy shows through its hole.
     const RgbaPicture picture = Picture();
@@ -206,7 +193,7 @@ TEST_F(HeadlessShot, ShowsEverythingWhereTheLogicalCoordinatesSay) {
             const uint8_t* p = inside ? picture.At(x, y) : nullptr;
             const uint32_t want =
                 !inside || p[3] == 0 ? navy : Shown(uint32_t(p[0]) << 16 | p[1] << 8 | p[2]);
-            ASSERT_EQ(s.At(kSpriteAt.x + x, kSpriteAt.y + y), want) << x << "," << y;
+            ASSERT_EQ(s.Rgb(kSpriteAt.x + x, kSpriteAt.y + y), want) << x << "," << y;
         }
     }
     // The text, top-left justified in its box, as the font draws it.
@@ -217,7 +204,7 @@ TEST_F(HeadlessShot, ShowsEverythingWhereTheLogicalCoordinatesSay) {
         for (int x = 0; x < size.width; ++x) {
             const bool white = text[size_t(y) * size.width + x] != 0;
             ink += white;
-            ASSERT_EQ(s.At(kTextBox.x + x, kTextBox.y + y), white ? Shown(kWhite) : navy)
+            ASSERT_EQ(s.Rgb(kTextBox.x + x, kTextBox.y + y), white ? Shown(kWhite) : navy)
                 << x << "," << y;
         }
     }
@@ -227,16 +214,16 @@ TEST_F(HeadlessShot, ShowsEverythingWhereTheLogicalCoordinatesSay) {
 }
 
 TEST_F(HeadlessShot, FlipScreenTurnsTheWholeFrameAndTheInputWithIt) {
-    const Shot plain = Run(false, {0, 0});
+    const Png plain = Run(false, {0, 0});
     // Under FlipScreen the device is held the other way round: the window
     // shows the frame turned by 180 degrees, and a tap where the yellow
     // rectangle shows reaches it.
-    const Shot flipped = Run(true, {639 - 25, 479 - 35});
+    const Png flipped = Run(true, {639 - 25, 479 - 35});
     ASSERT_EQ(flipped.width, 640);
     ASSERT_EQ(flipped.height, 480);
     for (int y = 0; y < 480; ++y) {
         for (int x = 0; x < 640; ++x)
-            ASSERT_EQ(flipped.At(639 - x, 479 - y), plain.At(x, y)) << x << "," << y;
+            ASSERT_EQ(flipped.Rgb(639 - x, 479 - y), plain.Rgb(x, y)) << x << "," << y;
     }
     ASSERT_EQ(taps.presses.size(), 2u);
     EXPECT_EQ(taps.presses[1], (Point{25, 35}));

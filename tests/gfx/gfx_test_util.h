@@ -5,12 +5,14 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "core/fatal_error.h"
 #include "core/resource_groups.h"
 #include "gfx/surface.h"
+#include "support/error_of.h"
 
 namespace cv::test {
 
@@ -29,14 +31,22 @@ inline uint32_t Get24(const SurfaceDesc& d, int x, int y) {
     return p[0] | p[1] << 8 | p[2] << 16;
 }
 
-// The engine error `f` raises, or "" when it raises none.
-inline std::string ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const EngineError& e) {
-        return e.what();
+// The cells of a 16-bit surface that are not 0.
+inline std::set<std::pair<int, int>> Inked(const SurfaceDesc& d) {
+    std::set<std::pair<int, int>> cells;
+    for (int y = 0; y < d.height; ++y) {
+        for (int x = 0; x < d.width; ++x) {
+            if (Get16(d, x, y)) cells.insert({x, y});
+        }
     }
-    return "";
+    return cells;
+}
+
+// A sprite file holding `words` after its "S16" tag.
+inline std::string SpriteFile(const std::vector<uint16_t>& words) {
+    std::string bytes("S16\0", 4);
+    for (uint16_t w : words) bytes += {char(w & 0xFF), char(w >> 8)};
+    return bytes;
 }
 
 // A folder registered as the default resource group, removed afterwards.

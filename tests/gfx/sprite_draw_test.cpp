@@ -175,23 +175,6 @@ TEST(SpriteDraw, MatchesAPixelByPixelReadingAtEveryEdgeAndMirror) {
     EXPECT_GT(drawn, 1000);
 }
 
-TEST(SpriteDraw, ClippedLiteralsStartAtTheRightSourcePixel) {
-    Ref<Sprite> sprite = MakeRef<Sprite>();
-    sprite->setWords({6, 1, 0, 0, 6, 1, 0, 0x0052, 1, 2, 3, 4, 5, 6, 0x0010}, "row");
-    auto surface = MakeRef<ISurfaceSoft>(4, 1, 16);
-    sprite->drawOnto(*surface, -2, 0, kDrawPlain);
-    const SurfaceDesc d = surface->describe();
-    EXPECT_EQ((std::vector<uint32_t>{Get(d, 0, 0), Get(d, 1, 0), Get(d, 2, 0), Get(d, 3, 0)}),
-              (std::vector<uint32_t>{3, 4, 5, 6}));
-    // Mirrored with the box at x = 2 of a stored width of 10: writing starts at column 7.
-    sprite->setWords({10, 1, 2, 0, 3, 1, 0, 0x0022, 1, 2, 3, 0x0010}, "mirror");
-    surface = MakeRef<ISurfaceSoft>(10, 1, 16);
-    sprite->drawOnto(*surface, 0, 0, kDrawMirrorRows);
-    const SurfaceDesc m = surface->describe();
-    EXPECT_EQ((std::vector<uint32_t>{Get(m, 5, 0), Get(m, 6, 0), Get(m, 7, 0), Get(m, 8, 0)}),
-              (std::vector<uint32_t>{3, 2, 1, 0}));
-}
-
 TEST(SpriteDraw, ScreenBlendKeepsWhiteAndShowsTheSourceOverBlack) {
     Ref<Sprite> sprite = MakeRef<Sprite>();
     sprite->setWords({3, 1, 0, 0, 3, 1, 2, 0x0026, 0x1234, 0xF81F, 0x07E0, 0x0010}, "glow");

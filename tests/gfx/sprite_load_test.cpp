@@ -16,17 +16,12 @@ namespace cv {
 namespace {
 
 using Words = std::vector<uint16_t>;
+using test::SpriteFile;
 
 Ref<MemoryStream> StreamOf(const std::string& bytes, const std::string& name = "Img\\bad.s16") {
     Ref<MemoryStream> stream = MakeRef<MemoryStream>(name);
     stream->Write(bytes.data(), bytes.size());
     return stream;
-}
-
-std::string FileOf(const Words& words) {
-    std::string bytes("S16\0", 4);
-    for (uint16_t w : words) bytes += {char(w & 0xFF), char(w >> 8)};
-    return bytes;
 }
 
 std::string LoadError(const std::string& bytes) {
@@ -46,7 +41,7 @@ TEST(SpriteLoad, SavesAndLoadsTheWordsAsTheyAre) {
     sprite->setWords(words, "test");
     Ref<MemoryStream> out = MakeRef<MemoryStream>();
     sprite->save(*out);
-    EXPECT_EQ(std::string(out->bytes().begin(), out->bytes().end()), FileOf(words));
+    EXPECT_EQ(std::string(out->bytes().begin(), out->bytes().end()), SpriteFile(words));
     Ref<Sprite> back = MakeRef<Sprite>();
     back->load(*out);
     EXPECT_EQ(back->words(), words);
@@ -67,23 +62,23 @@ TEST(SpriteLoad, MalformedDataIsRefusedByName) {
     const std::string message = "Invalid RLE sprite format in Img\\bad.s16";
     EXPECT_EQ(LoadError(std::string("S16\0\0", 5)), message);
     EXPECT_EQ(LoadError("S16"), message);
-    EXPECT_EQ(LoadError(FileOf({}).replace(2, 1, "5")), message);
-    // A box larger than the picture.
-    EXPECT_EQ(LoadError(FileOf({2, 2, 1, 0, 2, 1, 0, 0x0010})), message);
-    EXPECT_EQ(LoadError(FileOf({2, 2, 0, 1, 2, 2, 0, 0x0010})), message);
-    // Rows that run past the data, with or without a command cut short.
-    EXPECT_EQ(LoadError(FileOf({1, 2, 0, 0, 1, 2, 0, 0x0002, 5, 0x0000})), message);
-    EXPECT_EQ(LoadError(FileOf({1, 1, 0, 0, 1, 1, 0, 0x0002})), message);
-    EXPECT_EQ(LoadError(FileOf({300, 1, 0, 0, 300, 1, 0, 0x0FF2, 5, 0x0010})), message);
-    EXPECT_EQ(LoadError(FileOf({1, 1, 0, 0, 1, 1, 0})), message);
-    // A row covering more than the box.
-    EXPECT_EQ(LoadError(FileOf({4, 1, 0, 0, 2, 1, 0, 0x0024, 5, 0x0010})), message);
-    // More rows than the box holds.
-    EXPECT_EQ(LoadError(FileOf({1, 2, 0, 0, 1, 1, 0, 0x0002, 5, 0, 0x0002, 5, 0, 0x0010})),
-              message);
+    EXPECT_EQ(LoadError(SpriteFile({}).replace(2, 1, "5")), message);
+    // Boxes larger than the picture, rows past the data (with or without a command
+    // cut short), a row wider than the box, more rows than the box holds.
+    for (const Words& words :
+         std::vector<Words>{{2, 2, 1, 0, 2, 1, 0, 0x0010},
+                            {2, 2, 0, 1, 2, 2, 0, 0x0010},
+                            {1, 2, 0, 0, 1, 2, 0, 0x0002, 5, 0x0000},
+                            {1, 1, 0, 0, 1, 1, 0, 0x0002},
+                            {300, 1, 0, 0, 300, 1, 0, 0x0FF2, 5, 0x0010},
+                            {1, 1, 0, 0, 1, 1, 0},
+                            {4, 1, 0, 0, 2, 1, 0, 0x0024, 5, 0x0010},
+                            {1, 2, 0, 0, 1, 1, 0, 0x0002, 5, 0, 0x0002, 5, 0, 0x0010}}) {
+        EXPECT_EQ(LoadError(SpriteFile(words)), message) << testing::PrintToString(words);
+    }
     // Ending the sprite before the last row of the box is allowed.
-    EXPECT_EQ(LoadError(FileOf({1, 3, 0, 0, 1, 3, 0, 0x0002, 5, 0x0010})), "");
-    EXPECT_EQ(LoadError(FileOf({1, 1, 0, 0, 1, 1, 0, 0x0002, 5, 0x0000, 0x0010, 0x7777})), "");
+    EXPECT_EQ(LoadError(SpriteFile({1, 3, 0, 0, 1, 3, 0, 0x0002, 5, 0x0010})), "");
+    EXPECT_EQ(LoadError(SpriteFile({1, 1, 0, 0, 1, 1, 0, 0x0002, 5, 0x0000, 0x0010, 0x7777})), "");
 }
 
 class ImageCache : public ::testing::Test {
@@ -98,12 +93,12 @@ protected:
 };
 
 TEST_F(ImageCache, KeepsWhatScreensHoldAndPurgesTheRest) {
-    folder.Write("Img/Hero.s16", FileOf({2, 1, 0, 0, 2, 1, 0, 0x0012, 1, 2, 0, 0x0010}));
+    folder.Write("Img/Hero.s16", SpriteFile({2, 1, 0, 0, 2, 1, 0, 0x0012, 1, 2, 0, 0x0010}));
     Ref<Sprite> first = getImage("Img\\Hero");
     EXPECT_EQ(first->getSize(), (Size{1, 2}));
     EXPECT_EQ(getImage("Img\\Hero"), first);
     EXPECT_NE(loadImage("Img\\Hero"), first);  // loading bypasses the cache
-    folder.Write("Img/Hero.s16", FileOf({3, 1, 0, 0, 3, 1, 0, 0x0022, 1, 2, 3, 0x0010}));
+    folder.Write("Img/Hero.s16", SpriteFile({3, 1, 0, 0, 3, 1, 0, 0x0022, 1, 2, 3, 0x0010}));
     purgeImages();
     EXPECT_EQ(getImage("Img\\Hero"), first);  // still held here
     first = nullptr;
@@ -118,7 +113,6 @@ TEST(ImageNames, TheFirstCharacterOfTheFileNameChoosesTheBuildMode) {
     EXPECT_EQ(BuildModeOfName("$Glow"), kBuildScreen);
     EXPECT_EQ(BuildModeOfName("Img\\Hero"), kBuildAlpha);
     EXPECT_EQ(BuildModeOfName("#Img\\Hero"), kBuildAlpha);
-    EXPECT_EQ(BuildModeOfName(""), kBuildAlpha);
 }
 
 // A random upright picture at the precision a sprite of `mode` stores, with

@@ -22,11 +22,14 @@
 set -euo pipefail
 
 usage() {
-  sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//' >&2
-  exit 2
+  sed -n '2,21p' "$0" | sed 's/^# \{0,1\}//'
 }
 
-[ $# -ge 2 ] || usage
+if [ "${1:-}" = --help ]; then
+  usage
+  exit 0
+fi
+[ $# -ge 2 ] || { usage >&2; exit 2; }
 out=$1
 recipe=$2
 shift 2
