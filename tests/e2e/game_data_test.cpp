@@ -5,7 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <regex>
 #include <vector>
 
 #include "app/cfg_file.h"
@@ -32,35 +32,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Trim(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-std::vector<std::string> Lines(const fs::path& path) {
-    std::ifstream in(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(Trim(line));
-    return lines;
-}
-
-struct ArtEntry {
-    std::string name;
-    std::string package;
-};
-
-std::vector<ArtEntry> ArtList() {
-    std::vector<ArtEntry> entries;
-    for (const std::string& line : Lines(fs::path(CORVANTH_DATA_DIR) / "art.list")) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream fields(line);
-        ArtEntry entry;
-        std::getline(fields, entry.name, '|');
-        std::getline(fields, entry.package, '|');
-        entries.push_back({Trim(entry.name), Trim(entry.package)});
+// Name and package of every picture of the art list.
+std::vector<std::pair<std::string, std::string>> ArtList() {
+    static const std::regex entry(R"(^([^#|\s][^|]*?)\s*\|\s*(\w+)\s*\|)");
+    std::ifstream in(fs::path(CORVANTH_DATA_DIR) / "art.list");
+    std::vector<std::pair<std::string, std::string>> pictures;
+    std::smatch m;
+    for (std::string line; std::getline(in, line);) {
+        if (std::regex_search(line, m, entry)) pictures.emplace_back(m[1], m[2]);
     }
-    return entries;
+    return pictures;
 }
 
 // The group a package of the CFG fills: the main package is the unnamed one.
@@ -104,13 +85,12 @@ protected:
 };
 
 TEST_F(GameData, EveryPictureOfTheArtListIsInItsPackageAndShowsSomething) {
-    const std::vector<ArtEntry> art = ArtList();
+    const auto art = ArtList();
     ASSERT_FALSE(art.empty());
-    for (const ArtEntry& entry : art) {
-        ResourceGroup* group = GroupOfPackage(entry.package);
-        ASSERT_NE(group, nullptr) << entry.package;
-        const RgbaPicture picture = PictureIn(*group, entry.name);
-        EXPECT_TRUE(HasInk(picture)) << entry.name << " is missing or empty";
+    for (const auto& [name, package] : art) {
+        ResourceGroup* group = GroupOfPackage(package);
+        ASSERT_NE(group, nullptr) << package;
+        EXPECT_TRUE(HasInk(PictureIn(*group, name))) << name << " is missing or empty";
     }
 }
 
