@@ -59,13 +59,11 @@ private:
     int column_ = 0;  // at most the box width, which is 16 bits
 };
 
-}  // namespace
-
-bool CompileSprite(const std::vector<uint16_t>& w, CompiledSprite& out) {
+bool CompileRows(const std::vector<uint16_t>& w, CompiledSprite& out) {
     out = CompiledSprite{{}, {}, {}, w[kWidth], w[kBoxX], w[kBoxY], w[kBoxWidth], w[kBoxHeight]};
     if (out.boxX + out.boxWidth > w[kWidth] || out.boxY + out.boxHeight > w[kHeight]) return false;
     const size_t size = w.size();
-    if (size > size_t{INT32_MAX}) return false;  // runs index pixels by int32
+    if (size > size_t{INT32_MAX} - kPixelSlack) return false;  // runs index pixels by int32
     size_t at = kHeaderWords;
     out.rowRuns.push_back(0);
     for (int row = 0; row < out.boxHeight; ++row) {
@@ -88,6 +86,14 @@ bool CompileSprite(const std::vector<uint16_t>& w, CompiledSprite& out) {
     }
     // Every row of the box is there: the end of the sprite must follow.
     return at < size && w[at] == kEndOfSprite;
+}
+
+}  // namespace
+
+bool CompileSprite(const std::vector<uint16_t>& w, CompiledSprite& out) {
+    if (!CompileRows(w, out)) return false;
+    out.pixels.resize(out.pixels.size() + kPixelSlack);
+    return true;
 }
 
 }  // namespace cv

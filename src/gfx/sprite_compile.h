@@ -5,18 +5,21 @@
 
 namespace cv {
 
-// One stretch of an encoded row that draws: a copy, blend, fill, blend fill, screen or
-// screen fill command (sprite_format.h) over box columns [column, end) (from
-// the left edge of the box). Literal commands find the pixel of box column c
-// at pixels[base + c], fills their one pixel at pixels[base + column].
+// One stretch of an encoded row that draws: a copy, blend, fill, blend
+// fill, screen or screen fill command (sprite_format.h) over box columns
+// [column, end), counted from the left edge of the box. Literal commands
+// find the pixel of box column c at pixels[base + c], fills their one pixel
+// at pixels[base + column].
 struct SpriteRun {
     int32_t base;
     uint16_t column, end;
     uint16_t row;  // the encoded row it belongs to
     uint8_t command;
-
-    int count() const { return end - column; }
 };
+
+// Spare words after the last run's pixels, so that drawing may read a run's
+// pixels eight at a time.
+constexpr int kPixelSlack = 7;
 
 // A sprite's words recompiled for drawing: each encoded row is a list of
 // runs, left to right, whose pixels lie apart from them. Skips (and commands

@@ -180,6 +180,40 @@ TEST(SpriteDraw, MatchesAPixelByPixelReadingAtEveryEdgeAndMirror) {
     EXPECT_GT(drawn, 1000);
 }
 
+TEST(SpriteDraw, AlphaBlendingFollowsTheRuleForEveryAlphaAndChannel) {
+    // One row of every alpha and source channel value (the same in all three
+    // channels), drawn over every destination channel value, row by row.
+    Words w{256, 1, 0, 0, 256, 1, 0, 0x0FF3};
+    for (int k = 0; k < 256; ++k) w.push_back(uint16_t(k << 8 | (k & 15) << 4 | (k & 15)));
+    w.push_back(0x0010);
+    Ref<Sprite> sprite = MakeRef<Sprite>();
+    sprite->setWords(w, "alphas");
+    for (int bits : {15, 16}) {
+        for (int mode : {kDrawPlain, kDrawMirrorRows}) {
+            SCOPED_TRACE(testing::Message() << bits << " bits, mode " << mode);
+            // The last few pixels come within eight of the right edge.
+            auto actual = MakeRef<ISurfaceSoft>(259, 64, bits);
+            const SurfaceDesc a = actual->describe();
+            for (int y = 0; y < 64; ++y) {
+                const int c = y & 31;
+                const int d =
+                    bits == 16 ? c << 11 | y << 5 | c : (y & 1) << 15 | c << 10 | c << 5 | c;
+                for (int x = 0; x < 259; ++x) test::Put16(a, x, y, uint16_t(d));
+            }
+            Ref<ISurface> expected = actual->readRect({0, 0, 259, 64});
+            for (int y = 0; y < 64; ++y) {
+                sprite->drawOnto(*actual, 2, y, mode);
+                ReferenceDraw(w, expected->describe(), bits, 2, y, mode);
+            }
+            const SurfaceDesc e = expected->describe();
+            for (int y = 0; y < 64; ++y) {
+                for (int x = 0; x < 259; ++x)
+                    ASSERT_EQ(Get(a, x, y), Get(e, x, y)) << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(SpriteDraw, ClippedLiteralsStartAtTheRightSourcePixel) {
     Ref<Sprite> sprite = MakeRef<Sprite>();
     sprite->setWords({6, 1, 0, 0, 6, 1, 0, 0x0052, 1, 2, 3, 4, 5, 6, 0x0010}, "row");
