@@ -51,32 +51,31 @@ void CopyEnds(uint8_t* d, const uint8_t* s, size_t bytes) {
 
 // The alpha rule by arithmetic, to the bit what a table of every case would
 // hold, on one pixel (V = uint32_t) or on eight at once (V = U16x8). A
-// channel's 8-bit mix x = s x 17 x A + d x (255 - A), with A = alpha x 17,
-// is at most 255 x 255 and so fits 16 bits, and there
-// (x + 1 + (x >> 8)) >> 8 is x / 255.
+// channel's 8-bit mix x = s x 17 x A + d x (255 - A), with A = alpha x 17
+// and d the destination channel scaled to 8 bits, is at most 255 x 255 and
+// so fits 16 bits, and there (x + 1 + (x >> 8)) >> 8 is x / 255.
 template <class V>
-V MixChannel(V source4, V a17, V destination8, V weight) {
-    const V x = source4 * 17 * a17 + destination8 * weight;
+V DivideBy255(V x) {
     return x + 1 + (x >> 8);  // x / 255 in the top 8 of 16 bits
 }
 
 // A 4-4-4-4 pixel s over a 5-6-5 pixel d.
 template <class V>
 V AlphaBlend565(V s, V d) {
-    const V a17 = (s >> 12) * 17, weight = 255 - a17;
-    const V b = MixChannel<V>(s & 15, a17, (d & 31) << 3, weight);
-    const V g = MixChannel<V>(s >> 4 & 15, a17, (d >> 5 & 63) << 2, weight);
-    const V r = MixChannel<V>(s >> 8 & 15, a17, (d >> 11) << 3, weight);
+    const V a = s >> 12, source = a * 289, destination = 255 - a * 17;
+    const V b = DivideBy255<V>((s & 15) * source + (d & 31) * (destination << 3));
+    const V g = DivideBy255<V>((s >> 4 & 15) * source + (d >> 5 & 63) * (destination << 2));
+    const V r = DivideBy255<V>((s >> 8 & 15) * source + (d >> 11) * (destination << 3));
     return (r & 0xF800) | (g >> 5 & 0x7E0) | b >> 11;
 }
 
 // The same over a 1-5-5-5 pixel (the top bit comes out clear).
 template <class V>
 V AlphaBlend555(V s, V d) {
-    const V a17 = (s >> 12) * 17, weight = 255 - a17;
-    const V b = MixChannel<V>(s & 15, a17, (d & 31) << 3, weight);
-    const V g = MixChannel<V>(s >> 4 & 15, a17, (d >> 5 & 31) << 3, weight);
-    const V r = MixChannel<V>(s >> 8 & 15, a17, (d >> 10 & 31) << 3, weight);
+    const V a = s >> 12, source = a * 289, destination = (255 - a * 17) << 3;
+    const V b = DivideBy255<V>((s & 15) * source + (d & 31) * destination);
+    const V g = DivideBy255<V>((s >> 4 & 15) * source + (d >> 5 & 31) * destination);
+    const V r = DivideBy255<V>((s >> 8 & 15) * source + (d >> 10 & 31) * destination);
     return (r >> 1 & 0x7C00) | (g >> 6 & 0x3E0) | b >> 11;
 }
 
