@@ -3,12 +3,7 @@
 namespace cv {
 namespace {
 
-// `scale` turns a destination channel into 8 bits (8 for 5 bits, 4 for 6).
-uint8_t AlphaMix(int a, int s, int d, int scale, int shift) {
-    return static_cast<uint8_t>(((s * 17) * (a * 17) + (d * scale) * (255 - a * 17)) / 255 >>
-                                shift);
-}
-
+// `scale` turns a channel into 8 bits (8 for 5 bits, 4 for 6).
 uint8_t ScreenMix(int p, int q, int scale, int shift) {
     const int P = p * scale, Q = q * scale;
     return static_cast<uint8_t>((P - (P * Q) / 255 + Q) >> shift);
@@ -16,12 +11,6 @@ uint8_t ScreenMix(int p, int q, int scale, int shift) {
 
 BlendTables Build() {
     BlendTables t;
-    for (int a = 0; a < 16; ++a) {
-        for (int s = 0; s < 16; ++s) {
-            for (int d = 0; d < 32; ++d) t.alpha5[a][s][d] = AlphaMix(a, s, d, 8, 3);
-            for (int d = 0; d < 64; ++d) t.alpha6[a][s][d] = AlphaMix(a, s, d, 4, 2);
-        }
-    }
     for (int p = 0; p < 32; ++p) {
         for (int q = 0; q < 32; ++q) t.screen5[p][q] = ScreenMix(p, q, 8, 3);
     }

@@ -4,12 +4,10 @@
 
 namespace cv {
 
-// Precomputed channel mixes, so that blending needs no multiplication.
+// Precomputed channel mixes for the screen blend (lightening) on 15- and
+// 16-bit surfaces: [source channel][destination channel]. Alpha blending is
+// computed (sprite_pixels.h), eight pixels at a time.
 struct BlendTables {
-    // [alpha 0-15][source 4-bit channel][destination channel]: the mixed channel.
-    uint8_t alpha5[16][16][32];
-    uint8_t alpha6[16][16][64];
-    // [source channel][destination channel]: the screen blend (lightening).
     uint8_t screen5[32][32];
     uint8_t screen6[64][64];
 };

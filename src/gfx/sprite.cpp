@@ -76,7 +76,7 @@ void Sprite::draw(Point point, int mode) {
 }
 
 void Sprite::drawOnto(ISurface& surface, int64_t column, int64_t row, int mode) const {
-    if (compiled_.rowStarts.empty()) return;
+    if (compiled_.runs.empty()) return;  // nothing visible
     SurfaceLock lock(&surface);
     DrawSpriteRows(compiled_, lock.desc(), surface.getBitsPerPixel(), column, row, mode);
 }

@@ -113,7 +113,9 @@ Words RandomSprite(std::mt19937& rng) {
         int covered = 0;
         for (int n = rng() % 6; n > 0; --n) {
             const int command = rng() % 16 == 0 ? 8 + rng() % 8 : 1 + rng() % 7;
-            const int count = rng() % 8 == 0 ? 20 + rng() % 30 : 1 + rng() % 6;
+            const int count = rng() % 16 == 0  ? 50 + rng() % 100
+                              : rng() % 8 == 0 ? 20 + rng() % 30
+                                               : 1 + rng() % 6;
             rows.push_back(uint16_t(command | (count - 1) << 4));
             const bool literal = command == 2 || command == 3 || command == 6;
             const bool fill = command == 4 || command == 5 || command == 7;
@@ -157,22 +159,59 @@ TEST(SpriteDraw, MatchesAPixelByPixelReadingAtEveryEdgeAndMirror) {
         Ref<Sprite> sprite = MakeRef<Sprite>();
         sprite->setWords(words, "random");
         const int bits = round % 4 == 3 ? 24 : round % 4 == 2 ? 15 : 16;
-        Ref<ISurface> actual = round % 2 ? Noise<ISurfaceDIB>(rng, 37, 23, bits)
-                                         : Noise<ISurfaceSoft>(rng, 37, 23, bits);
-        Ref<ISurface> expected = actual->readRect({0, 0, 37, 23});
+        // Wide enough now and then for long runs to land whole.
+        const int width = round % 5 == 4 ? 301 : 37;
+        Ref<ISurface> actual = round % 2 ? Noise<ISurfaceDIB>(rng, width, 23, bits)
+                                         : Noise<ISurfaceSoft>(rng, width, 23, bits);
+        Ref<ISurface> expected = actual->readRect({0, 0, width, 23});
         // Positions from wholly off one edge, across it, to wholly off the other.
-        const int column = int(rng() % 120) - 60, row = int(rng() % 60) - 30, mode = round % 3;
+        const int column = int(rng() % (width + 83)) - 60, row = int(rng() % 60) - 30;
+        const int mode = round % 3;
         SCOPED_TRACE(testing::Message()
                      << "round " << round << " at " << column << "," << row << " mode " << mode);
         sprite->drawOnto(*actual, column, row, mode);
         ReferenceDraw(words, expected->describe(), bits, column, row, mode);
         const SurfaceDesc a = actual->describe(), e = expected->describe();
         for (int y = 0; y < 23; ++y) {
-            for (int x = 0; x < 37; ++x) ASSERT_EQ(Get(a, x, y), Get(e, x, y)) << x << "," << y;
+            for (int x = 0; x < width; ++x) ASSERT_EQ(Get(a, x, y), Get(e, x, y)) << x << "," << y;
         }
         drawn += !StoredPixels(words).empty();
     }
     EXPECT_GT(drawn, 1000);
+}
+
+TEST(SpriteDraw, AlphaBlendingFollowsTheRuleForEveryAlphaAndChannel) {
+    // One row of every alpha and source channel value (the same in all three
+    // channels), drawn over every destination channel value, row by row.
+    Words w{256, 1, 0, 0, 256, 1, 0, 0x0FF3};
+    for (int k = 0; k < 256; ++k) w.push_back(uint16_t(k << 8 | (k & 15) << 4 | (k & 15)));
+    w.push_back(0x0010);
+    Ref<Sprite> sprite = MakeRef<Sprite>();
+    sprite->setWords(w, "alphas");
+    for (int bits : {15, 16}) {
+        for (int mode : {kDrawPlain, kDrawMirrorRows}) {
+            SCOPED_TRACE(testing::Message() << bits << " bits, mode " << mode);
+            // The last few pixels come within eight of the right edge.
+            auto actual = MakeRef<ISurfaceSoft>(259, 64, bits);
+            const SurfaceDesc a = actual->describe();
+            for (int y = 0; y < 64; ++y) {
+                const int c = y & 31;
+                const int d =
+                    bits == 16 ? c << 11 | y << 5 | c : (y & 1) << 15 | c << 10 | c << 5 | c;
+                for (int x = 0; x < 259; ++x) test::Put16(a, x, y, uint16_t(d));
+            }
+            Ref<ISurface> expected = actual->readRect({0, 0, 259, 64});
+            for (int y = 0; y < 64; ++y) {
+                sprite->drawOnto(*actual, 2, y, mode);
+                ReferenceDraw(w, expected->describe(), bits, 2, y, mode);
+            }
+            const SurfaceDesc e = expected->describe();
+            for (int y = 0; y < 64; ++y) {
+                for (int x = 0; x < 259; ++x)
+                    ASSERT_EQ(Get(a, x, y), Get(e, x, y)) << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST(SpriteDraw, ScreenBlendKeepsWhiteAndShowsTheSourceOverBlack) {
