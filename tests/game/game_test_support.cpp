@@ -1,7 +1,6 @@
 #include "game_test_support.h"
 
 #include <algorithm>
-#include <fstream>
 #include <stdexcept>
 
 #include "core/byte_io.h"
@@ -28,12 +27,11 @@ void FakeUi::StartBattle(Ref<Army>, std::function<void(BattleOutcome)>) {
     throw std::logic_error("no battle expected");
 }
 
-FakeUi::Shown FakeUi::Answer(const std::string& answer) {
+void FakeUi::Answer(const std::string& answer) {
     if (open.empty()) throw std::logic_error("nothing to answer");
     Shown shown = std::move(open.front());
     open.pop_front();
     if (shown.then) shown.then(answer);
-    return shown;
 }
 
 std::string FakeUi::FrontText() const {
@@ -63,24 +61,6 @@ std::string IsleTerrain() {
         }
     }
     return bytes;
-}
-
-std::string MainlandTerrain() {
-    std::string bytes(4096, '\0');
-    for (int y = 3; y <= 60; ++y) {
-        for (int x = 3; x <= 60; ++x) {
-            char kind = 3;
-            if (x >= 30 && x < 36 && y >= 30 && y < 36) kind = 4;
-            if (x == 40 && y > 10) kind = 2;
-            bytes[(63 - y) * 64 + x] = kind;
-        }
-    }
-    return bytes;
-}
-
-std::string RulesFileText() {
-    std::ifstream file(CORVANTH_RULES_FILE, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 GameFolder::~GameFolder() {

@@ -32,14 +32,13 @@ public:
     void NotifyActiveForm(const std::string& message) override { notes.push_back(message); }
     bool AdventureIsCurrent() const override { return open.empty(); }
 
-    // Closes the oldest open box or screen with `answer` and returns it.
-    Shown Answer(const std::string& answer);
+    // Closes the oldest open box or screen with `answer`.
+    void Answer(const std::string& answer);
     // The text of the oldest open box (UTF-8), or "" when none is open.
     std::string FrontText() const;
 
     std::deque<Shown> open;
     std::vector<std::string> notes;
-    std::vector<Ref<Army>> battles;
 };
 
 // The rules the model tests run on: a dozen units with every ability, one
@@ -64,13 +63,6 @@ void LoadIsleRules();
 //   "~~~~~~~~"
 //   "~~~~~~~~"
 std::string IsleTerrain();
-
-// A 64 x 64 continent for the real rules: sea around grass from 3 to 60,
-// with a swamp patch (kind 4) and a mountain ridge (kind 2).
-std::string MainlandTerrain();
-
-// The rules file of the game, read whole.
-std::string RulesFileText();
 
 // A scratch game folder: the default resource group, AppDir and CFG while it lives.
 class GameFolder : public ScratchDir {
