@@ -10,15 +10,13 @@ namespace {
 
 using test::ErrorOf;
 
-class Armies : public ::testing::Test {
+class Armies : public test::WithKnight {
 protected:
-    void SetUp() override { test::LoadRules(test::kTestRules); }
     static Ref<Army> ArmyOf(const std::string& text) {
         auto army = MakeRef<Army>();
         army->Parse(text);
         return army;
     }
-    test::FakeUi ui;
 };
 
 TEST_F(Armies, UnitTablesTakeFlagsColoursAndMoraleGroups) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -9,6 +11,7 @@
 #include "core/save_chunks.h"
 #include "core_test_support.h"
 #include "game/model/game_ui.h"
+#include "game/model/hero.h"
 #include "support/error_of.h"
 
 namespace cv::test {
@@ -53,6 +56,17 @@ void LoadRules(const std::string& text);
 
 // kTestRules with kTestMaps, unit tables and terrain kinds loaded.
 void LoadIsleRules();
+
+// The test rules loaded, a new knight "Arthur" of difficulty 1 and screens that record.
+class WithKnight : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LoadRules(kTestRules);
+        hero->Create("Knight", u"Arthur", 0, 1);
+    }
+    FakeUi ui;
+    Ref<Hero> hero = MakeRef<Hero>();
+};
 
 // The terrain of the test continent "Isle": water, with a small island in the
 // lower left corner that reaches the left edge (rows from y = 5 down to 0):

@@ -75,17 +75,15 @@ TEST_F(HeroStep, SailingCarriesTheBoatAndGoingAshoreLeavesIt) {
     game->SetRentedBoat(boat);
     game->PlaceHero(0, {6, 2});
     game->hero().SetTravelMode(TravelMode::kSail);
-    Step(1, 0);
-    EXPECT_EQ(Position(), (Cell{7, 2}));
-    EXPECT_EQ(boat->cell(), (Cell{7, 2}));
-    Step(-1, 1);  // water that takes a bridge is still water
-    EXPECT_EQ(boat->cell(), (Cell{6, 3}));
-    Step(-1, 0);  // ashore
-    EXPECT_EQ(Position(), (Cell{5, 3}));
-    EXPECT_EQ(game->hero().travelMode(), TravelMode::kLand);
-    EXPECT_EQ(boat->cell(), (Cell{6, 3}));
-    Step(1, 0);  // on foot the water stops him
-    EXPECT_EQ(Position(), (Cell{5, 3}));
+    auto after = [&](int dx, int dy) {
+        Step(dx, dy);
+        return std::tuple(Position(), boat->cell(), game->hero().travelMode());
+    };
+    EXPECT_EQ(after(1, 0), std::tuple(Cell{7, 2}, Cell{7, 2}, TravelMode::kSail));
+    // Water that takes a bridge is still water.
+    EXPECT_EQ(after(-1, 1), std::tuple(Cell{6, 3}, Cell{6, 3}, TravelMode::kSail));
+    EXPECT_EQ(after(-1, 0), std::tuple(Cell{5, 3}, Cell{6, 3}, TravelMode::kLand));  // ashore
+    EXPECT_EQ(after(1, 0), std::tuple(Cell{5, 3}, Cell{6, 3}, TravelMode::kLand));   // on foot
 }
 
 TEST_F(HeroStep, FlyingPassesOverEverythingAndLandsOnlyOnFreeGround) {
@@ -95,15 +93,15 @@ TEST_F(HeroStep, FlyingPassesOverEverythingAndLandsOnlyOnFreeGround) {
     ASSERT_TRUE(TakeOff(*game));
     Ref<test::Marker> gate = test::MakeMarker("Gate", {3, 3}, true);
     game->here().AddObject(gate);
-    Step(0, 1);  // rock
-    EXPECT_EQ(Position(), (Cell{2, 3}));
-    EXPECT_FALSE(Land(*game));
-    Step(1, 0);  // over the object
-    EXPECT_EQ(Position(), (Cell{3, 3}));
+    // Where he is after a step, and whether he can land there.
+    auto after = [&](int dx, int dy) {
+        Step(dx, dy);
+        return std::pair(Position(), Land(*game));
+    };
+    EXPECT_EQ(after(0, 1), std::pair(Cell{2, 3}, false));  // rock
+    EXPECT_EQ(after(1, 0), std::pair(Cell{3, 3}, false));  // the object, not visited
     EXPECT_EQ(gate->visits, 0);
-    EXPECT_FALSE(Land(*game));
-    Step(1, 0);
-    EXPECT_TRUE(Land(*game));
+    EXPECT_EQ(after(1, 0), std::pair(Cell{4, 3}, true));
     EXPECT_EQ(game->hero().travelMode(), TravelMode::kLand);
 }
 

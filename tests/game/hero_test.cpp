@@ -13,15 +13,9 @@ namespace {
 
 using test::ErrorOf;
 
-class Heroes : public ::testing::Test {
+class Heroes : public test::WithKnight {
 protected:
-    void SetUp() override {
-        test::LoadRules(test::kTestRules);
-        hero->Create("Knight", u"Arthur", 0, 1);
-    }
     std::string Audience() { return Utf16ToUtf8(KingAudience(*hero)); }
-    test::FakeUi ui;
-    Ref<Hero> hero = MakeRef<Hero>();
 };
 
 TEST_F(Heroes, NewHeroComesFromItsClassAlone) {

@@ -36,12 +36,11 @@ TEST_F(LocsChunk, IsLaidOutByteForByteAndLoadsBackEqual) {
     sign->isStatic = true;
     world.Get(0)->AddObject(sign);
     ByteWriter want;
-    want.Bytes("LOCS\0\0\0\0", 8);          // the sizes are patched in below
-    for (uint32_t v : {0, 1}) want.U32(v);  // version, continents
-    want.Bytes("loc \0\0\0\0", 8);          // one continent:
-    for (uint32_t v : {0, 1}) want.U32(v);  // version, objects (the static sign left out)
-    want.Bytes("Isle", 4);                  // the id in a field of 16
-    want.Bytes(std::string(12, '\0').data(), 12);
+    want.Bytes("LOCS\0\0\0\0", 8);                   // the sizes are patched in below
+    for (uint32_t v : {0, 1}) want.U32(v);           // version, continents
+    want.Bytes("loc \0\0\0\0", 8);                   // one continent:
+    for (uint32_t v : {0, 1}) want.U32(v);           // version, objects (the static sign left out)
+    want.Bytes("Isle\0\0\0\0\0\0\0\0\0\0\0\0", 16);  // the id in a field of 16
     want.U32(4096);
     want.Bytes(world.Get(0)->terrain().bytes().data(), 4096);
     // The object: version, factory, name, cell, then its own byte.

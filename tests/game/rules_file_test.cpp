@@ -175,11 +175,9 @@ protected:
 
 TEST_F(RulesFileGame, NewGameSavedLoadedAndSavedAgainGivesTheSameBlock) {
     Ref<RunningGame> game = RunningGame::NewGame("Sorceress", u"Morgan", 1, 1);
-    EXPECT_EQ(game->time().daysLeft(), 600);  // the middle difficulty's days
     const std::vector<uint8_t> first = Saved(*game);
     Ref<RunningGame> loaded = Loaded(first);
     EXPECT_EQ(Saved(*loaded), first);
-    EXPECT_TRUE(loaded->here().terrain().IsExplored({11, 18}));
     // After a walk through a week and its budget, the same holds.
     for (int i = 0; i < 7 * 16; ++i) StepHero(*loaded, i % 32 < 16 ? 1 : -1, 0);
     ASSERT_EQ(ui.open.size(), 1u);  // the week's message
@@ -203,7 +201,7 @@ TEST_F(RulesFileGame, ASaveFileKeepsTheGameAndSpeaksTheHerosLanguage) {
     SaveGame(*game);
     const SaveEntry entry = ReadSaveInfo("1");
     EXPECT_EQ(entry.displayName, u"Morgan, Witch");
-    EXPECT_EQ(entry.daysLeft, u"600");
+    EXPECT_EQ(entry.daysLeft, u"600");  // the middle difficulty's days
     auto loaded = MakeRef<RunningGame>();
     LoadGame("1", *loaded);
     EXPECT_EQ(Saved(*loaded), Saved(*game));

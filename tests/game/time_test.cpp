@@ -24,11 +24,10 @@ struct RecordingHooks : TimeHooks {
     bool won = false;
 };
 
-class Time : public ::testing::Test {
+class Time : public test::WithKnight {
 protected:
     void SetUp() override {
-        test::LoadRules(test::kTestRules);
-        hero->Create("Knight", u"Arthur", 0, 1);
+        WithKnight::SetUp();
         time.Init(Root());
         time.SetDaysLeft(600);
     }
@@ -39,8 +38,6 @@ protected:
         ASSERT_EQ(ui.open.front().screen, "WeekReport");
         ui.Answer("OK");
     }
-    test::FakeUi ui;
-    Ref<Hero> hero = MakeRef<Hero>();
     RecordingHooks hooks;
     TimeSystem time{*hero, hooks};
 };
@@ -77,9 +74,8 @@ TEST_F(Time, AWeekEndsOnAMultipleOfTheWeekAndAnnouncesItsUnit) {
     platform::Srand(3);
     for (int i = 0; i < 4; ++i) time.Step(false);
     EXPECT_EQ(Now(), Clock(595, 0, 0));
-    EXPECT_EQ(time.week(), 1);
-    EXPECT_EQ(hooks.weeklyTurns, 1);
-    EXPECT_EQ(hero->leadershipBonus(), 0);
+    EXPECT_EQ(std::tuple(time.week(), hooks.weeklyTurns, hero->leadershipBonus()),
+              std::tuple(1, 1, 0));
     const std::string unit = time.unitOfWeek();
     EXPECT_NE(unit, "Peasants");
     EXPECT_EQ(ui.FrontText(),
@@ -102,9 +98,7 @@ TEST_F(Time, EveryFourthWeekBelongsToPeasantsAndTurnsGhostsIntoThem) {
     for (int week = 1; week <= 16; ++week) {
         time.EndWeekNow();
         EXPECT_EQ(time.unitOfWeek() == "Peasants", week % 4 == 0) << week;
-        if (week == 3) {
-            EXPECT_EQ(hero->army().ToText(), "Militia:20,Archers:2,Ghosts:4");
-        }
+        EXPECT_EQ(static_cast<bool>(hero->army().Find("Ghosts")), week < 4) << week;
         CloseWeek();
     }
     EXPECT_EQ(hero->army().ToText(), "Militia:20,Archers:2,Peasants:4");
@@ -121,11 +115,11 @@ TEST_F(Time, BudgetPaysInOrderAndUnpaidSquadsLeave) {
     const WeeklyBudget& budget = time.lastBudget();
     EXPECT_EQ(std::vector<int>(budget.values, budget.values + 5),
               (std::vector<int>{0, 1500, -300, -250, 950}));
-    ASSERT_EQ(budget.rows.size(), 3u);
-    EXPECT_EQ(budget.rows[0].pay, 200);
-    EXPECT_TRUE(budget.rows[1].left);
-    EXPECT_EQ(budget.rows[1].unitId, "Dragons");
-    EXPECT_EQ(budget.rows[2].pay, 50);
+    std::string rows;
+    for (const auto& row : budget.rows) {
+        rows += row.unitId + (row.left ? " left " : " ") + std::to_string(row.pay) + ",";
+    }
+    EXPECT_EQ(rows, "Knights 200,Dragons left 0,Peasants 50,");
     EXPECT_EQ(hero->gold(), 950);
     EXPECT_EQ(hero->army().ToText(), "Knights:10,Peasants:50");
     EXPECT_EQ(GroupedNumber(1234567), u"1,234,567");
