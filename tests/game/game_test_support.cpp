@@ -38,6 +38,22 @@ std::string FakeUi::FrontText() const {
     return open.empty() ? "" : Utf16ToUtf8(open.front().message.text);
 }
 
+// A "Maps" node with the continent "Isle" (index 0), for kTestRules.
+const char* const kTestMaps = R"(
+Maps {
+  Isle {
+    Index = 0 X0 = 2 Y0 = 2
+    EnemyIcon = "Img\Army\Armies.Layer 1" MapIcon = "Img\Inv\A5"
+    Enemies { StdDef = "0?" CastleDef = "11" }
+    Stops { 1 { X = 5 Y = 5 } 2 { X = 5 Y = 4 } 3 { X = 4 Y = 5 } }
+    BonusDef {
+      GoldWeight = 3 LeadMax = 20 NextMap = "Far"
+      Recruits { AvailList1 = "Militia,Archers" AvailList2 = "Knights" Other = "Dragons" SortByDist = 1 }
+    }
+  }
+}
+)";
+
 void LoadRules(const std::string& text) {
     Ref<Dispatcher> root = MakeRef<Dispatcher>();
     Parse(*root, text);
@@ -84,21 +100,6 @@ std::string TextAt(const std::vector<uint8_t>& bytes, size_t at, size_t n) {
     if (at + n > bytes.size()) throw std::out_of_range("text past the end");
     return std::string(bytes.begin() + at, bytes.begin() + at + n);
 }
-
-const char* const kTestMaps = R"(
-Maps {
-  Isle {
-    Index = 0 X0 = 2 Y0 = 2
-    EnemyIcon = "Img\Army\Armies.Layer 1" MapIcon = "Img\Inv\A5"
-    Enemies { StdDef = "0?" CastleDef = "11" }
-    Stops { 1 { X = 5 Y = 5 } 2 { X = 5 Y = 4 } 3 { X = 4 Y = 5 } }
-    BonusDef {
-      GoldWeight = 3 LeadMax = 20 NextMap = "Far"
-      Recruits { AvailList1 = "Militia,Archers" AvailList2 = "Knights" Other = "Dragons" SortByDist = 1 }
-    }
-  }
-}
-)";
 
 const char* const kTestRules = R"(
 Army {

@@ -26,12 +26,10 @@ protected:
 TEST_F(Terrain, KindsTakeFlagsAndColoursFromTheRules) {
     const TerrainKindTable& kinds = TerrainKinds();
     EXPECT_EQ(kinds[1].colour, 0xFF33AA33u);  // the palette's "Grass"
-    EXPECT_EQ(kinds[2].flags, kTerrainWalk | kTerrainSlow);
     EXPECT_EQ(kinds[2].colour, 0xFF0080FFu);  // "80FF" names no palette entry
     EXPECT_EQ(kinds[3].flags, kTerrainSwim | kTerrainBridge);
     EXPECT_EQ(kinds[3].colour, 0xFF101010u);  // no colour: the palette's "Default"
-    EXPECT_EQ(kinds[4].flags, 0u);
-    EXPECT_EQ(kinds[5].colour, 0u);  // not defined
+    EXPECT_EQ(kinds[5].colour, 0u);           // not defined
     Merge("TerrPal { @ }");
     LoadTerrainKinds(Root());
     EXPECT_EQ(TerrainKinds()[3].colour, 0xFFA00000u);

@@ -32,6 +32,10 @@ protected:
         time.SetDaysLeft(600);
     }
     Clock Now() const { return {time.daysLeft(), time.stepCounter(), time.timeStop()}; }
+    Clock AfterSteps(int n, bool slow = false) {
+        while (n-- > 0) time.Step(slow);
+        return Now();
+    }
     // Answers the week's message and closes the budget.
     void CloseWeek() {
         ui.Answer("Continue");
@@ -43,23 +47,17 @@ protected:
 };
 
 TEST_F(Time, StepsMakeDaysSlowCellsCostADayTimeStopsHoldTheClock) {
-    for (int i = 0; i < 3; ++i) time.Step(false);
-    EXPECT_EQ(Now(), Clock(600, 3, 0));
-    time.Step(false);
-    EXPECT_EQ(Now(), Clock(599, 0, 0));
+    EXPECT_EQ(AfterSteps(3), Clock(600, 3, 0));
+    EXPECT_EQ(AfterSteps(1), Clock(599, 0, 0));
     EXPECT_EQ(ui.notes.back(), "UpdateTimeInfo");
     time.Step(false);
-    time.Step(true);  // a whole day although the counter is not full
-    EXPECT_EQ(Now(), Clock(598, 0, 0));
+    EXPECT_EQ(AfterSteps(1, true), Clock(598, 0, 0));  // a day although the counter is not full
     EXPECT_EQ(time.StatusText(), u"Days Left: 598");
     time.AddTimeStop(3);
     EXPECT_EQ(time.StatusText(), u"Time Stop: 3");
-    time.Step(false);
-    time.Step(false);
-    EXPECT_EQ(Now(), Clock(598, 0, 1));
+    EXPECT_EQ(AfterSteps(2), Clock(598, 0, 1));
     time.AddTimeStop(5);
-    time.Step(true);  // a slow cell ends the time stop, no time passes
-    EXPECT_EQ(Now(), Clock(598, 0, 0));
+    EXPECT_EQ(AfterSteps(1, true), Clock(598, 0, 0));  // a slow cell ends the stop, no time passes
     // A week end without days left loses the game before anything is shown.
     time.SetDaysLeft(3);
     time.EndWeekNow();
@@ -72,8 +70,7 @@ TEST_F(Time, AWeekEndsOnAMultipleOfTheWeekAndAnnouncesItsUnit) {
     time.SetDaysLeft(596);
     hero->AddLeadershipBonus(40);
     platform::Srand(3);
-    for (int i = 0; i < 4; ++i) time.Step(false);
-    EXPECT_EQ(Now(), Clock(595, 0, 0));
+    EXPECT_EQ(AfterSteps(4), Clock(595, 0, 0));
     EXPECT_EQ(std::tuple(time.week(), hooks.weeklyTurns, hero->leadershipBonus()),
               std::tuple(1, 1, 0));
     const std::string unit = time.unitOfWeek();
@@ -150,16 +147,14 @@ TEST_F(Time, SearchIsOfferedOnLandAndSpendsTenDaysAcrossTheWeekEnd) {
     ui.Answer("Yes");  // 600: five days to the week end
     EXPECT_EQ(time.daysLeft(), 595);
     CloseWeek();
-    EXPECT_EQ(time.daysLeft(), 590);
-    EXPECT_FALSE(time.searching());
+    EXPECT_EQ(std::pair(time.daysLeft(), time.searching()), std::pair(590, false));
     EXPECT_EQ(ui.FrontText(), "Your search of this area has revealed nothing.");
     ui.Answer("Continue");
     // On the last day of a week the week ends at once.
     time.SetDaysLeft(589);
     hero->SetSceptre(0, hero->position());
     time.StartSearch();
-    EXPECT_EQ(time.daysLeft(), 588);
-    EXPECT_TRUE(time.searching());
+    EXPECT_EQ(std::pair(time.daysLeft(), time.searching()), std::pair(588, true));
     CloseWeek();  // seven more days: another week end
     EXPECT_EQ(time.daysLeft(), 581);
     CloseWeek();
