@@ -1,7 +1,6 @@
 #include "game_test_support.h"
 
 #include <algorithm>
-#include <fstream>
 #include <stdexcept>
 
 #include "core/byte_io.h"
@@ -28,17 +27,32 @@ void FakeUi::StartBattle(Ref<Army>, std::function<void(BattleOutcome)>) {
     throw std::logic_error("no battle expected");
 }
 
-FakeUi::Shown FakeUi::Answer(const std::string& answer) {
+void FakeUi::Answer(const std::string& answer) {
     if (open.empty()) throw std::logic_error("nothing to answer");
     Shown shown = std::move(open.front());
     open.pop_front();
     if (shown.then) shown.then(answer);
-    return shown;
 }
 
 std::string FakeUi::FrontText() const {
     return open.empty() ? "" : Utf16ToUtf8(open.front().message.text);
 }
+
+// A "Maps" node with the continent "Isle" (index 0), for kTestRules.
+const char* const kTestMaps = R"(
+Maps {
+  Isle {
+    Index = 0 X0 = 2 Y0 = 2
+    EnemyIcon = "Img\Army\Armies.Layer 1" MapIcon = "Img\Inv\A5"
+    Enemies { StdDef = "0?" CastleDef = "11" }
+    Stops { 1 { X = 5 Y = 5 } 2 { X = 5 Y = 4 } 3 { X = 4 Y = 5 } }
+    BonusDef {
+      GoldWeight = 3 LeadMax = 20 NextMap = "Far"
+      Recruits { AvailList1 = "Militia,Archers" AvailList2 = "Knights" Other = "Dragons" SortByDist = 1 }
+    }
+  }
+}
+)";
 
 void LoadRules(const std::string& text) {
     Ref<Dispatcher> root = MakeRef<Dispatcher>();
@@ -65,24 +79,6 @@ std::string IsleTerrain() {
     return bytes;
 }
 
-std::string MainlandTerrain() {
-    std::string bytes(4096, '\0');
-    for (int y = 3; y <= 60; ++y) {
-        for (int x = 3; x <= 60; ++x) {
-            char kind = 3;
-            if (x >= 30 && x < 36 && y >= 30 && y < 36) kind = 4;
-            if (x == 40 && y > 10) kind = 2;
-            bytes[(63 - y) * 64 + x] = kind;
-        }
-    }
-    return bytes;
-}
-
-std::string RulesFileText() {
-    std::ifstream file(CORVANTH_RULES_FILE, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 GameFolder::~GameFolder() {
     ResetResourceGroups();
     SetAppDir("");
@@ -104,21 +100,6 @@ std::string TextAt(const std::vector<uint8_t>& bytes, size_t at, size_t n) {
     if (at + n > bytes.size()) throw std::out_of_range("text past the end");
     return std::string(bytes.begin() + at, bytes.begin() + at + n);
 }
-
-const char* const kTestMaps = R"(
-Maps {
-  Isle {
-    Index = 0 X0 = 2 Y0 = 2
-    EnemyIcon = "Img\Army\Armies.Layer 1" MapIcon = "Img\Inv\A5"
-    Enemies { StdDef = "0?" CastleDef = "11" }
-    Stops { 1 { X = 5 Y = 5 } 2 { X = 5 Y = 4 } 3 { X = 4 Y = 5 } }
-    BonusDef {
-      GoldWeight = 3 LeadMax = 20 NextMap = "Far"
-      Recruits { AvailList1 = "Militia,Archers" AvailList2 = "Knights" Other = "Dragons" SortByDist = 1 }
-    }
-  }
-}
-)";
 
 const char* const kTestRules = R"(
 Army {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -9,6 +11,7 @@
 #include "core/save_chunks.h"
 #include "core_test_support.h"
 #include "game/model/game_ui.h"
+#include "game/model/hero.h"
 #include "support/error_of.h"
 
 namespace cv::test {
@@ -32,28 +35,35 @@ public:
     void NotifyActiveForm(const std::string& message) override { notes.push_back(message); }
     bool AdventureIsCurrent() const override { return open.empty(); }
 
-    // Closes the oldest open box or screen with `answer` and returns it.
-    Shown Answer(const std::string& answer);
+    // Closes the oldest open box or screen with `answer`.
+    void Answer(const std::string& answer);
     // The text of the oldest open box (UTF-8), or "" when none is open.
     std::string FrontText() const;
 
     std::deque<Shown> open;
     std::vector<std::string> notes;
-    std::vector<Ref<Army>> battles;
 };
 
-// The rules the model tests run on: a dozen units with every ability, one
-// hero class, time, scores, combat parameters, artifacts and terrain kinds.
+// The rules the model tests run on: a dozen units with every ability, two
+// hero classes, time, scores, combat parameters, artifacts and terrain kinds.
 extern const char* const kTestRules;
-
-// A "Maps" node with the continent "Isle" (index 0), for kTestRules.
-extern const char* const kTestMaps;
 
 // Parses `text` into a fresh Root and loads the unit tables from it.
 void LoadRules(const std::string& text);
 
 // kTestRules with kTestMaps, unit tables and terrain kinds loaded.
 void LoadIsleRules();
+
+// The test rules loaded, a new knight "Arthur" of difficulty 1 and screens that record.
+class WithKnight : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LoadRules(kTestRules);
+        hero->Create("Knight", u"Arthur", 0, 1);
+    }
+    FakeUi ui;
+    Ref<Hero> hero = MakeRef<Hero>();
+};
 
 // The terrain of the test continent "Isle": water, with a small island in the
 // lower left corner that reaches the left edge (rows from y = 5 down to 0):
@@ -64,13 +74,6 @@ void LoadIsleRules();
 //   "~~~~~~~~"
 //   "~~~~~~~~"
 std::string IsleTerrain();
-
-// A 64 x 64 continent for the real rules: sea around grass from 3 to 60,
-// with a swamp patch (kind 4) and a mountain ridge (kind 2).
-std::string MainlandTerrain();
-
-// The rules file of the game, read whole.
-std::string RulesFileText();
 
 // A scratch game folder: the default resource group, AppDir and CFG while it lives.
 class GameFolder : public ScratchDir {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/config_parser.h"
 #include "game/world/hero_step.h"
 #include "game_test_support.h"
@@ -27,28 +29,24 @@ protected:
 };
 
 TEST_F(HeroStep, WalkingKeepsToWalkableGroundInsideTheMap) {
-    const Location& isle = game->here();
-    EXPECT_TRUE(isle.terrain().IsExplored({4, 4}));
-    EXPECT_FALSE(isle.terrain().IsExplored({5, 4}));
-    Step(1, 0);
-    EXPECT_EQ(Position(), (Cell{3, 2}));
-    EXPECT_TRUE(isle.terrain().IsExplored({5, 4}));
-    EXPECT_FALSE(isle.terrain().IsExplored({5, 5}));
-    EXPECT_FALSE(game->hero().facingLeft());
-    Step(-1, 1);  // rock
-    EXPECT_EQ(Position(), (Cell{3, 2}));
-    EXPECT_TRUE(game->hero().facingLeft());  // turned all the same
-    Step(0, -1);                             // water
-    EXPECT_EQ(Position(), (Cell{3, 2}));
-    EXPECT_EQ(game->time().stepCounter(), 1);  // refused steps cost nothing
-    game->PlaceHero(0, {0, 3});
-    Step(-1, 0);  // off the map
-    EXPECT_EQ(Position(), (Cell{0, 3}));
-    EXPECT_EQ(game->time().stepCounter(), 1);
-    Step(1, 1);  // onto a slow cell: a whole day
-    EXPECT_EQ(Position(), (Cell{1, 4}));
-    EXPECT_EQ(game->time().daysLeft(), 599);
-    EXPECT_EQ(game->time().stepCounter(), 0);
+    const TerrainMap& terrain = game->here().terrain();
+    EXPECT_TRUE(terrain.IsExplored({4, 4}) && !terrain.IsExplored({5, 4}));
+    // Position, facing left, step counter (four a day) and days left after a step.
+    auto after = [&](int dx, int dy) {
+        Step(dx, dy);
+        return std::tuple(Position(), game->hero().facingLeft(), game->time().stepCounter(),
+                          game->time().daysLeft());
+    };
+    EXPECT_EQ(after(1, 0), std::tuple(Cell{3, 2}, false, 1, 600));
+    EXPECT_TRUE(terrain.IsExplored({5, 4}) && !terrain.IsExplored({5, 5}));
+    EXPECT_EQ(after(-1, 1), std::tuple(Cell{3, 2}, true, 1, 600));  // rock: turned all the same
+    EXPECT_EQ(after(0, -1), std::tuple(Cell{3, 2}, true, 1, 600));  // water: no step counted
+    EXPECT_EQ(after(-1, 0), std::tuple(Cell{2, 2}, true, 2, 600));
+    EXPECT_EQ(after(-1, 0), std::tuple(Cell{1, 2}, true, 3, 600));
+    EXPECT_EQ(after(-1, 0), std::tuple(Cell{0, 2}, true, 0, 599));
+    EXPECT_EQ(after(-1, 0), std::tuple(Cell{0, 2}, true, 0, 599));  // off the map
+    EXPECT_EQ(after(0, 1), std::tuple(Cell{0, 3}, true, 1, 599));
+    EXPECT_EQ(after(1, 1), std::tuple(Cell{1, 4}, false, 0, 598));  // slow: a whole day
 }
 
 TEST_F(HeroStep, ObjectsAreVisitedAndReactToEachStep) {
@@ -77,17 +75,15 @@ TEST_F(HeroStep, SailingCarriesTheBoatAndGoingAshoreLeavesIt) {
     game->SetRentedBoat(boat);
     game->PlaceHero(0, {6, 2});
     game->hero().SetTravelMode(TravelMode::kSail);
-    Step(1, 0);
-    EXPECT_EQ(Position(), (Cell{7, 2}));
-    EXPECT_EQ(boat->cell(), (Cell{7, 2}));
-    Step(-1, 1);  // water that takes a bridge is still water
-    EXPECT_EQ(boat->cell(), (Cell{6, 3}));
-    Step(-1, 0);  // ashore
-    EXPECT_EQ(Position(), (Cell{5, 3}));
-    EXPECT_EQ(game->hero().travelMode(), TravelMode::kLand);
-    EXPECT_EQ(boat->cell(), (Cell{6, 3}));
-    Step(1, 0);  // on foot the water stops him
-    EXPECT_EQ(Position(), (Cell{5, 3}));
+    auto after = [&](int dx, int dy) {
+        Step(dx, dy);
+        return std::tuple(Position(), boat->cell(), game->hero().travelMode());
+    };
+    EXPECT_EQ(after(1, 0), std::tuple(Cell{7, 2}, Cell{7, 2}, TravelMode::kSail));
+    // Water that takes a bridge is still water.
+    EXPECT_EQ(after(-1, 1), std::tuple(Cell{6, 3}, Cell{6, 3}, TravelMode::kSail));
+    EXPECT_EQ(after(-1, 0), std::tuple(Cell{5, 3}, Cell{6, 3}, TravelMode::kLand));  // ashore
+    EXPECT_EQ(after(1, 0), std::tuple(Cell{5, 3}, Cell{6, 3}, TravelMode::kLand));   // on foot
 }
 
 TEST_F(HeroStep, FlyingPassesOverEverythingAndLandsOnlyOnFreeGround) {
@@ -97,15 +93,15 @@ TEST_F(HeroStep, FlyingPassesOverEverythingAndLandsOnlyOnFreeGround) {
     ASSERT_TRUE(TakeOff(*game));
     Ref<test::Marker> gate = test::MakeMarker("Gate", {3, 3}, true);
     game->here().AddObject(gate);
-    Step(0, 1);  // rock
-    EXPECT_EQ(Position(), (Cell{2, 3}));
-    EXPECT_FALSE(Land(*game));
-    Step(1, 0);  // over the object
-    EXPECT_EQ(Position(), (Cell{3, 3}));
+    // Where he is after a step, and whether he can land there.
+    auto after = [&](int dx, int dy) {
+        Step(dx, dy);
+        return std::pair(Position(), Land(*game));
+    };
+    EXPECT_EQ(after(0, 1), std::pair(Cell{2, 3}, false));  // rock
+    EXPECT_EQ(after(1, 0), std::pair(Cell{3, 3}, false));  // the object, not visited
     EXPECT_EQ(gate->visits, 0);
-    EXPECT_FALSE(Land(*game));
-    Step(1, 0);
-    EXPECT_TRUE(Land(*game));
+    EXPECT_EQ(after(1, 0), std::pair(Cell{4, 3}, true));
     EXPECT_EQ(game->hero().travelMode(), TravelMode::kLand);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/byte_io.h"
 #include "core/config_parser.h"
 #include "game/world/world.h"
 #include "game_test_support.h"
@@ -30,51 +31,38 @@ protected:
     World world;
 };
 
-TEST_F(LocsChunk, RecordsAreLaidOutByteForByte) {
+TEST_F(LocsChunk, IsLaidOutByteForByteAndLoadsBackEqual) {
     Ref<test::Marker> sign = test::MakeMarker("Sign", {1, 1}, false);
     sign->isStatic = true;
     world.Get(0)->AddObject(sign);
-    const std::vector<uint8_t> b = test::SavedBytes(world);
-    EXPECT_EQ(TextAt(b, 0, 4), "LOCS");
-    EXPECT_EQ(U32At(b, 4), b.size() - 8);
-    EXPECT_EQ(U32At(b, 8), 0u);
-    EXPECT_EQ(U32At(b, 12), 1u);
-    const size_t loc = 16;
-    EXPECT_EQ(TextAt(b, loc, 4), "loc ");
-    EXPECT_EQ(U32At(b, loc + 4), b.size() - loc - 8);
-    EXPECT_EQ(U32At(b, loc + 12), 1u);  // the static sign is left out
-    EXPECT_EQ(TextAt(b, loc + 16, 16), std::string("Isle") + std::string(12, '\0'));
-    EXPECT_EQ(U32At(b, loc + 32), 4096u);
-    EXPECT_EQ(b[loc + 36 + (63 - 3) * 64 + 6], 0x83);  // bridge water, unexplored
-    EXPECT_EQ(b[loc + 36 + (63 - 2) * 64 + 2], 0x01);  // explored grass
-    const size_t object = loc + 4132;
-    EXPECT_EQ(TextAt(b, object, 12), std::string("\0\x06\0Marker\x01\0M", 12));
-    EXPECT_EQ(U32At(b, object + 12), 4u);
-    EXPECT_EQ(U32At(b, object + 16), 4u);
-    EXPECT_EQ(b[object + 20], 1);
-    const size_t stop = object + 21;
-    EXPECT_EQ(TextAt(b, stop, 4), "Stop");
-    EXPECT_EQ(U32At(b, stop + 4), 28u);
-    EXPECT_EQ(U32At(b, stop + 8), 3u);
-    EXPECT_EQ(U32At(b, stop + 12), 5u);  // (5,5) first: the stops in name order
-    const size_t pos0 = stop + 36;
-    EXPECT_EQ(TextAt(b, pos0, 4), "Pos0");
-    const uint32_t entry[] = {12, 2, 2, 0};  // size, X0, Y0, a static object was there
-    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(U32At(b, pos0 + 4 + 4 * i), entry[i]) << i;
-    EXPECT_EQ(pos0 + 20, b.size());
-}
-
-TEST_F(LocsChunk, LoadingGivesBackEqualContinentsGapsIncluded) {
+    ByteWriter want;
+    want.Bytes("LOCS\0\0\0\0", 8);                   // the sizes are patched in below
+    for (uint32_t v : {0, 1}) want.U32(v);           // version, continents
+    want.Bytes("loc \0\0\0\0", 8);                   // one continent:
+    for (uint32_t v : {0, 1}) want.U32(v);           // version, objects (the static sign left out)
+    want.Bytes("Isle\0\0\0\0\0\0\0\0\0\0\0\0", 16);  // the id in a field of 16
+    want.U32(4096);
+    want.Bytes(world.Get(0)->terrain().bytes().data(), 4096);
+    // The object: version, factory, name, cell, then its own byte.
+    want.Bytes("\0\x06\0Marker\x01\0M", 12);
+    for (uint32_t v : {4, 4}) want.U32(v);
+    want.U8(1);
+    want.Bytes("Stop", 4);
+    for (uint32_t v : {28, 3, 5, 5, 5, 4, 4, 5}) want.U32(v);  // size, count, cells by name
+    want.Bytes("Pos0", 4);
+    for (uint32_t v : {12, 2, 2, 0}) want.U32(v);  // size, X0, Y0, a static object was there
+    want.PatchU32(4, static_cast<uint32_t>(want.size() - 8));
+    want.PatchU32(20, static_cast<uint32_t>(want.size() - 24));
+    ASSERT_EQ(test::SavedBytes(world), want.bytes());
+    world.Get(0)->RemoveObject(sign.get());
     const std::vector<uint8_t> first = test::SavedBytes(world);
     World loaded = Loaded(first);
     EXPECT_EQ(test::SavedBytes(loaded), first);
-    const Location& isle = *loaded.Get(0);
-    EXPECT_EQ(isle.objects()[0]->continent(), 0);
-    EXPECT_TRUE(isle.IsStop({4, 5}));
-    EXPECT_TRUE(isle.terrain().IsExplored({2, 2}));
-    EXPECT_EQ(isle.enemyIcon(), "Img\\Army\\Armies.Layer 1");  // from the rules
+    EXPECT_EQ(loaded.Get(0)->objects()[0]->continent(), 0);
+    EXPECT_EQ(loaded.Get(0)->enemyIcon(), "Img\\Army\\Armies.Layer 1");  // from the rules
+}
 
-    // Without stops, with an empty slot and an id that fills its field.
+TEST_F(LocsChunk, GapsMissingStopsAndLongIds) {
     Parse(*Root(), "Maps.Isle.Stops { @ }\nMaps { SixteenCharsLong { Index = 2 X0 = 9 Y0 = 8 } }");
     Parse(*Root(), "Maps.SixteenCharsLong { EnemyIcon = e MapIcon = m Map = \"Isle.cvmap\" }");
     world.LoadAll(Root());
@@ -82,7 +70,7 @@ TEST_F(LocsChunk, LoadingGivesBackEqualContinentsGapsIncluded) {
     EXPECT_EQ(U32At(b, 12), 3u);
     EXPECT_EQ(TextAt(b, 16 + 4132, 4), "Pos0");  // no "Stop"
     EXPECT_EQ(U32At(b, 16 + 4132 + 16), 1u);     // no static object
-    loaded = Loaded(b);
+    World loaded = Loaded(b);
     EXPECT_FALSE(loaded.Get(1));
     EXPECT_EQ(loaded.Get(2)->entry(), (Cell{9, 8}));
     EXPECT_EQ(test::SavedBytes(loaded), b);

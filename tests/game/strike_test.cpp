@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/config_parser.h"
 #include "game/combat/strike_resolver.h"
 #include "game/model/unit_tables.h"
@@ -20,18 +22,18 @@ struct RecordingView : StrikeView {
     int redraws = 0;
 };
 
-class Strike : public ::testing::Test {
+class Strike : public test::WithKnight {
 protected:
     void SetUp() override {
-        test::LoadRules(test::kTestRules);
+        WithKnight::SetUp();
         CombatParams().Load(Root());
-        hero->Create("Knight", u"Arthur", 0, 1);
-        hero->army().Clear();
     }
     // A battle of the hero's army against `enemyText`, every squad enlisted.
     StrikeResolver& Battle(const std::string& heroText, const std::string& enemyText,
                            const std::string& unitOfWeek = "Militia") {
+        hero->army().Clear();
         hero->army().Parse(heroText);
+        enemy = MakeRef<Army>();
         enemy->Parse(enemyText);
         battle.emplace(*hero, enemy, unitOfWeek, CombatParams(), &view);
         battle->EnlistArmies();
@@ -44,9 +46,7 @@ protected:
         return {squad->count(), battle->StateOf(*squad).wound};
     }
 
-    test::FakeUi ui;
-    Ref<Hero> hero = MakeRef<Hero>();
-    Ref<Army> enemy = MakeRef<Army>();
+    Ref<Army> enemy;
     RecordingView view;
     std::optional<StrikeResolver> battle;
 };
@@ -66,8 +66,6 @@ TEST_F(Strike, KnownSeedGivesTheKillsAndWoundWorkedOutByHand) {
     platform::Srand(12345);
     EXPECT_EQ(rules.MeleeAttack(Mine(0), Theirs(0)), 13);
     EXPECT_EQ(Left(Theirs(0)), std::make_pair(27, 8));
-    EXPECT_EQ(rules.counters().enemiesKilled, 13);
-    EXPECT_EQ(rules.counters().spoils, 13 * 20);
     EXPECT_EQ(rules.StateOf(*Mine(0)).movesLeft, 0);
     // The Pikemen strike back with the 40 they had. Next state 1255958651,
     // r = 19164, rand_n(10000) = 5848. Skill 1 + 0.2 x (3 - 5) = 0.6; per unit
@@ -78,8 +76,10 @@ TEST_F(Strike, KnownSeedGivesTheKillsAndWoundWorkedOutByHand) {
     EXPECT_EQ(rules.queuedRetaliation()->attackingCount, 40);
     EXPECT_EQ(rules.ResolveRetaliation(), 1);
     EXPECT_EQ(Left(Mine(0)), std::make_pair(9, 3));
-    EXPECT_EQ(rules.counters().followersKilled, 1);
-    EXPECT_EQ(hero->followersKilled(), 1);
+    const BattleCounters& counters = rules.counters();
+    EXPECT_EQ(std::tuple(counters.enemiesKilled, counters.spoils, counters.followersKilled,
+                         hero->followersKilled()),
+              std::tuple(13, 13 * 20, 1, 1));
     EXPECT_EQ(view.strikes, (std::vector<std::string>{"Pikemen", "Knights"}));
 }
 
@@ -146,8 +146,6 @@ TEST_F(Strike, VampiresRiseFromTheDamageTheyDealUpToTheirStartingCount) {
     // A vampire with no skill level or hit points does not divide by zero.
     Parse(*Root(), "Army.Units.Vampires { SL = 0 Hit = 0 }");
     Units().Load(Root());
-    hero->army().Clear();
-    enemy->Clear();
     Battle("Peasants:100", "Vampires:8");
     Theirs(0)->SetCount(2);
     battle->ResolveStrike({Theirs(0), 2, Mine(0)}, false, false);
