@@ -10,20 +10,18 @@
 namespace cv {
 namespace {
 
-// A sprite file whose stored width tells the frames apart.
-std::string FrameFile(int width) {
-    const uint16_t w = uint16_t(width);
-    return test::SpriteFile({w, 1, 0, 0, w, 1, 0, uint16_t((w - 1) << 4 | 4), 0x1234, 0, 0x10});
-}
-
 class Animations : public ::testing::Test {
 protected:
     void SetUp() override {
         ImageExtension() = ".s16";
         AnimationsDisabled() = false;
+        // Stored widths 1 to 4 tell the frames apart.
         const char* names[] = {"Fire09", "Fire10", "Fire11", "Fire12"};
-        for (int i = 0; i < 4; ++i)
-            folder.Write(std::string("Anim/") + names[i] + ".s16", FrameFile(i + 1));
+        for (uint16_t w = 1; w <= 4; ++w) {
+            folder.Write(
+                std::string("Anim/") + names[w - 1] + ".s16",
+                test::SpriteFile({w, 1, 0, 0, w, 1, 0, uint16_t((w - 1) << 4 | 4), 7, 0, 0x10}));
+        }
     }
     void TearDown() override {
         ImageExtension() = ".tga";
@@ -39,13 +37,10 @@ protected:
     test::ResourceFolder folder;
 };
 
-TEST(FrameNames, CountUpWithCarry) {
+TEST_F(Animations, FramesAreCountedFromTheFirstName) {
     EXPECT_EQ(NextFrameName("A199"), "A200");
     EXPECT_EQ(NextFrameName("99"), "00");
     EXPECT_EQ(NextFrameName(""), "");
-}
-
-TEST_F(Animations, FramesAreCountedFromTheFirstName) {
     Ref<Animation> a = createAnimation("Anim\\Fire09", 3);
     // Fire09, Fire10 and Fire11 hold widths 1, 2 and 3.
     EXPECT_EQ(Frames(*a), (std::vector<int>{1, 2, 3}));

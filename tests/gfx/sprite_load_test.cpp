@@ -94,7 +94,7 @@ protected:
     Ref<GdiDevice> device = MakeRef<GdiDevice>();
 };
 
-TEST_F(ImageCache, KeepsWhatScreensHoldAndPurgesTheRest) {
+TEST_F(ImageCache, KeepsWhatScreensHoldPurgesTheRestAndReadsTheModeFromTheName) {
     folder.Write("Img/Hero.s16", SpriteFile({2, 1, 0, 0, 2, 1, 0, 0x0012, 1, 2, 0, 0x0010}));
     Ref<Sprite> first = getImage("Img\\Hero");
     EXPECT_EQ(first->getSize(), (Size{1, 2}));
@@ -108,9 +108,7 @@ TEST_F(ImageCache, KeepsWhatScreensHoldAndPurgesTheRest) {
     EXPECT_EQ(getImage("Img\\Hero")->getSize(), (Size{1, 3}));
     EXPECT_EQ(test::ErrorOf([] { getImage("Img\\None"); }), "Resource not found: Img\\None.s16");
     purgeImages();  // the failed name left nothing behind
-}
-
-TEST(ImageNames, TheFirstCharacterOfTheFileNameChoosesTheBuildMode) {
+    // The first character of the file name chooses how a picture is built.
     EXPECT_EQ(BuildModeOfName("Img\\Main\\#Back"), kBuildOpaque);
     EXPECT_EQ(BuildModeOfName("$Glow"), kBuildScreen);
     EXPECT_EQ(BuildModeOfName("Img\\Hero"), kBuildAlpha);
