@@ -1,7 +1,4 @@
 #include <gtest/gtest.h>
-
-#include <vector>
-
 #include "core/fatal_error.h"
 #include "gfx/painter.h"
 #include "gfx/surface_dib.h"
