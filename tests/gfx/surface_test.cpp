@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+
 #include "core/fatal_error.h"
 #include "gfx/painter.h"
 #include "gfx/surface_dib.h"
