@@ -10,20 +10,18 @@
 namespace cv {
 namespace {
 
-// A sprite file whose stored width tells the frames apart.
-std::string FrameFile(int width) {
-    const uint16_t w = uint16_t(width);
-    return test::SpriteFile({w, 1, 0, 0, w, 1, 0, uint16_t((w - 1) << 4 | 4), 0x1234, 0, 0x10});
-}
-
 class Animations : public ::testing::Test {
 protected:
     void SetUp() override {
         ImageExtension() = ".s16";
         AnimationsDisabled() = false;
+        // Stored widths 1 to 4 tell the frames apart.
         const char* names[] = {"Fire09", "Fire10", "Fire11", "Fire12"};
-        for (int i = 0; i < 4; ++i)
-            folder.Write(std::string("Anim/") + names[i] + ".s16", FrameFile(i + 1));
+        for (uint16_t w = 1; w <= 4; ++w) {
+            folder.Write(
+                std::string("Anim/") + names[w - 1] + ".s16",
+                test::SpriteFile({w, 1, 0, 0, w, 1, 0, uint16_t((w - 1) << 4 | 4), 7, 0, 0x10}));
+        }
     }
     void TearDown() override {
         ImageExtension() = ".tga";
@@ -39,13 +37,10 @@ protected:
     test::ResourceFolder folder;
 };
 
-TEST(FrameNames, CountUpWithCarry) {
+TEST_F(Animations, FramesAreCountedFromTheFirstName) {
     EXPECT_EQ(NextFrameName("A199"), "A200");
     EXPECT_EQ(NextFrameName("99"), "00");
     EXPECT_EQ(NextFrameName(""), "");
-}
-
-TEST_F(Animations, FramesAreCountedFromTheFirstName) {
     Ref<Animation> a = createAnimation("Anim\\Fire09", 3);
     // Fire09, Fire10 and Fire11 hold widths 1, 2 and 3.
     EXPECT_EQ(Frames(*a), (std::vector<int>{1, 2, 3}));
@@ -53,54 +48,52 @@ TEST_F(Animations, FramesAreCountedFromTheFirstName) {
     AnimationsDisabled() = true;
     Ref<Animation> still = createAnimation("Anim\\Fire09", 8);
     EXPECT_EQ(Frames(*still), (std::vector<int>{1}));
-    still->tick();
-    EXPECT_EQ(still->frame(), 0);
+}
+
+// The frames shown after each of `ticks` ticks.
+std::vector<int> Shown(Animation& a, int ticks) {
+    std::vector<int> frames;
+    for (int i = 0; i < ticks; ++i) {
+        a.tick();
+        frames.push_back(a.frame());
+    }
+    return frames;
 }
 
 TEST_F(Animations, TicksFollowTheDelays) {
     Ref<Animation> a = MakeRef<Animation>();
     for (int delay : {2, 1, 3}) a->addFrame(delay, nullptr);
     EXPECT_EQ(a->getDuration(), 6);
-    std::vector<int> shown;
-    for (int i = 0; i < 9; ++i) {
-        a->tick();
-        shown.push_back(a->frame());
-    }
-    EXPECT_EQ(shown, (std::vector<int>{1, 2, 2, 2, 0, 0, 1, 2, 2}));
+    EXPECT_EQ(Shown(*a, 9), (std::vector<int>{1, 2, 2, 2, 0, 0, 1, 2, 2}));
     a->pause();
-    a->tick();
-    a->tick();
-    EXPECT_EQ(a->frame(), 2);
+    EXPECT_EQ(Shown(*a, 2), (std::vector<int>{2, 2}));
     a->resume();
-    a->tick();
-    EXPECT_EQ(a->frame(), 2);
-    a->tick();
-    EXPECT_EQ(a->frame(), 0);
+    EXPECT_EQ(Shown(*a, 2), (std::vector<int>{2, 0}));
     AnimationsDisabled() = true;
-    for (int i = 0; i < 5; ++i) a->tick();
-    EXPECT_EQ(a->frame(), 0);
+    EXPECT_EQ(Shown(*a, 5), (std::vector<int>(5, 0)));
 }
 
 TEST_F(Animations, OnlyChangesAskForARedraw) {
     Ref<Animation> single = createAnimation("Anim\\Fire09", 1);
     Ref<Animation> pair = createAnimation("Anim\\Fire09", 2);
-    RedrawRequested() = false;
-    single->tick();
-    single->setPosition({});
-    single->setMode(0);
-    single->setFrame(5);  // no such frame
-    EXPECT_FALSE(RedrawRequested());
-    pair->tick();
-    EXPECT_TRUE(RedrawRequested());
     auto redraws = [](const auto& change) {
         RedrawRequested() = false;
         change();
-        return RedrawRequested();
+        const bool asked = RedrawRequested();
+        RedrawRequested() = false;
+        return asked;
     };
+    // A single frame never changes; neither do the same values or a frame that is not there.
+    EXPECT_FALSE(redraws([&] {
+        single->tick();
+        single->setPosition({});
+        single->setMode(0);
+        single->setFrame(5);
+    }));
+    EXPECT_TRUE(redraws([&] { pair->tick(); }));
     EXPECT_TRUE(redraws([&] { pair->setPosition({3, 4}); }));
     EXPECT_TRUE(redraws([&] { pair->setMode(2); }));
     EXPECT_TRUE(redraws([&] { pair->setFrame(0); }));
-    RedrawRequested() = false;
 }
 
 TEST_F(Animations, TheTableNamesFirstFrameCountAndDelay) {

@@ -14,19 +14,17 @@ protected:
     void SetUp() override {
         saved = DeviceScreen();
         DeviceScreen() = {240, 320, 16, 0};
-        DisplayFlags() = 0;
         platform::SetCurrent(&host);
     }
     void TearDown() override {
         platform::SetCurrent(nullptr);
         DeviceScreen() = saved;
-        DisplayFlags() = 0;
     }
     ScreenSize saved;
     platform::HeadlessPlatform host{"", nullptr};
 };
 
-TEST_F(Device, RegistersItselfAndOwnsTheScreenSurface) {
+TEST_F(Device, RegistersItselfOwnsTheScreenAndPresentsOnlyWhileActive) {
     {
         Ref<GdiDevice> device = MakeRef<GdiDevice>();
         EXPECT_EQ(GraphicsDevice(), device.get());
@@ -39,44 +37,19 @@ TEST_F(Device, RegistersItselfAndOwnsTheScreenSurface) {
         EXPECT_EQ(screen->describe().pitch, -480);  // a bottom-up bitmap
         EXPECT_EQ(device->getScreenSize(), (Size{320, 240}));
         EXPECT_EQ(device->createSurface({5, 4}, 0)->getBitsPerPixel(), 16);
+        // Where the frame lands is the headless shot's business.
+        AppWindow app;
+        for (bool active : {false, true}) {
+            app.SetActive(active);
+            RenderFrame([](IPainter&) {});
+            EXPECT_EQ(host.frame().empty(), !active);
+        }
         CurrentGraphicsDriver()->Close();
         EXPECT_FALSE(device->getScreenSurface());
         EXPECT_EQ(device->getScreenSize(), (Size{}));
     }
     EXPECT_EQ(GraphicsDevice(), nullptr);
     EXPECT_EQ(CurrentGraphicsDriver(), nullptr);
-}
-
-// Paints logical (x, y) red and presents; the platform's frame is upright.
-TEST_F(Device, PresentsUprightOnlyWhileActiveAndTurnsUnderFlipScreen) {
-    AppWindow app;
-    Ref<GdiDevice> device = MakeRef<GdiDevice>();
-    device->init();
-    auto paintFrame = [&] {
-        RenderFrame([](IPainter& p) {
-            p.setColor(0);
-            p.fillRect({0, 0, 320, 240});
-            p.setColor(0xFF0000);
-            p.fillRect({10, 20, 3, 2});
-        });
-    };
-    auto red = [&](int x, int y) {
-        const uint8_t* rgb = &host.frame()[(size_t(y) * host.frameWidth() + x) * 3];
-        return rgb[0] == 0xFF && rgb[1] == 0 && rgb[2] == 0;
-    };
-    app.SetActive(false);
-    paintFrame();
-    EXPECT_TRUE(host.frame().empty());
-    app.SetActive(true);
-    paintFrame();
-    ASSERT_EQ(host.frameWidth(), 320);
-    ASSERT_EQ(host.frameHeight(), 240);
-    EXPECT_TRUE(red(10, 20) && red(12, 21));
-    EXPECT_FALSE(red(13, 20) || red(10, 22) || red(9, 20));
-    DisplayFlags() = kFlipScreen;
-    paintFrame();
-    EXPECT_TRUE(red(319 - 10, 239 - 20) && red(319 - 12, 239 - 21));
-    EXPECT_FALSE(red(10, 20));
 }
 
 }  // namespace

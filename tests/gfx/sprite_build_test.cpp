@@ -38,7 +38,7 @@ Words Body(const Words& words) {
 constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
 constexpr uint16_t kRed565 = 0xF800, kGreen565 = 0x07E0, kBlue565 = 0x001F;
 
-TEST(SpriteBuild, OpaqueRowsUseFillsForRunsOfFour) {
+TEST(SpriteBuild, OpaqueRowsUseFillsForRunsOfFourUpTo4096) {
     // Five equal pixels: one fill word with count field 4, the colour, end of row.
     Words w = Built({{kRed, kRed, kRed, kRed, kRed}}, 24, kBuildOpaque);
     EXPECT_EQ(w, (Words{5, 1, 0, 0, 5, 1, 0, 0x0044, kRed565, 0x0000, 0x0010}));
@@ -53,10 +53,8 @@ TEST(SpriteBuild, OpaqueRowsUseFillsForRunsOfFour) {
     // Every row ends with an end-of-row word, the last one too.
     w = Built({{kRed}, {kBlue}}, 24, kBuildOpaque);
     EXPECT_EQ(Body(w), (Words{0x0002, kRed565, 0, 0x0002, kBlue565, 0, 0x10}));
-}
-
-TEST(SpriteBuild, RunsAreCutAt4096) {
-    Words w = Built({std::vector<uint32_t>(5000, kBlue)}, 24, kBuildOpaque);
+    // Runs are cut at 4096.
+    w = Built({std::vector<uint32_t>(5000, kBlue)}, 24, kBuildOpaque);
     EXPECT_EQ(Body(w), (Words{0xFFF4, kBlue565, uint16_t(903 << 4 | 4), kBlue565, 0, 0x10}));
     std::vector<uint32_t> mixed(4100);
     for (size_t i = 0; i < mixed.size(); ++i) mixed[i] = i % 2 ? kRed : kGreen;

@@ -18,44 +18,43 @@ namespace {
 using Words = std::vector<uint16_t>;
 using test::SpriteFile;
 
-Ref<MemoryStream> StreamOf(const std::string& bytes, const std::string& name = "Img\\bad.s16") {
-    Ref<MemoryStream> stream = MakeRef<MemoryStream>(name);
+void Load(Sprite& sprite, const std::string& bytes) {
+    Ref<MemoryStream> stream = MakeRef<MemoryStream>("Img\\bad.s16");
     stream->Write(bytes.data(), bytes.size());
-    return stream;
+    sprite.load(*stream);
+}
+
+Ref<Sprite> Loaded(const std::string& bytes) {
+    Ref<Sprite> sprite = MakeRef<Sprite>();
+    Load(*sprite, bytes);
+    return sprite;
+}
+
+std::string Saved(const Sprite& sprite) {
+    Ref<MemoryStream> out = MakeRef<MemoryStream>();
+    sprite.save(*out);
+    return std::string(out->bytes().begin(), out->bytes().end());
 }
 
 std::string LoadError(const std::string& bytes) {
     Ref<Sprite> sprite = MakeRef<Sprite>();
-    try {
-        sprite->load(*StreamOf(bytes));
-    } catch (const EngineError& e) {
-        EXPECT_EQ(sprite->getSize(), (Size{})) << "a failed load leaves an empty sprite";
-        return e.what();
-    }
-    return "";
+    const std::string error = test::ErrorOf([&] { Load(*sprite, bytes); });
+    EXPECT_EQ(sprite->getSize(), (Size{})) << "a failed load leaves an empty sprite";
+    return error;
 }
 
 TEST(SpriteLoad, SavesAndLoadsTheWordsAsTheyAre) {
     const Words words{3, 2, 1, 0, 2, 2, 0, 0x0012, 0xAAAA, 0xBBBB, 0x0000, 0x0002, 0x1234, 0x0010};
-    Ref<Sprite> sprite = MakeRef<Sprite>();
-    sprite->setWords(words, "test");
-    Ref<MemoryStream> out = MakeRef<MemoryStream>();
-    sprite->save(*out);
-    EXPECT_EQ(std::string(out->bytes().begin(), out->bytes().end()), SpriteFile(words));
-    Ref<Sprite> back = MakeRef<Sprite>();
-    back->load(*out);
-    EXPECT_EQ(back->words(), words);
-    EXPECT_EQ(back->getSize(), (Size{2, 3}));
+    Ref<Sprite> sprite = Loaded(SpriteFile(words));
+    EXPECT_EQ(sprite->words(), words);
+    EXPECT_EQ(Saved(*sprite), SpriteFile(words));
+    EXPECT_EQ(sprite->getSize(), (Size{2, 3}));
     // Logical columns H - box height - box y .. H - box y - 1, rows box x onwards.
-    EXPECT_EQ(back->getBounds(), (Rect{0, 1, 2, 2}));
-
-    Ref<Sprite> empty = MakeRef<Sprite>();
-    empty->load(*StreamOf(std::string("S16\0", 4)));
+    EXPECT_EQ(sprite->getBounds(), (Rect{0, 1, 2, 2}));
+    Ref<Sprite> empty = Loaded(SpriteFile({}));
     EXPECT_EQ(empty->getSize(), (Size{}));
     EXPECT_EQ(empty->getBounds(), (Rect{}));
-    Ref<MemoryStream> emptyOut = MakeRef<MemoryStream>();
-    empty->save(*emptyOut);
-    EXPECT_EQ(emptyOut->bytes().size(), 4u);
+    EXPECT_EQ(Saved(*empty), SpriteFile({}));
 }
 
 TEST(SpriteLoad, MalformedDataIsRefusedByName) {
@@ -76,9 +75,12 @@ TEST(SpriteLoad, MalformedDataIsRefusedByName) {
                             {1, 2, 0, 0, 1, 1, 0, 0x0002, 5, 0, 0x0002, 5, 0, 0x0010}}) {
         EXPECT_EQ(LoadError(SpriteFile(words)), message) << testing::PrintToString(words);
     }
-    // Ending the sprite before the last row of the box is allowed.
-    EXPECT_EQ(LoadError(SpriteFile({1, 3, 0, 0, 1, 3, 0, 0x0002, 5, 0x0010})), "");
-    EXPECT_EQ(LoadError(SpriteFile({1, 1, 0, 0, 1, 1, 0, 0x0002, 5, 0x0000, 0x0010, 0x7777})), "");
+    // Ending the sprite before the last row of the box is allowed, and so are
+    // words after its end.
+    EXPECT_EQ(Loaded(SpriteFile({1, 3, 0, 0, 1, 3, 0, 0x0002, 5, 0x0010}))->getSize(),
+              (Size{3, 1}));
+    EXPECT_EQ(Loaded(SpriteFile({1, 1, 0, 0, 1, 1, 0, 0x0002, 5, 0, 0x0010, 0x7777}))->getSize(),
+              (Size{1, 1}));
 }
 
 class ImageCache : public ::testing::Test {
@@ -92,7 +94,7 @@ protected:
     Ref<GdiDevice> device = MakeRef<GdiDevice>();
 };
 
-TEST_F(ImageCache, KeepsWhatScreensHoldAndPurgesTheRest) {
+TEST_F(ImageCache, KeepsWhatScreensHoldPurgesTheRestAndReadsTheModeFromTheName) {
     folder.Write("Img/Hero.s16", SpriteFile({2, 1, 0, 0, 2, 1, 0, 0x0012, 1, 2, 0, 0x0010}));
     Ref<Sprite> first = getImage("Img\\Hero");
     EXPECT_EQ(first->getSize(), (Size{1, 2}));
@@ -106,9 +108,7 @@ TEST_F(ImageCache, KeepsWhatScreensHoldAndPurgesTheRest) {
     EXPECT_EQ(getImage("Img\\Hero")->getSize(), (Size{1, 3}));
     EXPECT_EQ(test::ErrorOf([] { getImage("Img\\None"); }), "Resource not found: Img\\None.s16");
     purgeImages();  // the failed name left nothing behind
-}
-
-TEST(ImageNames, TheFirstCharacterOfTheFileNameChoosesTheBuildMode) {
+    // The first character of the file name chooses how a picture is built.
     EXPECT_EQ(BuildModeOfName("Img\\Main\\#Back"), kBuildOpaque);
     EXPECT_EQ(BuildModeOfName("$Glow"), kBuildScreen);
     EXPECT_EQ(BuildModeOfName("Img\\Hero"), kBuildAlpha);
@@ -150,14 +150,8 @@ TEST(SpritePicture, DecodingWhatWasEncodedGivesThePictureBack) {
             const RgbaPicture picture = RandomPicture(rng, mode);
             Ref<Sprite> built = MakeRef<Sprite>();
             built->build(*StoredSurfaceOf(picture, mode), mode);
-            Ref<MemoryStream> file = MakeRef<MemoryStream>();
-            built->save(*file);
-            Ref<Sprite> loaded = MakeRef<Sprite>();
-            loaded->load(*file);
-            EXPECT_EQ(loaded->getSize(), (Size{picture.width, picture.height}));
-            const RgbaPicture back = UprightPictureOf(*loaded);
-            ASSERT_EQ(back.width, picture.width);
-            ASSERT_EQ(back.height, picture.height);
+            const RgbaPicture back = UprightPictureOf(*Loaded(Saved(*built)));
+            ASSERT_EQ((Size{back.width, back.height}), (Size{picture.width, picture.height}));
             ASSERT_EQ(back.pixels, picture.pixels);
         }
     }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "core/fatal_error.h"
 #include "gfx/painter.h"
 #include "gfx/surface_dib.h"
@@ -13,8 +11,8 @@ namespace cv {
 namespace {
 
 using test::ErrorOf;
-using test::Get16;
-using test::Put16;
+using test::PixelAt;
+using test::SetPixelAt;
 
 TEST(PixelFormats, ColoursTurnIntoPixelsAndBack) {
     struct Case {
@@ -53,46 +51,35 @@ TEST(SurfaceDib, RowsRunBottomUpBehindTheHeader) {
               "DIB surface init: Invalid color format (8 bit/pixel)");
 }
 
-// A w x h surface whose pixel (x, y) holds y * 100 + x.
-template <class S>
-Ref<ISurface> Numbered(int w, int h) {
-    Ref<ISurface> s = MakeRef<S>(w, h, 16);
-    const SurfaceDesc d = s->describe();
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) Put16(d, x, y, uint16_t(y * 100 + x));
-    }
-    return s;
-}
-
-template <class S>
-void CheckReadSurfaceClipping() {
-    Ref<ISurface> source = Numbered<S>(20, 15);
-    auto target = MakeRef<ISurfaceSoft>(10, 10, 16);
-    const SurfaceDesc t = target->describe();
-    for (int y = 0; y < 10; ++y) {
-        for (int x = 0; x < 10; ++x) Put16(t, x, y, 0xEEEE);
-    }
-    source->readSurface({-5, -5}, *target);
-    for (int y = 0; y < 10; ++y) {
-        for (int x = 0; x < 10; ++x) {
-            const uint16_t expected = x >= 5 && y >= 5 ? uint16_t((y - 5) * 100 + x - 5) : 0xEEEE;
-            ASSERT_EQ(Get16(t, x, y), expected) << x << "," << y;
-        }
-    }
-    // The right and bottom edges cut too.
-    source->readSurface({15, 12}, *target);
-    EXPECT_EQ(Get16(t, 4, 2), 1419);
-    EXPECT_EQ(Get16(t, 0, 0), 1215);
-    EXPECT_EQ(Get16(t, 5, 2), 0xEEEE);  // past the source's right edge
-    EXPECT_EQ(Get16(t, 4, 3), 0xEEEE);  // below its bottom
-    Ref<ISurface> part = source->readRect({3, 4, 2, 2});
-    EXPECT_EQ(part->getSize(), (Size{2, 2}));
-    EXPECT_EQ(Get16(part->describe(), 1, 1), 504);
-}
-
 TEST(ReadSurface, ClipsToTheSourceForBothKinds) {
-    CheckReadSurfaceClipping<ISurfaceSoft>();
-    CheckReadSurfaceClipping<ISurfaceDIB>();
+    for (Ref<ISurface> source : {Ref<ISurface>(MakeRef<ISurfaceSoft>(20, 15, 16)),
+                                 Ref<ISurface>(MakeRef<ISurfaceDIB>(20, 15, 16))}) {
+        const SurfaceDesc d = source->describe();
+        for (int y = 0; y < 15; ++y) {
+            for (int x = 0; x < 20; ++x) SetPixelAt(d, x, y, uint32_t(y * 100 + x));
+        }
+        // Across the top-left and the bottom-right corners, and wholly inside.
+        for (Point origin : {Point{-5, -5}, Point{15, 12}, Point{3, 4}}) {
+            SCOPED_TRACE(testing::Message() << origin.x << "," << origin.y);
+            auto target = MakeRef<ISurfaceSoft>(10, 10, 16);
+            const SurfaceDesc t = target->describe();
+            for (int y = 0; y < 10; ++y) {
+                for (int x = 0; x < 10; ++x) SetPixelAt(t, x, y, 0xEEEE);
+            }
+            source->readSurface(origin, *target);
+            for (int y = 0; y < 10; ++y) {
+                for (int x = 0; x < 10; ++x) {
+                    const int sx = origin.x + x, sy = origin.y + y;
+                    const bool inside = sx >= 0 && sy >= 0 && sx < 20 && sy < 15;
+                    ASSERT_EQ(PixelAt(t, x, y), inside ? uint32_t(sy * 100 + sx) : 0xEEEEu)
+                        << x << "," << y;
+                }
+            }
+        }
+        Ref<ISurface> part = source->readRect({3, 4, 2, 2});
+        EXPECT_EQ(part->getSize(), (Size{2, 2}));
+        EXPECT_EQ(PixelAt(part->describe(), 1, 1), 504u);
+    }
 }
 
 TEST(ReadSurface, RefusesAnotherPixelSize) {
@@ -119,10 +106,6 @@ Ref<ISurface> Distinct(int w, int h, int bits) {
     return s;
 }
 
-std::vector<uint8_t> Pixel(const SurfaceDesc& d, int x, int y) {
-    return std::vector<uint8_t>(d.At(x, y), d.At(x, y) + d.bytesPerPixel);
-}
-
 TEST(TurnSurface180, SwapsOppositePixelsAndTwiceRestores) {
     for (int bits : {16, 24, 32}) {
         for (Size size : {Size{5, 4}, Size{4, 5}, Size{3, 1}, Size{1, 1}, Size{6, 7}}) {
@@ -130,16 +113,16 @@ TEST(TurnSurface180, SwapsOppositePixelsAndTwiceRestores) {
                          << bits << " bits " << size.width << "x" << size.height);
             Ref<ISurface> original = Distinct(size.width, size.height, bits);
             Ref<ISurface> turned = Distinct(size.width, size.height, bits);
-            TurnSurface180(*turned);
             const SurfaceDesc a = original->describe(), b = turned->describe();
-            for (int y = 0; y < size.height; ++y) {
-                for (int x = 0; x < size.width; ++x) {
-                    ASSERT_EQ(Pixel(b, x, y), Pixel(a, size.width - 1 - x, size.height - 1 - y));
+            for (bool once : {true, false}) {
+                TurnSurface180(*turned);
+                for (int y = 0; y < size.height; ++y) {
+                    for (int x = 0; x < size.width; ++x) {
+                        const int ox = once ? size.width - 1 - x : x;
+                        const int oy = once ? size.height - 1 - y : y;
+                        ASSERT_EQ(PixelAt(b, x, y), PixelAt(a, ox, oy)) << x << "," << y;
+                    }
                 }
-            }
-            TurnSurface180(*turned);
-            for (int y = 0; y < size.height; ++y) {
-                for (int x = 0; x < size.width; ++x) ASSERT_EQ(Pixel(b, x, y), Pixel(a, x, y));
             }
         }
     }
