@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <tuple>
 
 #include "core/config_parser.h"
 #include "core/dispatcher_access.h"
@@ -42,16 +41,6 @@ TEST(Dispatcher, StrictAccessorsPathsAndChildWalking) {
     EXPECT_EQ(names, "f,i,node,s,");  // byte order of the names
     EXPECT_EQ(NextChildName(root.get(), "absent"), "");
     EXPECT_EQ(FirstChildName(MakeRef<Dispatcher>().get()), "");
-}
-
-TEST(Values, AnswerOnlyTheirOwnAccessorsAndLeaveTheOutputAlone) {
-    int32_t iv = -1;
-    float fv = -1;
-    std::string sv = "keep";
-    EXPECT_FALSE(IntValue(5).GetFloat(fv) || FloatValue(1.5f).GetInt(iv) ||
-                 IntValue(5).GetString(sv) || StringValue("x").SetInt(3));
-    EXPECT_EQ(std::make_tuple(iv, fv, sv), std::make_tuple(-1, -1.0f, std::string("keep")));
-    EXPECT_STREQ(TypeName(7), "?");
 }
 
 // What a value read from `text` writes back.
