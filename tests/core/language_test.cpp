@@ -20,21 +20,9 @@ LanguageTable Parse(const std::u16string& text) {
 
 TEST(LanguageFileTest, EntriesHeaderAndCharacterMap) {
     LanguageTable table = Parse(
-        u"*first header line is ignored\n"
-        u"; a comment\n"
-        u"before any entry\n"
-        u"*ab\r\n"
-        u"*xy\n"
-        u"[Castle <NAME>]\n"
-        u"Burg <NAME>\r\n"
-        u"\r\n"
-        u"zwei\rte Zeile\n"
-        u"dritte b\n"
-        u"[Two]brackets]\n"
-        u"*after the header: text\n"
-        u"[Open ended\n"
-        u"one\n"
-        u"[Twice]\nold\n[Twice]\nnew");
+        u"*first header line is ignored\n; a comment\nbefore any entry\n*ab\r\n*xy\n"
+        u"[Castle <NAME>]\nBurg <NAME>\r\n\r\nzwei\rte Zeile\ndritte b\n[Two]brackets]\n"
+        u"*after the header: text\n[Open ended\none\n[Twice]\nold\n[Twice]\nnew");
     EXPECT_EQ(table[""], u"yefore xny entry");  // stored at the next "[": the map exists by then
     EXPECT_EQ(table["Castle <NAME>"], u"Burg <NAME>\nzweite Zeile\ndritte y");
     EXPECT_EQ(table["Two]brackets"], u"*xfter the hexder: text");
@@ -68,7 +56,6 @@ protected:
     void SetUp() override {
         dir.Write("Corvanth.CFG", "[French]\r\ndir=French\r\nCurLanguage=English\r\n");
         test::UseFolderAsGame(dir);
-        CfgSet("CurLanguage", "English");
         Ref<ResourceGroup> french = MakeRef<ResourceGroup>("French");
         french->Add(MakeRef<DirectorySource>("French", dir / "French/"));
         RegisterGroup(french);
