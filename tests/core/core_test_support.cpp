@@ -4,7 +4,7 @@
 
 #include <atomic>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "core/resource_groups.h"
 #include "core/settings.h"
@@ -31,9 +31,7 @@ void ScratchDir::Write(const std::string& name, const std::string& content) cons
 
 std::string ScratchDir::Read(const std::string& name) const {
     std::ifstream in(path_ / name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::string Utf16File(const std::u16string& text) {
