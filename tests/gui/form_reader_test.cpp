@@ -1,4 +1,5 @@
 #include <optional>
+#include <tuple>
 #include <typeindex>
 
 #include "gfx/image_cache.h"
@@ -35,31 +36,27 @@ TEST_F(FormFile, ReadsEveryKeyOfTheFormat) {
     const ColorSet colours{0xD0D0D0, 0xFFFFFF, 0x707070, 0xFFD000, 0};
     EXPECT_EQ(form->colors(), colours);
 
-    struct Child {
-        std::string name;
-        std::type_index kind;
-        Rect bounds;
-    };
     // Rectangles name both edges: 560..623 is 64 pixels wide.
-    const std::vector<Child> expected = {{"", typeid(Image), {560, 10, 64, 32}},
-                                         {"Title", typeid(Label), {20, 10, 281, 20}},
-                                         {"Story", typeid(TextView), {20, 40, 281, 80}},
-                                         {"Name", typeid(Edit), {20, 130, 201, 20}},
-                                         {"Start", typeid(TextButton), {20, 160, 101, 20}},
-                                         {"Sound", typeid(CheckBox), {20, 190, 141, 20}},
-                                         {"Easy", typeid(RadioButton), {20, 220, 141, 20}},
-                                         {"Hard", typeid(RadioButton), {170, 220, 141, 20}},
-                                         {"Count", typeid(NumField), {20, 250, 181, 20}},
-                                         {"Picture", typeid(Image), {340, 40, 64, 32}},
-                                         {"Spin", typeid(AnimationWidget), {420, 40, 16, 16}},
-                                         {"OK", typeid(PictureButton), {20, 420, 60, 24}},
-                                         {"Cancel", typeid(PictureButton), {100, 420, 60, 24}}};
+    const std::vector<std::tuple<std::string, std::type_index, Rect>> expected = {
+        {"", typeid(Image), {560, 10, 64, 32}},
+        {"Title", typeid(Label), {20, 10, 281, 20}},
+        {"Story", typeid(TextView), {20, 40, 281, 80}},
+        {"Name", typeid(Edit), {20, 130, 201, 20}},
+        {"Start", typeid(TextButton), {20, 160, 101, 20}},
+        {"Sound", typeid(CheckBox), {20, 190, 141, 20}},
+        {"Easy", typeid(RadioButton), {20, 220, 141, 20}},
+        {"Hard", typeid(RadioButton), {170, 220, 141, 20}},
+        {"Count", typeid(NumField), {20, 250, 181, 20}},
+        {"Picture", typeid(Image), {340, 40, 64, 32}},
+        {"Spin", typeid(AnimationWidget), {420, 40, 16, 16}},
+        {"OK", typeid(PictureButton), {20, 420, 60, 24}},
+        {"Cancel", typeid(PictureButton), {100, 420, 60, 24}}};
     ASSERT_EQ(form->children().size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
-        GuiElement& child = *form->children()[i];
-        EXPECT_EQ(child.name(), expected[i].name) << i;
-        EXPECT_EQ(std::type_index(typeid(child)), expected[i].kind) << i;
-        EXPECT_EQ(child.bounds(), expected[i].bounds) << i;
+        const GuiElement& child = *form->children()[i];
+        EXPECT_EQ(std::tuple(child.name(), std::type_index(typeid(child)), child.bounds()),
+                  expected[i])
+            << i;
         EXPECT_EQ(child.colors(), colours) << i;
     }
     auto* layer = dynamic_cast<Image*>(form->children()[0].get());

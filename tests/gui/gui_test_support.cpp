@@ -132,6 +132,19 @@ bool GuiApp::Init() {
     return Application::Init();
 }
 
+Lines Probe::Calls() const {
+    Lines calls;
+    for (const std::string& entry : log) {
+        if (entry != "paint") calls.push_back(entry);
+    }
+    return calls;
+}
+
+bool Probe::Note(const std::string& what, int value, bool answer) {
+    log.push_back(what + " " + std::to_string(value));
+    return answer;
+}
+
 bool RecordingForm::onMessage(const Message& m) {
     log.push_back(m.name + " " + m.text + " " + std::to_string(m.number) + " " +
                   (m.sender ? m.sender->name() : "-"));
@@ -168,7 +181,7 @@ GuiSession::~GuiSession() {
     platform::SetCurrent(nullptr);
 }
 
-void GuiTest::Input(const std::vector<std::string>& lines) {
+void GuiTest::Input(const Lines& lines) {
     for (const std::string& line : lines) {
         session.host.Execute(platform::ScriptReader::ParseLine(line));
         session.host.Pump(session.app);
@@ -187,6 +200,13 @@ void GuiTest::Show(const Ref<Form>& form) {
     session.app.Idle();
 }
 
+Ref<Probe> GuiTest::AddProbe(Form& form, const Rect& bounds) {
+    Ref<Probe> probe = MakeRef<Probe>();
+    form.addChild(probe);
+    probe->setBounds(bounds);
+    return probe;
+}
+
 uint32_t GuiTest::Pixel(int x, int y) const {
     const auto& frame = session.host.frame();
     const size_t at = (size_t(y) * session.host.frameWidth() + x) * 3;
@@ -196,6 +216,11 @@ uint32_t GuiTest::Pixel(int x, int y) const {
 
 void GuiTest::SaveShot(const std::string& name) {
     session.host.Execute(platform::ScriptReader::ParseLine("shot " + ShotPath(name)));
+}
+
+std::string Touch(const std::string& verb, const GuiElement& element) {
+    const Rect& b = element.bounds();
+    return verb + " " + std::to_string(b.x + b.width / 2) + " " + std::to_string(b.y + 3);
 }
 
 std::string ShotPath(const std::string& name) {
