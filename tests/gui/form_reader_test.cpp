@@ -19,14 +19,14 @@ namespace cv::test {
 namespace {
 
 class FormFile : public ::testing::Test {
-protected:
-    Ref<Form> Load(const std::string& name) {
-        Ref<Form> form = MakeRef<Form>();
-        loadForm(*form, name);
-        return form;
-    }
     GuiResources resources;
 };
+
+Ref<Form> Load(const std::string& name) {
+    Ref<Form> form = MakeRef<Form>();
+    loadForm(*form, name);
+    return form;
+}
 
 TEST_F(FormFile, ReadsEveryKeyOfTheFormat) {
     Ref<Form> form = Load("Widgets");

@@ -59,27 +59,22 @@ const FixturePicture kPictures[] = {{"Forms\\Widgets\\#back", 640, 480, 0x203040
                                     {"Img\\Anim\\Spin2", 16, 16, 0x0000F0}};
 
 // Written once a process, removed at its end.
-class PictureFolder {
-public:
-    PictureFolder()
-        : dir_(fs::temp_directory_path() / ("corvanth_gui_" + std::to_string(getpid()))) {
-        fs::remove_all(dir_);
+struct PictureFolder {
+    PictureFolder() {
+        fs::remove_all(dir);
         for (const FixturePicture& fixture : kPictures) {
-            WriteTestPicture(dir_, fixture.name, {fixture.width, fixture.height}, fixture.rgb);
+            WriteTestPicture(dir, fixture.name, {fixture.width, fixture.height}, fixture.rgb);
         }
-        std::ofstream(dir_ / "anim.ini") << "Spin {\nName1st = Img\\Anim\\Spin0\nDelay = 2\n"
-                                            "Count = 3\n}\n";
+        std::ofstream(dir / "anim.ini") << "Spin {\nName1st = Img\\Anim\\Spin0\nDelay = 2\n"
+                                           "Count = 3\n}\n";
     }
-    ~PictureFolder() { fs::remove_all(dir_); }
-    const fs::path& dir() const { return dir_; }
-
-private:
-    fs::path dir_;
+    ~PictureFolder() { fs::remove_all(dir); }
+    const fs::path dir = fs::temp_directory_path() / ("corvanth_gui_" + std::to_string(getpid()));
 };
 
-const PictureFolder& Pictures() {
-    static PictureFolder folder;
-    return folder;
+const fs::path& Pictures() {
+    static const PictureFolder folder;
+    return folder.dir;
 }
 
 void ResetGuiGlobals() {
@@ -98,13 +93,10 @@ void ResetGuiGlobals() {
 }  // namespace
 
 void WriteTestPicture(const fs::path& dir, const std::string& name, Size size, uint32_t rgb) {
-    RgbaPicture picture{size.width, size.height,
-                        std::vector<uint8_t>(size_t(size.width) * size.height * 4)};
-    for (int y = 0; y < size.height; ++y) {
-        for (int x = 0; x < size.width; ++x) {
-            uint8_t* p = picture.At(x, y);
-            p[0] = uint8_t(rgb >> 16), p[1] = uint8_t(rgb >> 8), p[2] = uint8_t(rgb), p[3] = 255;
-        }
+    RgbaPicture picture{size.width, size.height, {}};
+    for (int i = 0; i < size.width * size.height; ++i) {
+        picture.pixels.insert(picture.pixels.end(),
+                              {uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb), 255});
     }
     const int mode = BuildModeOfName(name);
     Ref<Sprite> sprite = MakeRef<Sprite>();
@@ -157,7 +149,7 @@ GuiResources::GuiResources() {
     Ref<ResourceGroup> group = MakeRef<ResourceGroup>("");
     group->Add(MakeRef<DirectorySource>("fixtures", CORVANTH_GUI_FIXTURES "/"));
     group->Add(MakeRef<DirectorySource>("font", CORVANTH_GUI_BUILT_FIXTURES "/"));
-    group->Add(MakeRef<DirectorySource>("pictures", Pictures().dir().string() + "/"));
+    group->Add(MakeRef<DirectorySource>("pictures", Pictures().string() + "/"));
     RegisterGroup(group);
     RegisterFont("Default", loadFont("Fonts\\gui.fnm"));
     LoadAnimationTable();
