@@ -6,7 +6,6 @@
 #include "app/app_globals.h"
 #include "core/resource_groups.h"
 #include "gfx/font_registry.h"
-#include "gfx/graphics_device.h"
 #include "gfx/image_cache.h"
 #include "gui/animation_widget.h"
 #include "gui/edit.h"
@@ -21,21 +20,12 @@
 namespace cv::test {
 namespace {
 
-constexpr uint32_t kBackdrop = 0x202020;
-
-class GalleryForm : public RecordingForm {
-public:
-    void drawBackground() override {
-        CurrentPainter()->setColor(kBackdrop);
-        CurrentPainter()->fillRect({0, 0, 640, 480});
-    }
-};
-
 class Gallery : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
         GuiFlags() = 0;  // buttons show the stylus over them
+        form->setBackground(getImage("Forms\\Widgets\\#back"));
         Show(form);
     }
     // `count` widgets side by side at the height, 90 pixels apart.
@@ -64,7 +54,7 @@ protected:
         for (int y = r.y; y < r.y + r.height; ++y) {
             for (int x = r.x; x < r.x + r.width; ++x) colours.insert(Pixel(x, y));
         }
-        colours.erase(Shown(kBackdrop));
+        colours.erase(backdrop);
         return colours;
     }
     // How far the ink of `colour` stays from each side of `r`: left, top, right, bottom.
@@ -84,7 +74,8 @@ protected:
         return PictureColour("Img\\STDGUI\\" + name);
     }
 
-    Ref<GalleryForm> form = MakeRef<GalleryForm>();
+    Ref<RecordingForm> form = MakeRef<RecordingForm>();
+    const uint32_t backdrop = PictureColour("Forms\\Widgets\\#back");
 };
 
 TEST_F(Gallery, LabelAndTextView) {
@@ -122,7 +113,7 @@ TEST_F(Gallery, Edit) {
     EXPECT_EQ(Pixel(b.x - 1, b.y - 1), Colour(kColorSelect));
     EXPECT_EQ(Pixel(b.x + b.width, b.y + b.height), Colour(kColorSelect));
     for (int x : {caret, caret + 3}) EXPECT_EQ(Pixel(x, b.y + 1), Colour(kColorNorm)) << x;
-    EXPECT_EQ(Pixel(caret + 4, b.y + 1), Shown(kBackdrop));
+    EXPECT_EQ(Pixel(caret + 4, b.y + 1), backdrop);
     EXPECT_EQ(Ink({row[0]->bounds().x - 1, 39, 82, 22}), std::set{Colour(kColorNorm)});
     EXPECT_EQ(Ink(row[2]->bounds()), std::set{Colour(kColorGray)});
 }
@@ -137,7 +128,7 @@ TEST_F(Gallery, ImageAndAnimation) {
     SaveShot("image_animation_0");
     EXPECT_EQ(Ink({10, 40, 64, 32}), std::set{PictureColour("Forms\\Widgets\\logo")});
     EXPECT_EQ(Ink({100, 40, 64, 32}), std::set<uint32_t>{});
-    EXPECT_EQ(Pixel(74, 40), Shown(kBackdrop));
+    EXPECT_EQ(Pixel(74, 40), backdrop);
     EXPECT_EQ(Pixel(25, 115), PictureColour("Img\\Anim\\Spin0"));
     images[0]->onMessage({"SetImage", "", 0, {}});
     // The table gives each frame two ticks, after the first; the named one, one.
@@ -148,7 +139,7 @@ TEST_F(Gallery, ImageAndAnimation) {
         EXPECT_EQ(Pixel(10, 100), PictureColour(std::string("Img\\Anim\\") + frames[tick][0]));
         EXPECT_EQ(Pixel(100, 100), PictureColour(std::string("Img\\Anim\\") + frames[tick][1]));
     }
-    EXPECT_EQ(Pixel(10, 40), Shown(kBackdrop));
+    EXPECT_EQ(Pixel(10, 40), backdrop);
 }
 
 TEST_F(Gallery, PictureButtonAndTextButton) {
@@ -189,7 +180,7 @@ TEST_F(Gallery, CheckBoxAndRadioButton) {
             EXPECT_EQ(Pixel(b.x, b.y + 3), Stdgui(kind + pictures[i])) << i;
             EXPECT_EQ(Ink({b.x + 19, b.y, b.width - 19, b.height}), std::set{Colour(slots[i])})
                 << i;
-            EXPECT_EQ(Pixel(b.x - 1, b.y - 1) != Shown(kBackdrop), i == 4) << i;
+            EXPECT_EQ(Pixel(b.x - 1, b.y - 1) != backdrop, i == 4) << i;
         }
     };
     check(boxes, "check_");
@@ -214,7 +205,7 @@ TEST_F(Gallery, NumField) {
         for (int a = 0; a < 3; ++a) {
             EXPECT_EQ(Pixel(x + at[a].x, at[a].y), Stdgui(arrows[i][a])) << i << " " << a;
         }
-        EXPECT_EQ(Pixel(x, 42), Shown(kBackdrop)) << i;
+        EXPECT_EQ(Pixel(x, 42), backdrop) << i;
         const auto value = Margins({x + 14, 40, 46, 24}, Colour(kColorNorm));
         EXPECT_LE(std::abs(value[0] - value[2]), 2) << i;
     }
