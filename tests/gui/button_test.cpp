@@ -1,4 +1,6 @@
 // The button state machine under stylus, keys and timer ticks.
+#include <tuple>
+
 #include "app/app_globals.h"
 #include "core/settings.h"
 #include "gui/text_button.h"
@@ -27,14 +29,10 @@ protected:
 };
 
 TEST_F(Buttons, StylusDrivesTheStatesAndClicksOnReleaseInside) {
-    struct Case {
-        bool hover, enabled;
-        Lines input;
-        int state;
-        Lines sent, heard;  // messages to the form; pointer events left to the probe
-    };
+    // Hover shown, enabled, the input, the state after it, the messages to the
+    // form and the pointer events left to the probe.
     const Lines click = {"Button Go 0 Go"};
-    const std::vector<Case> cases = {
+    const std::tuple<bool, bool, Lines, int, Lines, Lines> cases[] = {
         {false, true, {"press 110 110"}, Button::kPressed, {}, {}},
         {false, true, {"tap 110 110"}, Button::kNormal, click, {}},
         {true, true, {"tap 110 110"}, Button::kSelected, click, {}},
@@ -46,39 +44,36 @@ TEST_F(Buttons, StylusDrivesTheStatesAndClicksOnReleaseInside) {
         {true, true, {"move 110 110", "move 9 9"}, Button::kNormal, {}, {"pointer 0", "pointer 0"}},
         {false, false, {"tap 110 110"}, Button::kGrey, {}, {}},
         {true, false, {"move 110 110"}, Button::kGrey, {}, {"pointer 0"}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.input.back() + (c.hover ? " hover" : "") + (c.enabled ? "" : " disabled"));
-        GuiFlags() = c.hover ? 0u : uint32_t{kGuiNoHover};
-        Ref<TextButton> button = Place(c.enabled);
-        Input(c.input);
-        EXPECT_EQ(button->state(), c.state);
-        EXPECT_EQ(form->log, c.sent);
-        EXPECT_EQ(below->Calls(), c.heard);
+    for (const auto& [hover, enabled, input, state, sent, heard] : cases) {
+        SCOPED_TRACE(input.back() + (hover ? " hover" : "") + (enabled ? "" : " disabled"));
+        GuiFlags() = hover ? 0u : uint32_t{kGuiNoHover};
+        Ref<TextButton> button = Place(enabled);
+        Input(input);
+        EXPECT_EQ(button->state(), state);
+        EXPECT_EQ(form->log, sent);
+        EXPECT_EQ(below->Calls(), heard);
     }
 }
 
 TEST_F(Buttons, KeysPressForOneTickThenClick) {
-    struct Case {
-        std::string setting, key;
-        bool focused, enabled, pressed;
-    };
-    const std::vector<Case> cases = {
+    // The hot key setting, the key, focused, enabled, pressed by the key.
+    const std::tuple<std::string, std::string, bool, bool, bool> cases[] = {
         {"", "Space", true, true, true},   {"", "Enter", true, true, true},
         {"", "Space", false, true, false}, {"G", "G", false, true, true},
         {"g", "G", false, true, true},     {"Nope", "G", false, true, false},
         {"G", "G", false, false, false},   {"", "Space", true, false, false}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.setting + " " + c.key);
+    for (const auto& [setting, key, focused, enabled, pressed] : cases) {
+        SCOPED_TRACE(setting + " " + key);
         Settings().clear();
-        if (!c.setting.empty()) CfgSet("ButtonKey.Keys.Go", c.setting);
-        Ref<TextButton> button = Place(c.enabled);
+        if (!setting.empty()) CfgSet("ButtonKey.Keys.Go", setting);
+        Ref<TextButton> button = Place(enabled);
         button->setTabStop(true);
-        if (c.focused) form->setFocusTo(button.get());
-        Input({"key " + c.key});
-        EXPECT_EQ(button->state() == Button::kPressed, c.pressed);
+        if (focused) form->setFocusTo(button.get());
+        Input({"key " + key});
+        EXPECT_EQ(button->state() == Button::kPressed, pressed);
         EXPECT_EQ(form->log, Lines{});
         Input({"tick 1"});
-        EXPECT_EQ(form->log, c.pressed ? Lines{"Button Go 0 Go"} : Lines{});
+        EXPECT_EQ(form->log, pressed ? Lines{"Button Go 0 Go"} : Lines{});
         EXPECT_NE(button->state(), Button::kPressed);
     }
 }
