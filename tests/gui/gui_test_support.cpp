@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "app/app_globals.h"
 #include "app/key_codes.h"
@@ -22,49 +23,42 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct FixturePicture {
-    const char* name;
-    int width, height;
-    uint32_t rgb;
-};
-
 // Solid pictures, one colour each, so that a pixel tells which one shows.
-const FixturePicture kPictures[] = {{"Forms\\Widgets\\#back", 640, 480, 0x203040},
-                                    {"Forms\\Widgets\\logo", 64, 32, 0xC040C0},
-                                    {"Forms\\Widgets\\ok_norm", 60, 24, 0x2040F0},
-                                    {"Forms\\Widgets\\ok_select", 60, 24, 0x40F0F0},
-                                    {"Forms\\Widgets\\ok_pressed", 60, 24, 0xF0F040},
-                                    {"Forms\\Widgets\\ok_gray", 60, 24, 0x606060},
-                                    {"Img\\STDGUI\\check_on", 14, 14, 0x20C020},
-                                    {"Img\\STDGUI\\check_off", 14, 14, 0x802020},
-                                    {"Img\\STDGUI\\radio_on", 14, 14, 0x20C0C0},
-                                    {"Img\\STDGUI\\radio_off", 14, 14, 0x204080},
-                                    {"Img\\STDGUI\\LeftNorm", 14, 18, 0x2080F0},
-                                    {"Img\\STDGUI\\LeftHi", 14, 18, 0x80C0F0},
-                                    {"Img\\STDGUI\\LeftGr", 14, 18, 0x505050},
-                                    {"Img\\STDGUI\\LeftPr", 14, 18, 0xF0A020},
-                                    {"Img\\STDGUI\\RightNorm", 14, 18, 0x20A0F8},
-                                    {"Img\\STDGUI\\RightHi", 14, 18, 0x88C8F8},
-                                    {"Img\\STDGUI\\RightGr", 14, 18, 0x585858},
-                                    {"Img\\STDGUI\\RightPr", 14, 18, 0xF8A828},
-                                    {"Img\\STDGUI\\EndNorm", 10, 18, 0x2060C0},
-                                    {"Img\\STDGUI\\EndHi", 10, 18, 0x6090C0},
-                                    {"Img\\STDGUI\\EndGr", 10, 18, 0x484848},
-                                    {"Img\\STDGUI\\EndPr", 10, 18, 0xC08010},
-                                    {"Img\\STDGUI\\Cancel_Norm", 16, 16, 0xC02020},
-                                    {"Img\\STDGUI\\Cancel_Select", 16, 16, 0xF06060},
-                                    {"Img\\STDGUI\\Cancel_Pressed", 16, 16, 0xF0F0F0},
-                                    {"Img\\Anim\\Spin0", 16, 16, 0xF00000},
-                                    {"Img\\Anim\\Spin1", 16, 16, 0x00F000},
-                                    {"Img\\Anim\\Spin2", 16, 16, 0x0000F0}};
+const std::tuple<const char*, Size, uint32_t> kPictures[] = {
+    {"Forms\\Widgets\\#back", {640, 480}, 0x203040},
+    {"Forms\\Widgets\\logo", {64, 32}, 0xC040C0},
+    {"Forms\\Widgets\\ok_norm", {60, 24}, 0x2040F0},
+    {"Forms\\Widgets\\ok_select", {60, 24}, 0x40F0F0},
+    {"Forms\\Widgets\\ok_pressed", {60, 24}, 0xF0F040},
+    {"Forms\\Widgets\\ok_gray", {60, 24}, 0x606060},
+    {"Img\\STDGUI\\check_on", {14, 14}, 0x20C020},
+    {"Img\\STDGUI\\check_off", {14, 14}, 0x802020},
+    {"Img\\STDGUI\\radio_on", {14, 14}, 0x20C0C0},
+    {"Img\\STDGUI\\radio_off", {14, 14}, 0x204080},
+    {"Img\\STDGUI\\LeftNorm", {14, 18}, 0x2080F0},
+    {"Img\\STDGUI\\LeftHi", {14, 18}, 0x80C0F0},
+    {"Img\\STDGUI\\LeftGr", {14, 18}, 0x505050},
+    {"Img\\STDGUI\\LeftPr", {14, 18}, 0xF0A020},
+    {"Img\\STDGUI\\RightNorm", {14, 18}, 0x20A0F8},
+    {"Img\\STDGUI\\RightHi", {14, 18}, 0x88C8F8},
+    {"Img\\STDGUI\\RightGr", {14, 18}, 0x585858},
+    {"Img\\STDGUI\\RightPr", {14, 18}, 0xF8A828},
+    {"Img\\STDGUI\\EndNorm", {10, 18}, 0x2060C0},
+    {"Img\\STDGUI\\EndHi", {10, 18}, 0x6090C0},
+    {"Img\\STDGUI\\EndGr", {10, 18}, 0x484848},
+    {"Img\\STDGUI\\EndPr", {10, 18}, 0xC08010},
+    {"Img\\STDGUI\\Cancel_Norm", {16, 16}, 0xC02020},
+    {"Img\\STDGUI\\Cancel_Select", {16, 16}, 0xF06060},
+    {"Img\\STDGUI\\Cancel_Pressed", {16, 16}, 0xF0F0F0},
+    {"Img\\Anim\\Spin0", {16, 16}, 0xF00000},
+    {"Img\\Anim\\Spin1", {16, 16}, 0x00F000},
+    {"Img\\Anim\\Spin2", {16, 16}, 0x0000F0}};
 
 // Written once a process, removed at its end.
 struct PictureFolder {
     PictureFolder() {
         fs::remove_all(dir);
-        for (const FixturePicture& fixture : kPictures) {
-            WriteTestPicture(dir, fixture.name, {fixture.width, fixture.height}, fixture.rgb);
-        }
+        for (const auto& [name, size, rgb] : kPictures) WriteTestPicture(dir, name, size, rgb);
         std::ofstream(dir / "anim.ini") << "Spin {\nName1st = Img\\Anim\\Spin0\nDelay = 2\n"
                                            "Count = 3\n}\n";
     }
@@ -226,8 +220,8 @@ uint32_t Shown(uint32_t rgb) {
 }
 
 uint32_t PictureColour(const std::string& name) {
-    for (const FixturePicture& fixture : kPictures) {
-        if (name == fixture.name) return Shown(fixture.rgb);
+    for (const auto& [fixture, size, rgb] : kPictures) {
+        if (name == fixture) return Shown(rgb);
     }
     ADD_FAILURE() << "no fixture picture " << name;
     return 0;
