@@ -1,4 +1,6 @@
 // The button state machine under stylus, keys and timer ticks.
+#include <tuple>
+
 #include "app/app_globals.h"
 #include "core/settings.h"
 #include "gui/text_button.h"
@@ -7,13 +9,11 @@
 namespace cv::test {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 class Buttons : public GuiTest {
 protected:
     // A form "Keys" holding the button "Go" at (100, 100, 80, 24) over a probe
     // that hears whatever the button leaves.
-    Ref<TextButton> Place(bool enabled = true) {
+    Ref<TextButton> Place(bool enabled) {
         form = Show();
         form->setName("Keys");
         Ref<TextButton> button = MakeRef<TextButton>();
@@ -21,81 +21,60 @@ protected:
         button->setName("Go");
         button->setBounds({100, 100, 80, 24});
         button->setEnabled(enabled);
-        below = MakeRef<Probe>();
-        form->addChild(below);
-        below->setBounds({0, 0, 640, 480});
+        below = AddProbe(*form, {0, 0, 640, 480});
         return button;
-    }
-    Lines Heard() const {
-        Lines pointer;
-        for (const auto& entry : below->log) {
-            if (entry.rfind("pointer", 0) == 0) pointer.push_back(entry);
-        }
-        return pointer;
     }
     Ref<RecordingForm> form;
     Ref<Probe> below;
 };
 
 TEST_F(Buttons, StylusDrivesTheStatesAndClicksOnReleaseInside) {
-    struct Case {
-        Lines input;
-        bool hover, enabled;
-        int state;
-        Lines sent, heard;  // messages to the form; pointer events left to the probe
-    };
+    // Hover shown, enabled, the input, the state after it, the messages to the
+    // form and the pointer events left to the probe.
     const Lines click = {"Button Go 0 Go"};
-    const std::vector<Case> cases = {
-        {{"press 110 110"}, false, true, Button::kPressed, {}, {}},
-        {{"tap 110 110"}, false, true, Button::kNormal, click, {}},
-        {{"tap 110 110"}, true, true, Button::kSelected, click, {}},
-        {{"press 110 110", "release 300 300"}, false, true, Button::kNormal, {}, {"pointer 1"}},
-        {{"press 110 110", "move 300 300"}, false, true, Button::kNormal, {}, {"pointer 0"}},
-        {{"press 300 300"}, false, true, Button::kNormal, {}, {"pointer 2"}},
-        {{"move 110 110"}, false, true, Button::kNormal, {}, {"pointer 0"}},
-        {{"move 110 110"}, true, true, Button::kSelected, {}, {"pointer 0"}},
-        {{"move 110 110", "move 300 300"},
-         true,
-         true,
-         Button::kNormal,
-         {},
-         {"pointer 0", "pointer 0"}},
-        {{"tap 110 110"}, false, false, Button::kGrey, {}, {}},
-        {{"move 110 110"}, true, false, Button::kGrey, {}, {"pointer 0"}}};
-    for (const Case& c : cases) {
-        GuiFlags() = c.hover ? 0u : uint32_t{kGuiNoHover};
-        Ref<TextButton> button = Place(c.enabled);
-        Input(c.input);
-        const std::string label = c.input.back() + (c.hover ? " hover" : "");
-        EXPECT_EQ(button->state(), c.state) << label;
-        EXPECT_EQ(form->log, c.sent) << label;
-        EXPECT_EQ(Heard(), c.heard) << label;
+    const std::tuple<bool, bool, Lines, int, Lines, Lines> cases[] = {
+        {false, true, {"press 110 110"}, Button::kPressed, {}, {}},
+        {false, true, {"tap 110 110"}, Button::kNormal, click, {}},
+        {true, true, {"tap 110 110"}, Button::kSelected, click, {}},
+        {false, true, {"press 110 110", "release 9 9"}, Button::kNormal, {}, {"pointer 1"}},
+        {false, true, {"press 110 110", "move 9 9"}, Button::kNormal, {}, {"pointer 0"}},
+        {false, true, {"press 9 9"}, Button::kNormal, {}, {"pointer 2"}},
+        {false, true, {"move 110 110"}, Button::kNormal, {}, {"pointer 0"}},
+        {true, true, {"move 110 110"}, Button::kSelected, {}, {"pointer 0"}},
+        {true, true, {"move 110 110", "move 9 9"}, Button::kNormal, {}, {"pointer 0", "pointer 0"}},
+        {false, false, {"tap 110 110"}, Button::kGrey, {}, {}},
+        {true, false, {"move 110 110"}, Button::kGrey, {}, {"pointer 0"}}};
+    for (const auto& [hover, enabled, input, state, sent, heard] : cases) {
+        SCOPED_TRACE(input.back() + (hover ? " hover" : "") + (enabled ? "" : " disabled"));
+        GuiFlags() = hover ? 0u : uint32_t{kGuiNoHover};
+        Ref<TextButton> button = Place(enabled);
+        Input(input);
+        EXPECT_EQ(button->state(), state);
+        EXPECT_EQ(form->log, sent);
+        EXPECT_EQ(below->Calls(), heard);
     }
 }
 
 TEST_F(Buttons, KeysPressForOneTickThenClick) {
-    struct Case {
-        std::string setting, key;
-        bool focused, enabled, pressed;
-    };
-    const std::vector<Case> cases = {
+    // The hot key setting, the key, focused, enabled, pressed by the key.
+    const std::tuple<std::string, std::string, bool, bool, bool> cases[] = {
         {"", "Space", true, true, true},   {"", "Enter", true, true, true},
         {"", "Space", false, true, false}, {"G", "G", false, true, true},
         {"g", "G", false, true, true},     {"Nope", "G", false, true, false},
         {"G", "G", false, false, false},   {"", "Space", true, false, false}};
-    for (const Case& c : cases) {
+    for (const auto& [setting, key, focused, enabled, pressed] : cases) {
+        SCOPED_TRACE(setting + " " + key);
         Settings().clear();
-        if (!c.setting.empty()) CfgSet("ButtonKey.Keys.Go", c.setting);
-        Ref<TextButton> button = Place(c.enabled);
+        if (!setting.empty()) CfgSet("ButtonKey.Keys.Go", setting);
+        Ref<TextButton> button = Place(enabled);
         button->setTabStop(true);
-        if (c.focused) form->setFocusTo(button.get());
-        Input({"key " + c.key});
-        const std::string label = c.setting + " " + c.key;
-        EXPECT_EQ(button->state() == Button::kPressed, c.pressed) << label;
-        EXPECT_EQ(form->log, Lines{}) << label;
+        if (focused) form->setFocusTo(button.get());
+        Input({"key " + key});
+        EXPECT_EQ(button->state() == Button::kPressed, pressed);
+        EXPECT_EQ(form->log, Lines{});
         Input({"tick 1"});
-        EXPECT_EQ(form->log, c.pressed ? Lines{"Button Go 0 Go"} : Lines{}) << label;
-        EXPECT_NE(button->state(), Button::kPressed) << label;
+        EXPECT_EQ(form->log, pressed ? Lines{"Button Go 0 Go"} : Lines{});
+        EXPECT_NE(button->state(), Button::kPressed);
     }
 }
 

@@ -4,12 +4,13 @@
 #include <unistd.h>
 
 #include <set>
+#include <sstream>
+#include <tuple>
 
 #include "core/resource_groups.h"
 #include "core/settings.h"
 #include "gfx/image_cache.h"
 #include "gui/dialog_form.h"
-#include "gui/form_reader.h"
 #include "gui/gui_keys.h"
 #include "gui/image_widget.h"
 #include "gui/sub_form_host.h"
@@ -19,37 +20,19 @@
 namespace cv::test {
 namespace {
 
-using Lines = std::vector<std::string>;
+using FormInput = GuiTest;
 
-Lines Unpainted(const Lines& log) {
-    Lines rest;
-    for (const auto& entry : log) {
-        if (entry != "paint") rest.push_back(entry);
-    }
-    return rest;
+std::string Focused(const Form& form) {
+    GuiElement* focused = form.focusedChild();
+    return focused ? focused->name() : "-";
 }
-
-class FormInput : public GuiTest {
-protected:
-    std::string Focused(const Form& form) const {
-        GuiElement* focused = form.focusedChild();
-        return focused ? focused->name() : "-";
-    }
-    // A probe over the given rectangle, added to the form.
-    Ref<Probe> AddProbe(Form& form, const Rect& bounds) {
-        Ref<Probe> probe = MakeRef<Probe>();
-        form.addChild(probe);
-        probe->setBounds(bounds);
-        return probe;
-    }
-};
 
 TEST_F(FormInput, KeysGoToTheFocusThenTheOthersAndOnlyPressesNavigate) {
     Ref<RecordingForm> form = Show("Widgets");
     Ref<Probe> probe = AddProbe(*form, {600, 400, 10, 10});
     probe->handles = true;
     Input({"keyup Down"});  // the focused edit leaves it to the others
-    EXPECT_EQ(Unpainted(probe->log), (Lines{"key 9"}));
+    EXPECT_EQ(probe->Calls(), (Lines{"key 9"}));
     probe->handles = false;
     Input({"keyup Down"});
     EXPECT_EQ(Focused(*form), "Name");
@@ -58,40 +41,29 @@ TEST_F(FormInput, KeysGoToTheFocusThenTheOthersAndOnlyPressesNavigate) {
 }
 
 TEST_F(FormInput, NavigationFollowsTheTabOrderOrSearchesSpatially) {
-    struct Case {
-        std::string order, from, key, to, disabled = "";
-    };
-    // Free mode on the grid: A, B, C in a row; D, E below them; F lower at the
-    // right; G straddles A and B further down.
-    const std::string all = "A,B,C,D,E,F,G";
-    const std::vector<Case> cases = {{"A,B,C/Horiz", "A", "Right", "B"},
-                                     {"A,B,C/Horiz", "C", "Right", "A"},
-                                     {"A,B,C/Horiz", "A", "Left", "C"},
-                                     {"A,B,C/Horiz", "B", "Down", "B"},
-                                     {"A,B,C/Vert", "C", "Down", "A"},
-                                     {"A,B,C/Vert", "B", "Up", "A"},
-                                     {"A,B,C/Vert", "A", "Right", "A"},
-                                     {"A,B,C/Vert", "C", "Tab", "A"},
-                                     {"A,Ghost,C", "A", "Tab", "C"},
-                                     {"C,B,A", "C", "Tab", "B"},
-                                     {"A,B,C/Horiz", "-", "Left", "A"},
-                                     {"A,B,C", "A", "Tab", "C", "B"},
-                                     {all, "A", "Down", "D"},
-                                     {all, "A", "Up", "G"},
-                                     {all, "E", "Down", "G"},
-                                     {all, "E", "Up", "B"},
-                                     {all, "E", "Right", "D"},
-                                     {all, "D", "Right", "E"},
-                                     {all, "E", "Left", "D"},
-                                     {all, "F", "Left", "F"},
-                                     {all, "G", "Down", "A"}};
-    for (const Case& c : cases) {
+    // Each row: the tab order, the focus, the key, the focus after it and the
+    // child disabled, if any. In free mode on the grid A, B, C sit in a row,
+    // D, E below them, F lower at the right and G, straddling A and B, further
+    // down.
+    const char* const rows[] = {
+        "A,B,C/Horiz A Right B",  "A,B,C/Horiz C Right A",   "A,B,C/Horiz A Left C",
+        "A,B,C/Horiz B Down B",   "A,B,C/Vert C Down A",     "A,B,C/Vert B Up A",
+        "A,B,C/Vert A Right A",   "A,B,C/Vert C Tab A",      "A,Ghost,C A Tab C",
+        "C,B,A C Tab B",          "A,B,C/Horiz - Left A",    "A,B,C A Tab C B",
+        "A,B,C,D,E,F,G A Down D", "A,B,C,D,E,F,G A Up G",    "A,B,C,D,E,F,G E Down G",
+        "A,B,C,D,E,F,G E Up B",   "A,B,C,D,E,F,G E Right D", "A,B,C,D,E,F,G D Right E",
+        "A,B,C,D,E,F,G E Left D", "A,B,C,D,E,F,G F Left F",  "A,B,C,D,E,F,G G Down A"};
+    for (const char* row : rows) {
+        SCOPED_TRACE(row);
+        std::istringstream in(row);
+        std::string order, from, key, to, disabled;
+        in >> order >> from >> key >> to >> disabled;
         Ref<RecordingForm> form = Show("Grid");
-        form->applyTabOrder(c.order);
-        if (!c.disabled.empty()) form->findChild(c.disabled)->setEnabled(false);
-        form->setFocusTo(form->findChild(c.from));
-        Input({"key " + c.key});
-        EXPECT_EQ(Focused(*form), c.to) << c.order << " " << c.from << " " << c.key;
+        form->applyTabOrder(order);
+        if (!disabled.empty()) form->findChild(disabled)->setEnabled(false);
+        form->setFocusTo(form->findChild(from));
+        Input({"key " + key});
+        EXPECT_EQ(Focused(*form), to);
     }
 }
 
@@ -132,31 +104,26 @@ TEST_F(FormInput, HiddenElementsGetNothing) {
 }
 
 TEST_F(FormInput, DialogsSwallowInputAndCloseOnTheEscKey) {
-    struct Case {
-        std::string binding;
-        bool closes;
-        std::string key;
-        bool closed;
-    };
-    const std::vector<Case> cases = {{"", true, "Esc", true},
-                                     {"", false, "Esc", false},
-                                     {"F1", true, "F1", true},
-                                     {"F1", true, "Esc", false},
-                                     {"Nope", true, "Esc", true}};
-    for (const Case& c : cases) {
+    // The "esc" role's binding, whether the dialog closes on it, the key, closed.
+    const std::tuple<std::string, bool, std::string, bool> cases[] = {{"", true, "Esc", true},
+                                                                      {"", false, "Esc", false},
+                                                                      {"F1", true, "F1", true},
+                                                                      {"F1", true, "Esc", false},
+                                                                      {"Nope", true, "Esc", true}};
+    for (const auto& [binding, closes, key, closed] : cases) {
+        SCOPED_TRACE(binding + " " + key);
         ResetGuiKeys();
-        if (!c.binding.empty()) CfgSet("gui_key_esc", c.binding);
+        if (!binding.empty()) CfgSet("gui_key_esc", binding);
         ReadGuiKeys();
         Ref<RecordingForm> form = Show();
-        Ref<DialogForm> dialog = MakeRef<DialogForm>(c.closes);
+        Ref<DialogForm> dialog = MakeRef<DialogForm>(closes);
         form->addChild(dialog);
         Ref<Probe> below = AddProbe(*form, {0, 0, 640, 480});
         below->handles = true;
-        Input({"tap 5 5", "text a", "keydown " + c.key});
+        Input({"tap 5 5", "text a", "keydown " + key});
         // Once closed, what lies below hears the rest of the key: its character.
-        EXPECT_EQ(Unpainted(below->log), c.closed && c.key == "Esc" ? Lines{"char 27"} : Lines{})
-            << c.binding << " " << c.key;
-        EXPECT_EQ(dialog->parent() == nullptr, c.closed) << c.binding << " " << c.key;
+        EXPECT_EQ(below->Calls(), closed && key == "Esc" ? Lines{"char 27"} : Lines{});
+        EXPECT_EQ(dialog->parent() == nullptr, closed);
     }
 }
 

@@ -1,4 +1,5 @@
 #include <optional>
+#include <tuple>
 #include <typeindex>
 
 #include "gfx/image_cache.h"
@@ -18,14 +19,14 @@ namespace cv::test {
 namespace {
 
 class FormFile : public ::testing::Test {
-protected:
-    Ref<Form> Load(const std::string& name) {
-        Ref<Form> form = MakeRef<Form>();
-        loadForm(*form, name);
-        return form;
-    }
     GuiResources resources;
 };
+
+Ref<Form> Load(const std::string& name) {
+    Ref<Form> form = MakeRef<Form>();
+    loadForm(*form, name);
+    return form;
+}
 
 TEST_F(FormFile, ReadsEveryKeyOfTheFormat) {
     Ref<Form> form = Load("Widgets");
@@ -35,31 +36,27 @@ TEST_F(FormFile, ReadsEveryKeyOfTheFormat) {
     const ColorSet colours{0xD0D0D0, 0xFFFFFF, 0x707070, 0xFFD000, 0};
     EXPECT_EQ(form->colors(), colours);
 
-    struct Child {
-        std::string name;
-        std::type_index kind;
-        Rect bounds;
-    };
     // Rectangles name both edges: 560..623 is 64 pixels wide.
-    const std::vector<Child> expected = {{"", typeid(Image), {560, 10, 64, 32}},
-                                         {"Title", typeid(Label), {20, 10, 281, 20}},
-                                         {"Story", typeid(TextView), {20, 40, 281, 80}},
-                                         {"Name", typeid(Edit), {20, 130, 201, 20}},
-                                         {"Start", typeid(TextButton), {20, 160, 101, 20}},
-                                         {"Sound", typeid(CheckBox), {20, 190, 141, 20}},
-                                         {"Easy", typeid(RadioButton), {20, 220, 141, 20}},
-                                         {"Hard", typeid(RadioButton), {170, 220, 141, 20}},
-                                         {"Count", typeid(NumField), {20, 250, 181, 20}},
-                                         {"Picture", typeid(Image), {340, 40, 64, 32}},
-                                         {"Spin", typeid(AnimationWidget), {420, 40, 16, 16}},
-                                         {"OK", typeid(PictureButton), {20, 420, 60, 24}},
-                                         {"Cancel", typeid(PictureButton), {100, 420, 60, 24}}};
+    const std::vector<std::tuple<std::string, std::type_index, Rect>> expected = {
+        {"", typeid(Image), {560, 10, 64, 32}},
+        {"Title", typeid(Label), {20, 10, 281, 20}},
+        {"Story", typeid(TextView), {20, 40, 281, 80}},
+        {"Name", typeid(Edit), {20, 130, 201, 20}},
+        {"Start", typeid(TextButton), {20, 160, 101, 20}},
+        {"Sound", typeid(CheckBox), {20, 190, 141, 20}},
+        {"Easy", typeid(RadioButton), {20, 220, 141, 20}},
+        {"Hard", typeid(RadioButton), {170, 220, 141, 20}},
+        {"Count", typeid(NumField), {20, 250, 181, 20}},
+        {"Picture", typeid(Image), {340, 40, 64, 32}},
+        {"Spin", typeid(AnimationWidget), {420, 40, 16, 16}},
+        {"OK", typeid(PictureButton), {20, 420, 60, 24}},
+        {"Cancel", typeid(PictureButton), {100, 420, 60, 24}}};
     ASSERT_EQ(form->children().size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
-        GuiElement& child = *form->children()[i];
-        EXPECT_EQ(child.name(), expected[i].name) << i;
-        EXPECT_EQ(std::type_index(typeid(child)), expected[i].kind) << i;
-        EXPECT_EQ(child.bounds(), expected[i].bounds) << i;
+        const GuiElement& child = *form->children()[i];
+        EXPECT_EQ(std::tuple(child.name(), std::type_index(typeid(child)), child.bounds()),
+                  expected[i])
+            << i;
         EXPECT_EQ(child.colors(), colours) << i;
     }
     auto* layer = dynamic_cast<Image*>(form->children()[0].get());
@@ -87,17 +84,14 @@ TEST_F(FormFile, ReadsEveryKeyOfTheFormat) {
 }
 
 TEST_F(FormFile, RectanglesAndPointsNeedAllTheirNumbers) {
-    const std::vector<std::pair<std::string, std::optional<Rect>>> rects = {
-        {"10,20,10,20", Rect{10, 20, 1, 1}},
-        {"-5,-6,4,3", Rect{-5, -6, 10, 10}},
-        {" 1, 2, 3, 4 and more", Rect{1, 2, 3, 3}},
-        {"10,20", std::nullopt},
-        {"a,b,c,d", std::nullopt},
-        {"1;2;3;4", std::nullopt},
-        {"50,50,40,60", std::nullopt},
-        {"0,0,2147483647,0", std::nullopt},
-        {"0,0,99999999999,1", std::nullopt}};
-    for (const auto& [text, rect] : rects) EXPECT_EQ(ParseFormRect(text), rect) << text;
+    const std::pair<std::string, Rect> good[] = {{"10,20,10,20", {10, 20, 1, 1}},
+                                                 {"-5,-6,4,3", {-5, -6, 10, 10}},
+                                                 {" 1, 2, 3, 4 and more", {1, 2, 3, 3}}};
+    for (const auto& [text, rect] : good) EXPECT_EQ(ParseFormRect(text), rect) << text;
+    for (const char* text :
+         {"10,20", "a,b,c,d", "1;2;3;4", "50,50,40,60", "0,0,2147483647,0", "0,0,99999999999,1"}) {
+        EXPECT_EQ(ParseFormRect(text), std::nullopt) << text;
+    }
     EXPECT_EQ(ParseFormPoint("7,-8"), (Point{7, -8}));
     EXPECT_EQ(ParseFormPoint("7"), std::nullopt);
 }

@@ -2,6 +2,7 @@
 // application's own message loop runs; the frames it shoots are checked.
 #include <cstring>
 #include <fstream>
+#include <functional>
 
 #include "gui/form_reader.h"
 #include "gui_test_support.h"
@@ -10,21 +11,18 @@
 namespace cv::test {
 namespace {
 
-struct Png {
+// A shot of the run, read back: its pixels as 0xRRGGBB.
+std::function<uint32_t(int, int)> ReadShot(const std::string& name) {
     int width = 0, height = 0;
     std::vector<uint8_t> rgba;
-    uint32_t At(int x, int y) const {
-        const uint8_t* p = &rgba[(size_t(y) * width + x) * 4];
-        return uint32_t(p[0]) << 16 | p[1] << 8 | p[2];
-    }
-};
-
-Png ReadShot(const std::string& name) {
-    Png png;
     std::string error;
-    EXPECT_TRUE(platform::ReadPng(ShotPath(name), png.width, png.height, png.rgba, error)) << error;
-    if (png.rgba.empty()) png = {1, 1, std::vector<uint8_t>(4)};
-    return png;
+    EXPECT_TRUE(platform::ReadPng(ShotPath(name), width, height, rgba, error)) << error;
+    EXPECT_EQ(width, 640);
+    rgba.resize(size_t(640) * 480 * 4);
+    return [rgba](int x, int y) {
+        const uint8_t* p = &rgba[(size_t(y) * 640 + x) * 4];
+        return uint32_t(p[0]) << 16 | p[1] << 8 | p[2];
+    };
 }
 
 TEST(FormScript, TapsDragsAndTypesIntoTheWidgetsForm) {
@@ -65,32 +63,31 @@ TEST(FormScript, TapsDragsAndTypesIntoTheWidgetsForm) {
                                                    "RadioCheck Sound 0 Sound", "Button OK 0 OK"}));
 
     const uint32_t norm = Shown(0xD0D0D0), select = Shown(0xFFFFFF);
-    const Png start = ReadShot("form_0_start");
-    ASSERT_EQ(start.width, 640);
-    EXPECT_EQ(start.At(639, 479), PictureColour("Forms\\Widgets\\#back"));
-    EXPECT_EQ(start.At(560, 10), PictureColour("Forms\\Widgets\\logo"));
-    EXPECT_EQ(start.At(340, 40), PictureColour("Forms\\Widgets\\logo"));
-    EXPECT_EQ(start.At(420, 40), PictureColour("Img\\Anim\\Spin1"));
-    EXPECT_EQ(start.At(20, 420), PictureColour("Forms\\Widgets\\ok_norm"));
-    EXPECT_EQ(start.At(110, 410), PictureColour("Forms\\Widgets\\ok_norm"));
-    EXPECT_EQ(start.At(20, 223), PictureColour("Img\\STDGUI\\radio_on"));
-    EXPECT_EQ(start.At(20, 251), PictureColour("Img\\STDGUI\\LeftGr"));
-    EXPECT_EQ(start.At(19, 129), select) << "the focused edit's outline";
+    const auto start = ReadShot("form_0_start");
+    EXPECT_EQ(start(639, 479), PictureColour("Forms\\Widgets\\#back"));
+    EXPECT_EQ(start(560, 10), PictureColour("Forms\\Widgets\\logo"));
+    EXPECT_EQ(start(340, 40), PictureColour("Forms\\Widgets\\logo"));
+    EXPECT_EQ(start(420, 40), PictureColour("Img\\Anim\\Spin1"));
+    EXPECT_EQ(start(20, 420), PictureColour("Forms\\Widgets\\ok_norm"));
+    EXPECT_EQ(start(110, 410), PictureColour("Forms\\Widgets\\ok_norm"));
+    EXPECT_EQ(start(20, 223), PictureColour("Img\\STDGUI\\radio_on"));
+    EXPECT_EQ(start(20, 251), PictureColour("Img\\STDGUI\\LeftGr"));
+    EXPECT_EQ(start(19, 129), select) << "the focused edit's outline";
 
-    const Png typed = ReadShot("form_1_typed");
+    const auto typed = ReadShot("form_1_typed");
     int ink = 0;
-    for (int x = 20; x < 120; ++x) ink += typed.At(x, 140) == norm;
+    for (int x = 20; x < 120; ++x) ink += typed(x, 140) == norm;
     EXPECT_GT(ink, 3);
 
-    const Png pressed = ReadShot("form_2_pressed");
-    EXPECT_EQ(pressed.At(20, 420), PictureColour("Forms\\Widgets\\ok_pressed"));
-    EXPECT_EQ(pressed.At(20, 251), PictureColour("Img\\STDGUI\\LeftNorm"));
-    EXPECT_EQ(pressed.At(19, 129), PictureColour("Forms\\Widgets\\#back")) << "focus moved on";
+    const auto pressed = ReadShot("form_2_pressed");
+    EXPECT_EQ(pressed(20, 420), PictureColour("Forms\\Widgets\\ok_pressed"));
+    EXPECT_EQ(pressed(20, 251), PictureColour("Img\\STDGUI\\LeftNorm"));
+    EXPECT_EQ(pressed(19, 129), PictureColour("Forms\\Widgets\\#back")) << "focus moved on";
 
-    const Png clicked = ReadShot("form_3_clicked");
-    EXPECT_EQ(clicked.At(20, 420), PictureColour("Forms\\Widgets\\ok_select"))
+    const auto clicked = ReadShot("form_3_clicked");
+    EXPECT_EQ(clicked(20, 420), PictureColour("Forms\\Widgets\\ok_select"))
         << "focused, with keys in use";
-    EXPECT_EQ(clicked.At(420, 40), PictureColour("Img\\Anim\\Spin2"));
+    EXPECT_EQ(clicked(420, 40), PictureColour("Img\\Anim\\Spin2"));
 }
 
 }  // namespace

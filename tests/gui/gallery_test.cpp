@@ -6,7 +6,6 @@
 #include "app/app_globals.h"
 #include "core/resource_groups.h"
 #include "gfx/font_registry.h"
-#include "gfx/graphics_device.h"
 #include "gfx/image_cache.h"
 #include "gui/animation_widget.h"
 #include "gui/edit.h"
@@ -21,21 +20,12 @@
 namespace cv::test {
 namespace {
 
-constexpr uint32_t kBackdrop = 0x202020;
-
-class GalleryForm : public RecordingForm {
-public:
-    void drawBackground() override {
-        CurrentPainter()->setColor(kBackdrop);
-        CurrentPainter()->fillRect({0, 0, 640, 480});
-    }
-};
-
 class Gallery : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
         GuiFlags() = 0;  // buttons show the stylus over them
+        form->setBackground(getImage("Forms\\Widgets\\#back"));
         Show(form);
     }
     // `count` widgets side by side at the height, 90 pixels apart.
@@ -58,17 +48,13 @@ protected:
         form->setFocusTo(row[4].get());
         Input({Touch("move", *row[1]), Touch("press", *row[3]), "key F5"});
     }
-    static std::string Touch(const std::string& verb, const GuiElement& e) {
-        const Rect& b = e.bounds();
-        return verb + " " + std::to_string(b.x + b.width / 2) + " " + std::to_string(b.y + 3);
-    }
     // The colours drawn in the rectangle besides the backdrop.
     std::set<uint32_t> Ink(const Rect& r) const {
         std::set<uint32_t> colours;
         for (int y = r.y; y < r.y + r.height; ++y) {
             for (int x = r.x; x < r.x + r.width; ++x) colours.insert(Pixel(x, y));
         }
-        colours.erase(Shown(kBackdrop));
+        colours.erase(backdrop);
         return colours;
     }
     // How far the ink of `colour` stays from each side of `r`: left, top, right, bottom.
@@ -84,25 +70,29 @@ protected:
         return m;
     }
     uint32_t Colour(int slot) const { return Shown(form->color(slot)); }
+    static uint32_t Stdgui(const std::string& name) {
+        return PictureColour("Img\\STDGUI\\" + name);
+    }
 
-    Ref<GalleryForm> form = MakeRef<GalleryForm>();
+    Ref<RecordingForm> form = MakeRef<RecordingForm>();
+    const uint32_t backdrop = PictureColour("Forms\\Widgets\\#back");
 };
 
 TEST_F(Gallery, LabelAndTextView) {
     auto labels = Row<Label>(2, {80, 30}, u"Label");
-    auto views = Row<TextView>(5, {80, 100}, u"one two three four", 100);
+    auto views = Row<TextView>(4, {80, 100}, u"one two three four", 100);
     labels[1]->setEnabled(false);
     const char* const justifications[] = {"LT", "CC", "RB"};
-    for (int i = 0; i < 3; ++i) views[2 + i]->onMessage({"SetJustify", justifications[i], 0, {}});
+    for (int i = 0; i < 3; ++i) views[1 + i]->onMessage({"SetJustify", justifications[i], 0, {}});
     Redraw();
     SaveShot("label_textview");
     EXPECT_EQ(Ink(labels[0]->bounds()), std::set{Colour(kColorNorm)});
     EXPECT_EQ(Ink(labels[1]->bounds()), std::set{Colour(kColorGray)});
-    ASSERT_EQ(views[2]->lines(), (std::vector<std::u16string>{u"one two", u"three four"}));
+    ASSERT_EQ(views[1]->lines(), (std::vector<std::u16string>{u"one two", u"three four"}));
     const int half = FindFont("Default")->getHeight() / 2;
-    const auto lt = Margins(views[2]->bounds(), Colour(kColorNorm));
-    const auto cc = Margins(views[3]->bounds(), Colour(kColorNorm));
-    const auto rb = Margins(views[4]->bounds(), Colour(kColorNorm));
+    const auto lt = Margins(views[1]->bounds(), Colour(kColorNorm));
+    const auto cc = Margins(views[2]->bounds(), Colour(kColorNorm));
+    const auto rb = Margins(views[3]->bounds(), Colour(kColorNorm));
     EXPECT_TRUE(lt[0] < 3 && lt[1] < half) << lt[0] << "," << lt[1];
     EXPECT_TRUE(std::abs(cc[0] - cc[2]) < 4 && std::abs(cc[1] - cc[3]) < half);
     EXPECT_TRUE(rb[2] < 4 && rb[3] < half) << rb[2] << "," << rb[3];
@@ -123,7 +113,7 @@ TEST_F(Gallery, Edit) {
     EXPECT_EQ(Pixel(b.x - 1, b.y - 1), Colour(kColorSelect));
     EXPECT_EQ(Pixel(b.x + b.width, b.y + b.height), Colour(kColorSelect));
     for (int x : {caret, caret + 3}) EXPECT_EQ(Pixel(x, b.y + 1), Colour(kColorNorm)) << x;
-    EXPECT_EQ(Pixel(caret + 4, b.y + 1), Shown(kBackdrop));
+    EXPECT_EQ(Pixel(caret + 4, b.y + 1), backdrop);
     EXPECT_EQ(Ink({row[0]->bounds().x - 1, 39, 82, 22}), std::set{Colour(kColorNorm)});
     EXPECT_EQ(Ink(row[2]->bounds()), std::set{Colour(kColorGray)});
 }
@@ -131,27 +121,25 @@ TEST_F(Gallery, Edit) {
 TEST_F(Gallery, ImageAndAnimation) {
     auto images = Row<Image>(2, {64, 32});
     images[0]->onMessage({"SetImage", "Forms\\Widgets\\logo", 0, {}});
-    auto spins = Row<AnimationWidget>(2, {16, 16});
-    spins[0]->setBounds({300, 40, 16, 16});
+    auto spins = Row<AnimationWidget>(2, {16, 16}, u"", 100);
     spins[0]->onMessage({"SetAnimationID", "Spin", 0, {}});
-    spins[1]->setBounds({400, 40, 16, 16});
     spins[1]->onMessage({"SetAnimation", "Img\\Anim\\Spin1", 2, {}});
     Redraw();
     SaveShot("image_animation_0");
     EXPECT_EQ(Ink({10, 40, 64, 32}), std::set{PictureColour("Forms\\Widgets\\logo")});
     EXPECT_EQ(Ink({100, 40, 64, 32}), std::set<uint32_t>{});
-    EXPECT_EQ(Pixel(74, 40), Shown(kBackdrop));
-    EXPECT_EQ(Pixel(315, 55), PictureColour("Img\\Anim\\Spin0"));
+    EXPECT_EQ(Pixel(74, 40), backdrop);
+    EXPECT_EQ(Pixel(25, 115), PictureColour("Img\\Anim\\Spin0"));
     images[0]->onMessage({"SetImage", "", 0, {}});
     // The table gives each frame two ticks, after the first; the named one, one.
     const char* const frames[][2] = {{"Spin1", "Spin2"}, {"Spin1", "Spin1"}, {"Spin2", "Spin2"}};
     for (int tick = 0; tick < 3; ++tick) {
         Input({"tick 1"});
         if (tick == 0) SaveShot("image_animation_1");
-        EXPECT_EQ(Pixel(300, 40), PictureColour(std::string("Img\\Anim\\") + frames[tick][0]));
-        EXPECT_EQ(Pixel(400, 40), PictureColour(std::string("Img\\Anim\\") + frames[tick][1]));
+        EXPECT_EQ(Pixel(10, 100), PictureColour(std::string("Img\\Anim\\") + frames[tick][0]));
+        EXPECT_EQ(Pixel(100, 100), PictureColour(std::string("Img\\Anim\\") + frames[tick][1]));
     }
-    EXPECT_EQ(Pixel(10, 40), Shown(kBackdrop));
+    EXPECT_EQ(Pixel(10, 40), backdrop);
 }
 
 TEST_F(Gallery, PictureButtonAndTextButton) {
@@ -189,11 +177,10 @@ TEST_F(Gallery, CheckBoxAndRadioButton) {
         SaveShot(kind == "check_" ? "checkbox" : "radiobutton");
         for (int i = 0; i < 5; ++i) {
             const Rect b = row[i]->bounds();
-            EXPECT_EQ(Pixel(b.x, b.y + 3), PictureColour("Img\\STDGUI\\" + kind + pictures[i]))
-                << i;
+            EXPECT_EQ(Pixel(b.x, b.y + 3), Stdgui(kind + pictures[i])) << i;
             EXPECT_EQ(Ink({b.x + 19, b.y, b.width - 19, b.height}), std::set{Colour(slots[i])})
                 << i;
-            EXPECT_EQ(Pixel(b.x - 1, b.y - 1) != Shown(kBackdrop), i == 4) << i;
+            EXPECT_EQ(Pixel(b.x - 1, b.y - 1) != backdrop, i == 4) << i;
         }
     };
     check(boxes, "check_");
@@ -208,18 +195,17 @@ TEST_F(Gallery, NumField) {
     }
     Input({"press 105 50"});
     SaveShot("numfield");
-    // The left arrow, the value, the right arrow and the end arrow, centred down.
+    // The left arrow (centred down: its top at 43), the right and the end arrow.
     const char* const arrows[][3] = {{"LeftGr", "RightNorm", "EndNorm"},
                                      {"LeftPr", "RightNorm", "EndNorm"},
                                      {"LeftNorm", "RightGr", "EndGr"}};
+    const Point at[] = {{0, 43}, {60, 50}, {83, 50}};
     for (int i = 0; i < 3; ++i) {
         const int x = row[i]->bounds().x;
-        EXPECT_EQ(Pixel(x, 43), PictureColour(std::string("Img\\STDGUI\\") + arrows[i][0])) << i;
-        EXPECT_EQ(Pixel(x, 42), Shown(kBackdrop)) << i;
-        EXPECT_EQ(Pixel(x + 60, 50), PictureColour(std::string("Img\\STDGUI\\") + arrows[i][1]))
-            << i;
-        EXPECT_EQ(Pixel(x + 83, 50), PictureColour(std::string("Img\\STDGUI\\") + arrows[i][2]))
-            << i;
+        for (int a = 0; a < 3; ++a) {
+            EXPECT_EQ(Pixel(x + at[a].x, at[a].y), Stdgui(arrows[i][a])) << i << " " << a;
+        }
+        EXPECT_EQ(Pixel(x, 42), backdrop) << i;
         const auto value = Margins({x + 14, 40, 46, 24}, Colour(kColorNorm));
         EXPECT_LE(std::abs(value[0] - value[2]), 2) << i;
     }
@@ -241,7 +227,7 @@ TEST_F(Gallery, VirtualKeyboard) {
     Redraw();
     SaveShot("keyboard_abc");
     EXPECT_EQ(b.y + b.height, 480);
-    EXPECT_EQ(Pixel(b.x + b.width - 3, b.y + 2), PictureColour("Img\\STDGUI\\Cancel_Norm"));
+    EXPECT_EQ(Pixel(b.x + b.width - 3, b.y + 2), Stdgui("Cancel_Norm"));
     EXPECT_EQ(Ink(shift.bounds()), with(kColorNorm));
     Input({Touch("tap", shift)});
     SaveShot("keyboard_shift");

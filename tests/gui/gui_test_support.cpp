@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "app/app_globals.h"
 #include "app/key_codes.h"
@@ -22,64 +23,52 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct FixturePicture {
-    const char* name;
-    int width, height;
-    uint32_t rgb;
-};
-
 // Solid pictures, one colour each, so that a pixel tells which one shows.
-const FixturePicture kPictures[] = {{"Forms\\Widgets\\#back", 640, 480, 0x203040},
-                                    {"Forms\\Widgets\\logo", 64, 32, 0xC040C0},
-                                    {"Forms\\Widgets\\ok_norm", 60, 24, 0x2040F0},
-                                    {"Forms\\Widgets\\ok_select", 60, 24, 0x40F0F0},
-                                    {"Forms\\Widgets\\ok_pressed", 60, 24, 0xF0F040},
-                                    {"Forms\\Widgets\\ok_gray", 60, 24, 0x606060},
-                                    {"Img\\STDGUI\\check_on", 14, 14, 0x20C020},
-                                    {"Img\\STDGUI\\check_off", 14, 14, 0x802020},
-                                    {"Img\\STDGUI\\radio_on", 14, 14, 0x20C0C0},
-                                    {"Img\\STDGUI\\radio_off", 14, 14, 0x204080},
-                                    {"Img\\STDGUI\\LeftNorm", 14, 18, 0x2080F0},
-                                    {"Img\\STDGUI\\LeftHi", 14, 18, 0x80C0F0},
-                                    {"Img\\STDGUI\\LeftGr", 14, 18, 0x505050},
-                                    {"Img\\STDGUI\\LeftPr", 14, 18, 0xF0A020},
-                                    {"Img\\STDGUI\\RightNorm", 14, 18, 0x20A0F8},
-                                    {"Img\\STDGUI\\RightHi", 14, 18, 0x88C8F8},
-                                    {"Img\\STDGUI\\RightGr", 14, 18, 0x585858},
-                                    {"Img\\STDGUI\\RightPr", 14, 18, 0xF8A828},
-                                    {"Img\\STDGUI\\EndNorm", 10, 18, 0x2060C0},
-                                    {"Img\\STDGUI\\EndHi", 10, 18, 0x6090C0},
-                                    {"Img\\STDGUI\\EndGr", 10, 18, 0x484848},
-                                    {"Img\\STDGUI\\EndPr", 10, 18, 0xC08010},
-                                    {"Img\\STDGUI\\Cancel_Norm", 16, 16, 0xC02020},
-                                    {"Img\\STDGUI\\Cancel_Select", 16, 16, 0xF06060},
-                                    {"Img\\STDGUI\\Cancel_Pressed", 16, 16, 0xF0F0F0},
-                                    {"Img\\Anim\\Spin0", 16, 16, 0xF00000},
-                                    {"Img\\Anim\\Spin1", 16, 16, 0x00F000},
-                                    {"Img\\Anim\\Spin2", 16, 16, 0x0000F0}};
+const std::tuple<const char*, Size, uint32_t> kPictures[] = {
+    {"Forms\\Widgets\\#back", {640, 480}, 0x203040},
+    {"Forms\\Widgets\\logo", {64, 32}, 0xC040C0},
+    {"Forms\\Widgets\\ok_norm", {60, 24}, 0x2040F0},
+    {"Forms\\Widgets\\ok_select", {60, 24}, 0x40F0F0},
+    {"Forms\\Widgets\\ok_pressed", {60, 24}, 0xF0F040},
+    {"Forms\\Widgets\\ok_gray", {60, 24}, 0x606060},
+    {"Img\\STDGUI\\check_on", {14, 14}, 0x20C020},
+    {"Img\\STDGUI\\check_off", {14, 14}, 0x802020},
+    {"Img\\STDGUI\\radio_on", {14, 14}, 0x20C0C0},
+    {"Img\\STDGUI\\radio_off", {14, 14}, 0x204080},
+    {"Img\\STDGUI\\LeftNorm", {14, 18}, 0x2080F0},
+    {"Img\\STDGUI\\LeftHi", {14, 18}, 0x80C0F0},
+    {"Img\\STDGUI\\LeftGr", {14, 18}, 0x505050},
+    {"Img\\STDGUI\\LeftPr", {14, 18}, 0xF0A020},
+    {"Img\\STDGUI\\RightNorm", {14, 18}, 0x20A0F8},
+    {"Img\\STDGUI\\RightHi", {14, 18}, 0x88C8F8},
+    {"Img\\STDGUI\\RightGr", {14, 18}, 0x585858},
+    {"Img\\STDGUI\\RightPr", {14, 18}, 0xF8A828},
+    {"Img\\STDGUI\\EndNorm", {10, 18}, 0x2060C0},
+    {"Img\\STDGUI\\EndHi", {10, 18}, 0x6090C0},
+    {"Img\\STDGUI\\EndGr", {10, 18}, 0x484848},
+    {"Img\\STDGUI\\EndPr", {10, 18}, 0xC08010},
+    {"Img\\STDGUI\\Cancel_Norm", {16, 16}, 0xC02020},
+    {"Img\\STDGUI\\Cancel_Select", {16, 16}, 0xF06060},
+    {"Img\\STDGUI\\Cancel_Pressed", {16, 16}, 0xF0F0F0},
+    {"Img\\Anim\\Spin0", {16, 16}, 0xF00000},
+    {"Img\\Anim\\Spin1", {16, 16}, 0x00F000},
+    {"Img\\Anim\\Spin2", {16, 16}, 0x0000F0}};
 
 // Written once a process, removed at its end.
-class PictureFolder {
-public:
-    PictureFolder()
-        : dir_(fs::temp_directory_path() / ("corvanth_gui_" + std::to_string(getpid()))) {
-        fs::remove_all(dir_);
-        for (const FixturePicture& fixture : kPictures) {
-            WriteTestPicture(dir_, fixture.name, {fixture.width, fixture.height}, fixture.rgb);
-        }
-        std::ofstream(dir_ / "anim.ini") << "Spin {\nName1st = Img\\Anim\\Spin0\nDelay = 2\n"
-                                            "Count = 3\n}\n";
+struct PictureFolder {
+    PictureFolder() {
+        fs::remove_all(dir);
+        for (const auto& [name, size, rgb] : kPictures) WriteTestPicture(dir, name, size, rgb);
+        std::ofstream(dir / "anim.ini") << "Spin {\nName1st = Img\\Anim\\Spin0\nDelay = 2\n"
+                                           "Count = 3\n}\n";
     }
-    ~PictureFolder() { fs::remove_all(dir_); }
-    const fs::path& dir() const { return dir_; }
-
-private:
-    fs::path dir_;
+    ~PictureFolder() { fs::remove_all(dir); }
+    const fs::path dir = fs::temp_directory_path() / ("corvanth_gui_" + std::to_string(getpid()));
 };
 
-const PictureFolder& Pictures() {
-    static PictureFolder folder;
-    return folder;
+const fs::path& Pictures() {
+    static const PictureFolder folder;
+    return folder.dir;
 }
 
 void ResetGuiGlobals() {
@@ -98,13 +87,10 @@ void ResetGuiGlobals() {
 }  // namespace
 
 void WriteTestPicture(const fs::path& dir, const std::string& name, Size size, uint32_t rgb) {
-    RgbaPicture picture{size.width, size.height,
-                        std::vector<uint8_t>(size_t(size.width) * size.height * 4)};
-    for (int y = 0; y < size.height; ++y) {
-        for (int x = 0; x < size.width; ++x) {
-            uint8_t* p = picture.At(x, y);
-            p[0] = uint8_t(rgb >> 16), p[1] = uint8_t(rgb >> 8), p[2] = uint8_t(rgb), p[3] = 255;
-        }
+    RgbaPicture picture{size.width, size.height, {}};
+    for (int i = 0; i < size.width * size.height; ++i) {
+        picture.pixels.insert(picture.pixels.end(),
+                              {uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb), 255});
     }
     const int mode = BuildModeOfName(name);
     Ref<Sprite> sprite = MakeRef<Sprite>();
@@ -132,6 +118,19 @@ bool GuiApp::Init() {
     return Application::Init();
 }
 
+Lines Probe::Calls() const {
+    Lines calls;
+    for (const std::string& entry : log) {
+        if (entry != "paint") calls.push_back(entry);
+    }
+    return calls;
+}
+
+bool Probe::Note(const std::string& what, int value, bool answer) {
+    log.push_back(what + " " + std::to_string(value));
+    return answer;
+}
+
 bool RecordingForm::onMessage(const Message& m) {
     log.push_back(m.name + " " + m.text + " " + std::to_string(m.number) + " " +
                   (m.sender ? m.sender->name() : "-"));
@@ -144,7 +143,7 @@ GuiResources::GuiResources() {
     Ref<ResourceGroup> group = MakeRef<ResourceGroup>("");
     group->Add(MakeRef<DirectorySource>("fixtures", CORVANTH_GUI_FIXTURES "/"));
     group->Add(MakeRef<DirectorySource>("font", CORVANTH_GUI_BUILT_FIXTURES "/"));
-    group->Add(MakeRef<DirectorySource>("pictures", Pictures().dir().string() + "/"));
+    group->Add(MakeRef<DirectorySource>("pictures", Pictures().string() + "/"));
     RegisterGroup(group);
     RegisterFont("Default", loadFont("Fonts\\gui.fnm"));
     LoadAnimationTable();
@@ -168,7 +167,7 @@ GuiSession::~GuiSession() {
     platform::SetCurrent(nullptr);
 }
 
-void GuiTest::Input(const std::vector<std::string>& lines) {
+void GuiTest::Input(const Lines& lines) {
     for (const std::string& line : lines) {
         session.host.Execute(platform::ScriptReader::ParseLine(line));
         session.host.Pump(session.app);
@@ -187,6 +186,13 @@ void GuiTest::Show(const Ref<Form>& form) {
     session.app.Idle();
 }
 
+Ref<Probe> GuiTest::AddProbe(Form& form, const Rect& bounds) {
+    Ref<Probe> probe = MakeRef<Probe>();
+    form.addChild(probe);
+    probe->setBounds(bounds);
+    return probe;
+}
+
 uint32_t GuiTest::Pixel(int x, int y) const {
     const auto& frame = session.host.frame();
     const size_t at = (size_t(y) * session.host.frameWidth() + x) * 3;
@@ -196,6 +202,11 @@ uint32_t GuiTest::Pixel(int x, int y) const {
 
 void GuiTest::SaveShot(const std::string& name) {
     session.host.Execute(platform::ScriptReader::ParseLine("shot " + ShotPath(name)));
+}
+
+std::string Touch(const std::string& verb, const GuiElement& element) {
+    const Rect& b = element.bounds();
+    return verb + " " + std::to_string(b.x + b.width / 2) + " " + std::to_string(b.y + 3);
 }
 
 std::string ShotPath(const std::string& name) {
@@ -209,8 +220,8 @@ uint32_t Shown(uint32_t rgb) {
 }
 
 uint32_t PictureColour(const std::string& name) {
-    for (const FixturePicture& fixture : kPictures) {
-        if (name == fixture.name) return Shown(fixture.rgb);
+    for (const auto& [fixture, size, rgb] : kPictures) {
+        if (name == fixture) return Shown(rgb);
     }
     ADD_FAILURE() << "no fixture picture " << name;
     return 0;

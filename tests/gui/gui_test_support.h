@@ -14,6 +14,8 @@
 
 namespace cv::test {
 
+using Lines = std::vector<std::string>;
+
 // The headless platform with the message loop's inner step exposed, so a
 // test can dispatch what its input posted and look before the window closes.
 class TestHost : public platform::HeadlessPlatform {
@@ -37,7 +39,7 @@ private:
 class RecordingForm : public Form {
 public:
     bool onMessage(const Message& message) override;
-    std::vector<std::string> log;
+    Lines log;
 };
 
 // An element that writes down every call it gets: "paint", "pointer <kind>",
@@ -49,26 +51,20 @@ public:
     bool onKey(int key, bool) override { return Note("key", key); }
     bool onChar(char16_t ch) override { return Note("char", ch); }
     void onTimer() override { log.push_back("timer"); }
-    bool startDrag(DragRecord& d) override {
-        Note("start", d.point.x);
-        return takesDrag;
-    }
-    bool dragMove(DragRecord& d) override {
-        Note("move", d.point.x);
-        return keepsDragging;
-    }
+    bool startDrag(DragRecord& d) override { return Note("start", d.point.x, takesDrag); }
+    bool dragMove(DragRecord& d) override { return Note("move", d.point.x, keepsDragging); }
     void endDrag(DragRecord& d) override { Note("end", d.point.x); }
+    // The log without the paints.
+    Lines Calls() const;
 
-    std::vector<std::string> log;
+    Lines log;
     bool handles = false;  // the answer to pointer, key and character input
     bool takesDrag = true;
     bool keepsDragging = true;
 
 private:
-    bool Note(const std::string& what, int value) {
-        log.push_back(what + " " + std::to_string(value));
-        return handles;
-    }
+    bool Note(const std::string& what, int value) { return Note(what, value, handles); }
+    bool Note(const std::string& what, int value, bool answer);
 };
 
 // The fixture folder (forms, keyboard), the built font and the pictures,
@@ -77,8 +73,6 @@ class GuiResources {
 public:
     GuiResources();
     ~GuiResources();
-    GuiResources(const GuiResources&) = delete;
-    GuiResources& operator=(const GuiResources&) = delete;
 };
 
 // A platform and an application with its window; `script` empty: input
@@ -95,12 +89,14 @@ class GuiTest : public ::testing::Test {
 protected:
     // Each line a headless script command ("tap 10 20", "key Enter", "text ab",
     // "tick 1"), dispatched by the loop before the next.
-    void Input(const std::vector<std::string>& lines);
+    void Input(const Lines& lines);
     // The loop's idle step: repaints when a redraw was requested.
     void Redraw() { session.app.Idle(); }
     // A recording form read from the fixtures (none: empty), made the screen.
     Ref<RecordingForm> Show(const std::string& formName = "");
     void Show(const Ref<Form>& form);
+    // A probe over the rectangle, added to the form.
+    static Ref<Probe> AddProbe(Form& form, const Rect& bounds);
     // The last presented frame's pixel as 0xRRGGBB.
     uint32_t Pixel(int x, int y) const;
     // Writes the last frame to the shots folder of the build.
@@ -109,6 +105,9 @@ protected:
     GuiResources resources;
     GuiSession session;
 };
+
+// A script line aimed at the middle of the element's top edge, 3 pixels in.
+std::string Touch(const std::string& verb, const GuiElement& element);
 
 // Writes a solid picture "name.s16" (name with "\\" between folders) under `dir`.
 void WriteTestPicture(const std::filesystem::path& dir, const std::string& name, Size size,

@@ -28,10 +28,7 @@ protected:
     KeyboardKey& Key(size_t partition, size_t index) {
         return *keyboard->partitions()[partition].keys[index];
     }
-    void Tap(const GuiElement& key) {
-        const Rect& b = key.bounds();
-        Input({"tap " + std::to_string(b.x + b.width / 2) + " " + std::to_string(b.y + 2)});
-    }
+    void Tap(const GuiElement& key) { Input({Touch("tap", key)}); }
     Ref<RecordingForm> form;
     Ref<Edit> edit;
     Ref<VirtualKeyboard> keyboard = MakeRef<VirtualKeyboard>();
@@ -69,11 +66,8 @@ TEST_F(Keyboard, TypesIntoTheFocusedEditInTheShownMode) {
     Tap(Key(0, 0));
     Tap(Key(0, 5));  // Shift
     EXPECT_EQ(Key(0, 1).text(), u"B");
-    Tap(Key(0, 1));
-    Tap(Key(0, 6));  // Space
-    Tap(Key(0, 5));  // Shift again: back to the default mode
-    Tap(Key(0, 2));
-    Tap(Key(0, 3));  // Backspace
+    // b, Space, Shift again (back to the default mode), c, Backspace.
+    for (size_t key : {1, 6, 5, 2, 3}) Tap(Key(0, key));
     EXPECT_EQ(edit->text(), u"aB ");
     EXPECT_EQ(Key(0, 1).text(), u"b");
     EXPECT_EQ(form->log.size(), 5u) << "ItemChanged for each change";

@@ -1,4 +1,6 @@
 // Input rules of the text edit and the number field, and text wrapping.
+#include <tuple>
+
 #include "gfx/font_registry.h"
 #include "gui/edit.h"
 #include "gui/num_field.h"
@@ -8,39 +10,27 @@
 namespace cv::test {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-class Widgets : public GuiTest {
-protected:
-    size_t Count(const std::string& prefix) const {
-        return std::count_if(form->log.begin(), form->log.end(),
-                             [&](const std::string& e) { return e.rfind(prefix, 0) == 0; });
-    }
-    Ref<RecordingForm> form;
-};
+using Widgets = GuiTest;
 
 TEST_F(Widgets, EditTakesTypedTextAndTellsEachChange) {
-    struct Case {
-        std::u16string text;
-        Lines input;
-        std::u16string result;
-        size_t changes;
-    };
-    const std::vector<Case> cases = {
+    // The text before, the input, the text after, the "ItemChanged" messages.
+    const std::tuple<std::u16string, Lines, std::u16string, size_t> cases[] = {
         {u"ab", {"key BS"}, u"a", 1},   {u"", {"key BS"}, u"", 0},
         {u"", {"text hi!"}, u"hi!", 3}, {u"abc", {"keydown Esc"}, u"ab", 1},
         {u"", {"keydown Esc"}, u"", 0}, {u"x", {"key Tab", "key Enter"}, u"x", 0}};
-    for (const Case& c : cases) {
-        form = Show();
+    for (const auto& [before, input, after, changes] : cases) {
+        SCOPED_TRACE(input[0]);
+        Ref<RecordingForm> form = Show();
         Ref<Edit> edit = MakeRef<Edit>();
         form->addChild(edit);
-        edit->setText(c.text);
-        Input(c.input);
-        EXPECT_EQ(edit->text(), c.result) << c.input[0];
-        EXPECT_EQ(Count("ItemChanged"), c.changes) << c.input[0];
+        edit->setName("E");
+        edit->setText(before);
+        Input(input);
+        EXPECT_EQ(edit->text(), after);
+        EXPECT_EQ(form->log, Lines(changes, "ItemChanged  0 E"));
     }
     // A tap brings the focus; only the focused edit takes characters.
-    form = Show();
+    Ref<RecordingForm> form = Show();
     Ref<Edit> first = MakeRef<Edit>(), second = MakeRef<Edit>();
     form->addChild(first), form->addChild(second);
     second->setBounds({0, 100, 100, 20});
@@ -51,7 +41,7 @@ TEST_F(Widgets, EditTakesTypedTextAndTellsEachChange) {
 }
 
 TEST_F(Widgets, NumFieldKeepsItsValueInRange) {
-    form = Show();
+    Ref<RecordingForm> form = Show();
     Ref<NumField> field = MakeRef<NumField>();
     form->addChild(field);
     field->setName("Count");
@@ -77,22 +67,19 @@ TEST_F(Widgets, NumFieldKeepsItsValueInRange) {
     set(0, 50, 4);
     Input({"text 2"});
     EXPECT_EQ(field->value(), 42);
-    struct Step {
-        std::string input;
-        int value;
-        std::string arrows;
-        size_t told;  // "NumChanged" messages so far
-    };
-    const std::vector<Step> steps = {{"key Left", 41, "+++", 2},    {"key Space", 0, "-++", 3},
-                                     {"key Left", 0, "-++", 3},     {"key Enter", 50, "+--", 4},
-                                     {"key Right", 50, "+--", 4},   {"tap 105 112", 49, "+++", 5},
-                                     {"tap 165 112", 50, "+--", 6}, {"tap 105 112", 49, "+++", 7},
-                                     {"tap 177 112", 50, "+--", 8}};
-    for (const Step& s : steps) {
-        Input({s.input});
-        EXPECT_EQ(field->value(), s.value) << s.input;
-        EXPECT_EQ(arrows(), s.arrows) << s.input;
-        EXPECT_EQ(form->log.size(), s.told) << s.input;
+    // The input, the value, the arrows enabled, the "NumChanged" messages so far.
+    const std::tuple<std::string, int, std::string, size_t> steps[] = {
+        {"key Left", 41, "+++", 2},    {"key Space", 0, "-++", 3},
+        {"key Left", 0, "-++", 3},     {"key Enter", 50, "+--", 4},
+        {"key Right", 50, "+--", 4},   {"tap 105 112", 49, "+++", 5},
+        {"tap 165 112", 50, "+--", 6}, {"tap 105 112", 49, "+++", 7},
+        {"tap 177 112", 50, "+--", 8}};
+    for (const auto& [input, value, enabled, told] : steps) {
+        SCOPED_TRACE(input);
+        Input({input});
+        EXPECT_EQ(field->value(), value);
+        EXPECT_EQ(arrows(), enabled);
+        EXPECT_EQ(form->log.size(), told);
     }
     EXPECT_EQ(form->log.back(), "NumChanged  50 Count");
 }
@@ -100,12 +87,7 @@ TEST_F(Widgets, NumFieldKeepsItsValueInRange) {
 TEST_F(Widgets, TextWrapsAtBreaksOrWhereAWordOverflows) {
     const Font& font = *FindFont("Default");
     auto width = [&](const std::u16string& text) { return font.getTextSize(text).width; };
-    struct Case {
-        std::u16string text;
-        int width;
-        std::vector<std::u16string> lines;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<std::u16string, int, std::vector<std::u16string>> cases[] = {
         {u"one two three", width(u"one two"), {u"one two", u"three"}},
         {u"one two three", width(u"one two th"), {u"one two", u"three"}},
         {u"abcdefgh", width(u"abcde"), {u"abcde", u"fgh"}},
@@ -115,9 +97,8 @@ TEST_F(Widgets, TextWrapsAtBreaksOrWhereAWordOverflows) {
         {u"a\nb", 1000, {u"a", u"b"}},
         {u"a b", 1, {u"a", u"b"}},
         {u"", 100, {}}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(WrapText(c.text, font, c.width), c.lines)
-            << std::string(c.text.begin(), c.text.end());
+    for (const auto& [text, limit, lines] : cases) {
+        EXPECT_EQ(WrapText(text, font, limit), lines) << std::string(text.begin(), text.end());
     }
 }
 
