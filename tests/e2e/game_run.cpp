@@ -13,27 +13,15 @@
 #include "platform/png_file.h"
 
 namespace cv::e2e {
-namespace {
 
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-}  // namespace
-
-RunResult RunProgram(const std::string& program, const std::string& args) {
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
     TempDir io;
-    std::string command = "'" + program + "' " + args + " >'" + (io / "out").string() +
-                          "' 2>'" + (io / "err").string() + "' </dev/null";
-    int raw = std::system(command.c_str());
-    RunResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-    result.out = Slurp(io / "out");
-    result.err = Slurp(io / "err");
-    return result;
+    std::string command = "'" + program + "'";
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " >'" + (io / "out").string() + "' 2>'" + (io / "err").string() + "' </dev/null";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw), io.Read("out"),
+            io.Read("err")};
 }
 
 TempDir::TempDir() {
@@ -44,14 +32,38 @@ TempDir::TempDir() {
     std::filesystem::create_directories(path_);
 }
 
-TempDir::~TempDir() { std::filesystem::remove_all(path_); }
+TempDir::~TempDir() {
+    std::filesystem::remove_all(path_);
+}
 
 void TempDir::Write(const std::string& name, const std::string& content) const {
     std::filesystem::create_directories((path_ / name).parent_path());
     std::ofstream(path_ / name, std::ios::binary) << content;
 }
 
-std::string TempDir::Read(const std::string& name) const { return Slurp(path_ / name); }
+std::string TempDir::Read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string TempDir::Expand(std::string text) const {
+    for (size_t at = text.find('@'); at != std::string::npos;
+         at = text.find('@', at + path_.native().size())) {
+        text.replace(at, 1, path_.string());
+    }
+    return text;
+}
+
+RunResult RunGame(const TempDir& dir, const std::string& script) {
+    std::vector<std::string> args{"--headless", "--seed", "1", "--game-dir", dir.path()};
+    if (!script.empty()) {
+        dir.Write("script.txt", script);
+        args.insert(args.end(), {"--script", dir / "script.txt"});
+    }
+    return RunProgram(CORVANTH_EXE, args);
+}
 
 std::string LanguageFile(const std::u16string& text) {
     std::string bytes = "\xFF\xFE";
@@ -81,7 +93,10 @@ void CopyGame(const TempDir& dir) {
 Png ReadBack(const std::filesystem::path& path) {
     Png png;
     std::string error;
-    EXPECT_TRUE(platform::ReadPng(path.string(), png.width, png.height, png.rgba, error)) << error;
+    if (!platform::ReadPng(path.string(), png.width, png.height, png.rgba, error)) {
+        ADD_FAILURE() << error;
+        png = {640, 480, std::vector<uint8_t>(640 * 480 * 4)};
+    }
     return png;
 }
 
