@@ -65,31 +65,6 @@ RunResult RunGame(const TempDir& dir, const std::string& script) {
     return RunProgram(CORVANTH_EXE, args);
 }
 
-std::string LanguageFile(const std::u16string& text) {
-    std::string bytes = "\xFF\xFE";
-    for (char16_t c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
-    return bytes;
-}
-
-void WriteStartableGame(const TempDir& dir, const std::string& cfg) {
-    std::filesystem::copy_file(std::filesystem::path(CORVANTH_GAME_DIR) / "Corvanth.pak",
-                               dir / "Corvanth.pak");
-    dir.Write("Corvanth.CFG", cfg + "package=Corvanth.pak\ndir=Data\n");
-    dir.Write("Data/English.lng.txt", LanguageFile(u"[Game saved]\nGame saved\n"));
-}
-
-void CopyGame(const TempDir& dir) {
-    for (const auto& entry : std::filesystem::directory_iterator(CORVANTH_GAME_DIR)) {
-        const std::string name = entry.path().filename().string();
-        if (name == "Corvanth.CFG" || entry.path().extension() == ".pak") {
-            std::filesystem::copy_file(entry.path(), dir / name);
-        }
-    }
-}
-
 Png ReadBack(const std::filesystem::path& path) {
     Png png;
     std::string error;

@@ -37,17 +37,6 @@ private:
 // Runs the game headless and seeded in `dir`, on `script` when there is one.
 RunResult RunGame(const TempDir& dir, const std::string& script = "");
 
-// The bytes of a language file holding `text`: byte order mark, UTF-16LE.
-std::string LanguageFile(const std::u16string& text);
-
-// A game folder the program starts in: the CFG (`cfg` followed by the lines
-// "package=Corvanth.pak" and "dir=Data"), the game's main package and
-// Data/English.lng.txt.
-void WriteStartableGame(const TempDir& dir, const std::string& cfg);
-
-// The real game folder's CFG and packages, copied into `dir`.
-void CopyGame(const TempDir& dir);
-
 // A picture as 8-bit RGBA, read back from a PNG file.
 struct Png {
     int width = 0, height = 0;

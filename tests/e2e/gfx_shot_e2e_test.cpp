@@ -2,7 +2,6 @@
 // through the platform's shot and checked pixel by pixel.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <vector>
 
 #include "app/app_core.h"
@@ -127,10 +126,8 @@ std::string FirstDifference(const Png& shot, const std::vector<uint32_t>& frame,
     for (int y = 0; y < 480; ++y) {
         for (int x = 0; x < 640; ++x) {
             const uint32_t got = turned ? shot.Rgb(639 - x, 479 - y) : shot.Rgb(x, y);
-            if (got == frame[size_t(y) * 640 + x]) continue;
-            std::ostringstream where;
-            where << x << "," << y << ": " << std::hex << got << " for " << frame[y * 640 + x];
-            return where.str();
+            if (got != frame[size_t(y) * 640 + x])
+                return std::to_string(x) + "," + std::to_string(y);
         }
     }
     return "none";

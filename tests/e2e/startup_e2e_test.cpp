@@ -7,60 +7,60 @@
 namespace cv::e2e {
 namespace {
 
-// Every way a game folder can be unfit to start, with the line the player reads.
+// The bytes of a language file holding `text`: byte order mark, UTF-16LE.
+std::string LanguageFile(const std::u16string& text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    return bytes;
+}
+
+// The real main package (cut in half when `cut`), the CFG (none when null)
+// and Data/English.lng.txt.
+void WriteGame(const TempDir& dir, const char* cfg, const std::string& language, bool cut) {
+    const std::filesystem::path pak = dir / "Corvanth.pak";
+    std::filesystem::copy_file(std::filesystem::path(CORVANTH_GAME_DIR) / "Corvanth.pak", pak);
+    if (cut) std::filesystem::resize_file(pak, std::filesystem::file_size(pak) / 2);
+    if (cfg) dir.Write("Corvanth.CFG", cfg);
+    dir.Write("Data/English.lng.txt", language);
+}
+
+// Every way a game folder can be unfit to start, with what the player reads.
 TEST(Startup, AnUnfitGameFolderIsReportedAndFails) {
     const std::string game = "package=Corvanth.pak\ndir=Data\n";
     const std::string language = LanguageFile(u"[Game saved]\nGame saved\n");
+    const std::string box = "Cant create file: @/Data.pak\n";
     struct Case {
-        const char* cfg;  // nullptr: no CFG at all
+        const char* cfg;
         std::string language;
-        std::string error;        // "@" stands for the game folder
+        std::string err;          // "@" stands for the game folder
+        std::string script = "";  // answers to the boxes
         bool cutPackage = false;  // the message then goes on with the entry's name
     };
     const Case cases[] = {
-        {"ScrWidth=480\r\n[Broken\r\n", language, "Invalid CFG line: [Broken\n"},
-        {nullptr, language, "Open error in @/Corvanth.CFG\n"},
-        {"ScrWidth=0\n", language, "Invalid screen size 0x640 in @/Corvanth.CFG\n"},
-        {"dir=Data\n", language, "Resource not found: Fonts\\arial.fnm\n"},
-        {game.c_str(), "[Game saved]\nGame saved\n",
-         "Expected Unicode text in <English.lng.txt>\n"},
-        {game.c_str(), LanguageFile(u"[a]\n[]\n"), "Empty identifier in English.lng.txt\n"},
-        {game.c_str(), language, "Corrupted package @/Corvanth.pak: the data of \"", true}};
+        {"ScrWidth=480\r\n[Broken\r\n", language, "Error: Invalid CFG line: [Broken\n"},
+        {nullptr, language, "Error: Open error in @/Corvanth.CFG\n"},
+        {"ScrWidth=0\n", language, "Error: Invalid screen size 0x640 in @/Corvanth.CFG\n"},
+        {"dir=Data\n", language, "Error: Resource not found: Fonts\\arial.fnm\n"},
+        {"[Data]\npackage=Data.pak\n", language,
+         box + box + box + "Error: Open error in @/Data.pak\n", "answer Retry\nanswer Retry\n"},
+        {game.c_str(), "[a]\n", "Error: Expected Unicode text in <English.lng.txt>\n"},
+        {game.c_str(), language, "Error: Corrupted package @/Corvanth.pak: the data of \"", "",
+         true}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.error);
+        SCOPED_TRACE(c.err);
         TempDir dir;
-        std::filesystem::copy_file(std::filesystem::path(CORVANTH_GAME_DIR) / "Corvanth.pak",
-                                   dir / "Corvanth.pak");
-        if (c.cutPackage) {
-            std::filesystem::resize_file(dir / "Corvanth.pak",
-                                         std::filesystem::file_size(dir / "Corvanth.pak") / 2);
-        }
-        if (c.cfg) dir.Write("Corvanth.CFG", c.cfg);
-        dir.Write("Data/English.lng.txt", c.language);
-        const std::string error = dir.Expand("Error: " + c.error);
-        RunResult r = RunGame(dir);
+        WriteGame(dir, c.cfg, c.language, c.cutPackage);
+        const std::string err = dir.Expand(c.err);
+        RunResult r = RunGame(dir, c.script);
         EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(c.cutPackage ? r.err.substr(0, error.size()) : r.err, error);
+        EXPECT_EQ(c.cutPackage ? r.err.substr(0, err.size()) : r.err, err);
     }
-}
-
-TEST(Startup, AMissingPackageAsksRetryOrCancelThenIsAnOpenError) {
-    TempDir dir;
-    const std::string pak = (dir / "Data.pak").string();
-    dir.Write("Corvanth.CFG", "[Data]\npackage=Data.pak\n");
-    RunResult r = RunGame(dir);
-    EXPECT_NE(r.status, 0);
-    const std::string box = "Cant create file: " + pak + "\n";
-    EXPECT_EQ(r.err, box + "Error: Open error in " + pak + "\n");
-
-    r = RunGame(dir, "answer Retry\nanswer Retry\n");
-    EXPECT_NE(r.status, 0);
-    EXPECT_EQ(r.err, box + box + box + "Error: Open error in " + pak + "\n");
 }
 
 TEST(Startup, AGoodGameRunsItsScriptKeepsItsLanguageAndStopsAtABadLine) {
     TempDir dir;
-    WriteStartableGame(dir, "CurLanguage=English\n");
+    WriteGame(dir, "CurLanguage=English\npackage=Corvanth.pak\ndir=Data\n",
+              LanguageFile(u"[Game saved]\nGame saved\n"), false);
     RunResult r = RunGame(dir, "tick 5\nkey Enter\ntap 10 10\nquit\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
