@@ -16,26 +16,14 @@
 namespace cv::e2e {
 namespace {
 
-// A package read with nothing but its file format and zlib; std::out_of_range
-// or std::runtime_error on anything out of place.
-struct RawEntry {
-    std::string name;
-    uint32_t offset = 0, storedSize = 0;
-    std::string content;  // unpacked when the package is compressed
-};
-
-struct RawPackage {
-    uint32_t first = 0, totalLength = 0, count = 0, directoryOffset = 0, compressed = 0;
-    uint32_t dataStart = 0;  // the first byte after the directory
-    std::vector<RawEntry> entries{};
-};
-
+// The little-endian word at `at`; std::out_of_range past the end.
 uint32_t Word(const std::string& bytes, size_t at) {
     uint32_t v = 0;
     for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<uint8_t>(bytes.at(at + i));
     return v;
 }
 
+// `size` bytes at `at`, all inside `bytes`.
 std::string Take(const std::string& bytes, size_t at, size_t size) {
     if (at > bytes.size() || size > bytes.size() - at) throw std::runtime_error("past the end");
     return bytes.substr(at, size);
@@ -53,22 +41,27 @@ std::string Unpack(const std::string& stored) {
     return out;
 }
 
-RawPackage ReadPackageIndependently(const std::string& bytes) {
-    RawPackage package{Word(bytes, 0), Word(bytes, 4), Word(bytes, 8), Word(bytes, 12),
-                       Word(bytes, 16)};
-    size_t at = package.directoryOffset;
-    for (uint32_t i = 0; i < package.count; ++i) {
+struct RawEntry {
+    uint32_t offset = 0;
+    std::string content;  // unpacked when the package is compressed
+};
+
+// The entries by name, read with nothing but the file format and zlib; throws
+// on anything out of place. `dataStart` is the first byte after the directory.
+std::map<std::string, RawEntry> ReadPackageIndependently(const std::string& bytes,
+                                                         size_t& dataStart) {
+    std::map<std::string, RawEntry> entries;
+    size_t at = Word(bytes, 12);
+    for (uint32_t i = 0, count = Word(bytes, 8); i < count; ++i) {
         const uint32_t nameLength = Word(bytes, at + 8);
-        package.entries.push_back(
-            {Take(bytes, at + 12, nameLength), Word(bytes, at), Word(bytes, at + 4), ""});
+        RawEntry& entry = entries[Take(bytes, at + 12, nameLength)];
+        entry.offset = Word(bytes, at);
+        const std::string stored = Take(bytes, entry.offset, Word(bytes, at + 4));
+        entry.content = Word(bytes, 16) ? Unpack(stored) : stored;
         at += 12 + (nameLength + 3) / 4 * 4;  // names are padded to whole words
     }
-    package.dataStart = static_cast<uint32_t>(at);
-    for (RawEntry& entry : package.entries) {
-        const std::string stored = Take(bytes, entry.offset, entry.storedSize);
-        entry.content = package.compressed ? Unpack(stored) : stored;
-    }
-    return package;
+    dataStart = at;
+    return entries;
 }
 
 // Picture-like and text files, with equal contents under different names.
@@ -99,29 +92,28 @@ TEST(PackTool, AnIndependentReaderTheGameAndExtractGetEveryEntryAndSharedBlocksB
         "Use ZIP compression...\nUnpack size: " + std::to_string(unpacked) + ", compressed: ";
     EXPECT_EQ(r.out.substr(0, printed.size()), printed);
     const std::string bytes = dir.Read("t.pak");
-    const RawPackage raw = ReadPackageIndependently(bytes);
-    EXPECT_EQ(raw.first, 0u);
-    EXPECT_EQ(raw.totalLength, bytes.size());
-    EXPECT_EQ(raw.directoryOffset, 20u);
-    EXPECT_EQ(raw.compressed, 1u);
-    ASSERT_EQ(raw.count, files.size());
+    size_t dataStart = 0;
+    const auto entries = ReadPackageIndependently(bytes, dataStart);
+    // First word, total length, entry count, directory offset, compression.
+    EXPECT_EQ((std::vector<uint32_t>{Word(bytes, 0), Word(bytes, 4), Word(bytes, 8),
+                                     Word(bytes, 12), Word(bytes, 16)}),
+              (std::vector<uint32_t>{0, uint32_t(bytes.size()), uint32_t(files.size()), 20, 1}));
+    ASSERT_EQ(entries.size(), files.size());
 
     r = RunProgram(CORVANTH_PACK_TOOL, {"extract", dir / "t.pak", dir / "out"});
     EXPECT_EQ(r.status, 0) << r.err;
     Package package;
     package.Load(MakeRef<FileStream>((dir / "t.pak").string(), 'r'));
-    std::map<std::string, const RawEntry*> byName;
-    for (const RawEntry& entry : raw.entries) byName[entry.name] = &entry;
     std::map<std::string, uint32_t> blockOf;  // content -> data offset
     std::set<uint32_t> blocks;
     for (const auto& [path, content] : files) {
         SCOPED_TRACE(path);
         std::string name = path;
         for (char& c : name) c = c == '/' ? '\\' : c;
-        ASSERT_TRUE(byName.count(name));
-        const RawEntry& entry = *byName[name];
+        ASSERT_TRUE(entries.count(name));
+        const RawEntry& entry = entries.at(name);
         EXPECT_EQ(entry.content, content);
-        EXPECT_EQ((entry.offset - raw.dataStart) % 16, 0u);
+        EXPECT_EQ((entry.offset - dataStart) % 16, 0u);
         EXPECT_EQ(blockOf.emplace(content, entry.offset).first->second, entry.offset)
             << "equal files share one block";
         blocks.insert(entry.offset);
