@@ -84,10 +84,20 @@ protected:
     }
 };
 
-TEST_F(GameData, EveryPictureOfTheArtListIsInItsPackageAndShowsSomething) {
-    const auto art = ArtList();
-    ASSERT_FALSE(art.empty());
-    for (const auto& [name, package] : art) {
+// The pictures of the art list, and those the widgets ask for by name.
+TEST_F(GameData, EveryPictureIsInItsPackageAndShowsSomething) {
+    auto pictures = ArtList();
+    ASSERT_FALSE(pictures.empty());
+    for (std::string name :
+         {"check_on", "check_off", "radio_on", "radio_off", "Cancel_Norm", "Cancel_Select",
+          "Cancel_Pressed", "Plate_Norm", "Plate_Select", "Plate_Pressed", "Plate_Gray"}) {
+        pictures.emplace_back("Img\\STDGUI\\" + name, "Corvanth");
+    }
+    for (const char* arrow : {"Left", "Right", "End"}) {
+        for (const char* state : {"Norm", "Hi", "Gr", "Pr"})
+            pictures.emplace_back(std::string("Img\\STDGUI\\") + arrow + state, "Corvanth");
+    }
+    for (const auto& [name, package] : pictures) {
         ResourceGroup* group = GroupOfPackage(package);
         ASSERT_NE(group, nullptr) << package;
         EXPECT_TRUE(HasInk(PictureIn(*group, name))) << name << " is missing or empty";
@@ -123,27 +133,8 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
     }
 }
 
-// The pictures the widgets ask for by name, and the on-screen keyboard.
-TEST_F(GameData, EveryResourceTheWidgetsAskForIsThere) {
-    std::vector<std::string> pictures{"check_on",    "check_off",     "radio_on",      "radio_off",
-                                      "Cancel_Norm", "Cancel_Select", "Cancel_Pressed"};
-    for (const char* state : {"Norm", "Select", "Pressed", "Gray"}) {
-        pictures.push_back(std::string("Plate_") + state);
-    }
-    for (const char* arrow : {"Left", "Right", "End"}) {
-        for (const char* state : {"Norm", "Hi", "Gr", "Pr"})
-            pictures.push_back(std::string(arrow) + state);
-    }
-    for (const std::string& name : pictures) {
-        EXPECT_TRUE(HasInk(PictureIn(*DefaultGroup(), "Img\\STDGUI\\" + name))) << name;
-    }
-    Ref<VirtualKeyboard> keyboard = MakeRef<VirtualKeyboard>();
-    EXPECT_EQ(test::ErrorOf([&] { keyboard->load(*OpenResourceOrFail("VKbd\\Std.txt")); }),
-              "no error");
-}
-
-// Each language comes from its own package, and both fonts draw every
-// character that a shipped text or the on-screen keyboard can show.
+// Each language comes from its own package, the on-screen keyboard loads, and
+// both fonts draw every character that a shipped text or the keyboard can show.
 TEST_F(GameData, EveryLanguageIsOfferedAndTheFontsDrawAllItsLetters) {
     EXPECT_EQ(CfgGet("CurLanguage", ""), "English");
     EXPECT_EQ(OfferedLanguages(), (std::vector<std::string>{"English", "Deutsch"}));
@@ -155,6 +146,9 @@ TEST_F(GameData, EveryLanguageIsOfferedAndTheFontsDrawAllItsLetters) {
         EXPECT_GT(table.size(), 10u) << language;
         for (const auto& entry : table) shown += entry.second;
     }
+    EXPECT_EQ(test::ErrorOf(
+                  [] { MakeRef<VirtualKeyboard>()->load(*OpenResourceOrFail("VKbd\\Std.txt")); }),
+              "no error");
     const std::string keyboard = ReadAll(*OpenResourceOrFail("VKbd\\Std.txt"));
     ASSERT_EQ(keyboard.substr(0, 2), "\xFF\xFE");
     for (size_t i = 2; i + 1 < keyboard.size(); i += 2) {

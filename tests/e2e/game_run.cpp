@@ -13,27 +13,15 @@
 #include "platform/png_file.h"
 
 namespace cv::e2e {
-namespace {
 
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-}  // namespace
-
-RunResult RunProgram(const std::string& program, const std::string& args) {
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
     TempDir io;
-    std::string command = "'" + program + "' " + args + " >'" + (io / "out").string() +
-                          "' 2>'" + (io / "err").string() + "' </dev/null";
-    int raw = std::system(command.c_str());
-    RunResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-    result.out = Slurp(io / "out");
-    result.err = Slurp(io / "err");
-    return result;
+    std::string command = "'" + program + "'";
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " >'" + (io / "out").string() + "' 2>'" + (io / "err").string() + "' </dev/null";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw), io.Read("out"),
+            io.Read("err")};
 }
 
 TempDir::TempDir() {
@@ -44,44 +32,46 @@ TempDir::TempDir() {
     std::filesystem::create_directories(path_);
 }
 
-TempDir::~TempDir() { std::filesystem::remove_all(path_); }
+TempDir::~TempDir() {
+    std::filesystem::remove_all(path_);
+}
 
 void TempDir::Write(const std::string& name, const std::string& content) const {
     std::filesystem::create_directories((path_ / name).parent_path());
     std::ofstream(path_ / name, std::ios::binary) << content;
 }
 
-std::string TempDir::Read(const std::string& name) const { return Slurp(path_ / name); }
-
-std::string LanguageFile(const std::u16string& text) {
-    std::string bytes = "\xFF\xFE";
-    for (char16_t c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
-    return bytes;
+std::string TempDir::Read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
-void WriteStartableGame(const TempDir& dir, const std::string& cfg) {
-    std::filesystem::copy_file(std::filesystem::path(CORVANTH_GAME_DIR) / "Corvanth.pak",
-                               dir / "Corvanth.pak");
-    dir.Write("Corvanth.CFG", cfg + "package=Corvanth.pak\ndir=Data\n");
-    dir.Write("Data/English.lng.txt", LanguageFile(u"[Game saved]\nGame saved\n"));
+std::string TempDir::Expand(std::string text) const {
+    for (size_t at = text.find('@'); at != std::string::npos;
+         at = text.find('@', at + path_.native().size())) {
+        text.replace(at, 1, path_.string());
+    }
+    return text;
 }
 
-void CopyGame(const TempDir& dir) {
-    for (const auto& entry : std::filesystem::directory_iterator(CORVANTH_GAME_DIR)) {
-        const std::string name = entry.path().filename().string();
-        if (name == "Corvanth.CFG" || entry.path().extension() == ".pak") {
-            std::filesystem::copy_file(entry.path(), dir / name);
-        }
+RunResult RunGame(const TempDir& dir, const std::string& script) {
+    std::vector<std::string> args{"--headless", "--seed", "1", "--game-dir", dir.path()};
+    if (!script.empty()) {
+        dir.Write("script.txt", script);
+        args.insert(args.end(), {"--script", dir / "script.txt"});
     }
+    return RunProgram(CORVANTH_EXE, args);
 }
 
 Png ReadBack(const std::filesystem::path& path) {
     Png png;
     std::string error;
-    EXPECT_TRUE(platform::ReadPng(path.string(), png.width, png.height, png.rgba, error)) << error;
+    if (!platform::ReadPng(path.string(), png.width, png.height, png.rgba, error)) {
+        ADD_FAILURE() << error;
+        png = {640, 480, std::vector<uint8_t>(640 * 480 * 4)};
+    }
     return png;
 }
 

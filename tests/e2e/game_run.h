@@ -13,9 +13,9 @@ struct RunResult {
     std::string err;
 };
 
-// Runs a program with arguments (already quoted for the shell) and collects
-// its exit status and both output streams.
-RunResult RunProgram(const std::string& program, const std::string& args);
+// Runs a program, each argument one word, and collects its exit status and
+// both output streams.
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args);
 
 // A fresh folder for one test's game files, removed on destruction.
 class TempDir {
@@ -27,21 +27,15 @@ public:
     // Creates the parent folders as needed.
     void Write(const std::string& name, const std::string& content) const;
     std::string Read(const std::string& name) const;
+    // `text` with every "@" standing for the folder's path.
+    std::string Expand(std::string text) const;
 
 private:
     std::filesystem::path path_;
 };
 
-// The bytes of a language file holding `text`: byte order mark, UTF-16LE.
-std::string LanguageFile(const std::u16string& text);
-
-// A game folder the program starts in: the CFG (`cfg` followed by the lines
-// "package=Corvanth.pak" and "dir=Data"), the game's main package and
-// Data/English.lng.txt.
-void WriteStartableGame(const TempDir& dir, const std::string& cfg);
-
-// The real game folder's CFG and packages, copied into `dir`.
-void CopyGame(const TempDir& dir);
+// Runs the game headless and seeded in `dir`, on `script` when there is one.
+RunResult RunGame(const TempDir& dir, const std::string& script = "");
 
 // A picture as 8-bit RGBA, read back from a PNG file.
 struct Png {
@@ -53,7 +47,8 @@ struct Png {
     }
 };
 
-// Fails the running test when the file cannot be read.
+// Fails the running test when the file cannot be read, and then gives a black
+// 640 x 480 screen, so that the checks on it fail rather than crash.
 Png ReadBack(const std::filesystem::path& path);
 
 }  // namespace cv::e2e

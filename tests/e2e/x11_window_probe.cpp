@@ -1,8 +1,6 @@
 // Finds a top-level X11 window by title. "size TITLE" prints its width and
 // height; "close TITLE" sends it the window manager's close request.
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <cstdio>
 #include <cstring>
@@ -11,9 +9,9 @@
 namespace {
 
 Window FindByTitle(Display* display, Window root, const std::string& title) {
-    Window rootReturn, parent, *children = nullptr;
+    Window unused, *children = nullptr;
     unsigned count = 0;
-    if (!XQueryTree(display, root, &rootReturn, &parent, &children, &count)) return 0;
+    if (!XQueryTree(display, root, &unused, &unused, &children, &count)) return 0;
     Window found = 0;
     for (unsigned i = 0; i < count && !found; ++i) {
         char* name = nullptr;
@@ -27,18 +25,6 @@ Window FindByTitle(Display* display, Window root, const std::string& title) {
     return found;
 }
 
-void SendClose(Display* display, Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,15 +34,23 @@ int main(int argc, char** argv) {
     }
     Display* display = XOpenDisplay(nullptr);
     if (!display) return 3;
-    Window window = FindByTitle(display, DefaultRootWindow(display), argv[2]);
+    const Window window = FindByTitle(display, DefaultRootWindow(display), argv[2]);
     if (!window) return 1;
     if (std::strcmp(argv[1], "size") == 0) {
         XWindowAttributes attributes;
         XGetWindowAttributes(display, window, &attributes);
         std::printf("%d %d\n", attributes.width, attributes.height);
     } else {
-        SendClose(display, window);
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] =
+            static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, window, False, NoEventMask, &event);
     }
-    XCloseDisplay(display);
+    XCloseDisplay(display);  // flushes the request
     return 0;
 }
