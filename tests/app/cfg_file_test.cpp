@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/cfg_resource_groups.h"
-#include "core/file_stream.h"
 #include "core/package.h"
 #include "core/settings.h"
 #include "core_test_support.h"
@@ -49,15 +48,8 @@ TEST(CfgText, GroupsAndSourcesGoToTheSinkAndKeysToTheSettings) {
 TEST(CfgText, ResourceLinesBuildGroupsOfRealSourcesInTheGameFolder) {
     test::ScratchDir dir;
     SetAppDir(dir.str());
-    Package package;
-    package.Add("Texts\\Intro.txt", "packed");
-    package.Add("Texts\\Only.txt", "only packed");
-    {
-        FileStream out(dir / "Data.pak", 'c');
-        testing::internal::CaptureStdout();
-        package.Write(out, Package::kCompress);
-        testing::internal::GetCapturedStdout();
-    }
+    test::WritePackage(dir, "Data.pak",
+                       {{"Texts\\Intro.txt", "packed"}, {"Texts\\Only.txt", "only packed"}});
     dir.Write("Loose/Texts/Intro.txt", "loose");
     CfgResourceGroups groups;
     ReadCfgText("Animation=OFF\n[Data]\npackage=Data.pak\ndir=Loose\n", groups);

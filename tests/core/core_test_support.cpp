@@ -6,6 +6,10 @@
 #include <fstream>
 #include <iterator>
 
+#include <gtest/gtest.h>
+
+#include "core/file_stream.h"
+#include "core/package.h"
 #include "core/resource_groups.h"
 #include "core/settings.h"
 
@@ -52,6 +56,16 @@ void UseFolderAsGame(const ScratchDir& dir) {
     Ref<ResourceGroup> group = MakeRef<ResourceGroup>("");
     RegisterGroup(group);
     group->Add(MakeRef<DirectorySource>(".", dir.str()));
+}
+
+void WritePackage(const ScratchDir& dir, const std::string& name,
+                  const std::vector<std::pair<std::string, std::string>>& entries) {
+    Package package;
+    for (const auto& [entry, content] : entries) package.Add(entry, content);
+    FileStream out(dir / name, 'c');
+    testing::internal::CaptureStdout();
+    package.Write(out, Package::kCompress);
+    testing::internal::GetCapturedStdout();
 }
 
 }  // namespace cv::test

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace cv::test {
 
@@ -31,5 +33,10 @@ std::string Utf16File(const std::u16string& text);
 // An empty resource registry whose default group reads the folder, the CFG
 // at folder/Corvanth.CFG (created when missing) and AppDir() at the folder.
 void UseFolderAsGame(const ScratchDir& dir);
+
+// A compressed package of {name, content} entries at dir/name, written
+// without its report on standard output.
+void WritePackage(const ScratchDir& dir, const std::string& name,
+                  const std::vector<std::pair<std::string, std::string>>& entries);
 
 }  // namespace cv::test

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/file_stream.h"
 #include "core/package.h"
 #include "core/settings.h"
 #include "core_test_support.h"
@@ -19,13 +18,9 @@ protected:
     void SetUp() override {
         SetAppDir(dir.str());
         ResetResourceGroups();
-        Package package;
-        package.Add("Forms\\Title\\form.txt", "packed form");
-        package.Add("Img\\Back", "packed back");
-        FileStream out(dir / "base.pak", 'c');
-        testing::internal::CaptureStdout();
-        package.Write(out, Package::kCompress);
-        testing::internal::GetCapturedStdout();
+        test::WritePackage(
+            dir, "base.pak",
+            {{"Forms\\Title\\form.txt", "packed form"}, {"Img\\Back", "packed back"}});
         dir.Write("Data/Forms/Title/form.txt", "loose form");
         dir.Write("French/Img/Back", "french back");
         RegisterGroup(MakeRef<ResourceGroup>(""));
