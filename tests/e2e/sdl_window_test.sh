@@ -2,25 +2,39 @@
 # Starts the game with the SDL backend under Xvfb, checks that its window shows
 # the landscape frame at a whole scale and the title screen in it, and that a
 # close request ends it with 0. A screenshot of the screen is kept in SHOT.
+# Without any display the game must end with 1 and say why, not run unseen.
 #   sdl_window_test.sh GAME PROBE SHOT.png
 set -u
 game=$1
 probe=$2
 shot=$3
 work=$(mktemp -d)
+xvfb_pid=
 trap 'kill $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
 
 # The real game folder: its CFG and packages.
 cp "$(dirname "$game")"/Corvanth.CFG "$(dirname "$game")"/*.pak "$work"/
 
-# Xvfb picks a free display itself and writes its number to the file.
+no_display=$(env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$game" --game-dir "$work" 2>&1)
+status=$?
+if [ $status -ne 1 ] || ! grep -q "no display" <<<"$no_display"; then
+  echo "without a display the game ended with $status:"; echo "$no_display"; exit 1
+fi
+
+# Xvfb picks a free display itself and writes its number to the file once it
+# takes connections; a loaded machine may need a while for that.
 Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
+for _ in $(seq 600); do
+  [ -s "$work/display" ] || ! kill -0 $xvfb_pid 2>/dev/null && break
   sleep 0.1
 done
+if [ ! -s "$work/display" ]; then
+  echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1
+fi
 export DISPLAY=:$(head -n 1 "$work/display")
+# Fail at once, not through a fallback driver, should the server be unreachable.
+export SDL_VIDEODRIVER=x11
 
 # The desktop's own libraries (D-Bus, GL drivers) keep allocations until exit;
 # leak checking belongs to the tests of our own code.
@@ -35,7 +49,7 @@ for _ in $(seq 300); do
   sleep 0.1
 done
 if [ -z "$size" ]; then
-  echo "no window appeared"; cat "$work/game.log"; tail -3 "$work/probe.log" "$work/xvfb.log"; kill $game_pid; exit 1
+  echo "no window appeared"; cat "$work/game.log"; tail -n 3 "$work/probe.log" "$work/xvfb.log"; kill $game_pid; exit 1
 fi
 read -r width height <<<"$size"
 echo "window: ${width}x${height}"

@@ -1,6 +1,7 @@
 #include "platform/sdl/sdl_platform.h"
 
 #include <iostream>
+#include <string>
 #include <vector>
 
 #include "platform/frame_turn.h"
@@ -14,6 +15,17 @@ namespace {
 int WholeScale(int areaW, int areaH, int w, int h) {
     int scale = std::min(areaW / w, areaH / h);
     return scale < 1 ? 1 : scale;
+}
+
+// Without a display SDL falls back to drivers that draw into memory; a game window
+// nobody can see must not keep running, unless such a driver was asked for by name.
+bool VideoReachesAScreen() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver) return false;
+    const std::string name = driver;
+    if (name != "offscreen" && name != "dummy") return true;
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    return asked && name == asked;
 }
 
 }  // namespace
@@ -36,6 +48,11 @@ bool SdlPlatform::ActivateRunningInstance(const std::string& className) {
 
 bool SdlPlatform::CreateMainWindow(const std::u16string& title, int deviceWidth,
                                    int deviceHeight, WindowProc proc) {
+    if (!VideoReachesAScreen()) {
+        std::cerr << "SDL: no display to open the window on (is DISPLAY or WAYLAND_DISPLAY set?)"
+                  << std::endl;
+        return false;
+    }
     logicalWidth_ = deviceHeight;
     logicalHeight_ = deviceWidth;
     SDL_Rect usable{0, 0, logicalWidth_, logicalHeight_};
@@ -45,10 +62,14 @@ bool SdlPlatform::CreateMainWindow(const std::u16string& title, int deviceWidth,
     window_ = SDL_CreateWindow(Utf16ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED,
                                SDL_WINDOWPOS_CENTERED, logicalWidth_ * scale,
                                logicalHeight_ * scale, SDL_WINDOW_RESIZABLE);
-    if (!window_) return false;
+    if (!window_) {
+        std::cerr << "SDL: " << SDL_GetError() << std::endl;
+        return false;
+    }
     SDL_SetWindowMinimumSize(window_, logicalWidth_ / 2, logicalHeight_ / 2);
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (!renderer_ || !EnsureTexture(logicalWidth_, logicalHeight_)) {
+        std::cerr << "SDL: " << SDL_GetError() << std::endl;
         CloseWindowResources();
         return false;
     }
