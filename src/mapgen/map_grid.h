@@ -63,6 +63,8 @@ public:
     }
     void Set(GridPos p, uint8_t code) { Set(p.a, p.b, code); }
 
+    bool operator==(const MapGrid&) const = default;
+
     int Count(const std::function<bool(uint8_t)>& matches) const;
     // One of the eight neighbours is water (or off the grid).
     bool TouchesWater(int a, int b) const;

@@ -5,8 +5,8 @@
 namespace cv::mapgen {
 namespace {
 
-// Direction draws a cut may use before it gives up on an object hemmed in by
-// castles and other objects, which it may not cut through.
+// Rays a cut may try before it gives up on an object hemmed in by castles and
+// other objects, which it may not cut through.
 constexpr int kMaxCutTurns = 100;
 
 // The eight directions a cut may take, in the order of its draw.
@@ -24,10 +24,13 @@ void Reserve(MapGrid& grid, int count, std::vector<GridPos>& positions, bool onC
     }
 }
 
+// Each ray starts at the object itself: a ray that starts where the last one
+// met the edge seldom passes the object, and one blocked by the object's own
+// castle would otherwise leave it cut off.
 void CutPath(MapGrid& grid, GridPos start) {
-    GridPos at = start;
     for (int turn = 0; turn < kMaxCutTurns; ++turn) {
         const GridPos step = kCutSteps[RandMod(8)];
+        GridPos at = start;
         while (MapGrid::Inside(at.a + step.a, at.b + step.b)) {
             at = {at.a + step.a, at.b + step.b};
             if (kMountains.Holds(grid.At(at)) || kForest.Holds(grid.At(at))) {
