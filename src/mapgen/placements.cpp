@@ -13,6 +13,10 @@ constexpr int kMaxCutTurns = 100;
 constexpr GridPos kCutSteps[8] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
                                   {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
 
+bool IsOpenGround(uint8_t cell) {
+    return cell == kPlain || kSwamp.Holds(cell);
+}
+
 void Reserve(MapGrid& grid, int count, std::vector<GridPos>& positions, bool onCoast) {
     for (int i = 0; i < count; ++i) {
         auto cell = DrawCell([&](int a, int b) {
@@ -46,10 +50,6 @@ void EnsureAccess(MapGrid& grid, GridPos start) {
 }
 
 }  // namespace
-
-bool IsOpenGround(uint8_t cell) {
-    return cell == kPlain || kSwamp.Holds(cell);
-}
 
 bool ReachesSea(const MapGrid& grid, GridPos start) {
     bool seen[kGridSize][kGridSize] = {};

@@ -18,11 +18,8 @@ void FreeCastleGates(MapGrid& grid);
 // that cannot reach the sea over plain land and swamp.
 void OpenAccess(ContinentLayout& layout);
 
-// Cells walked by the flood fill: plain land and swamp.
-bool IsOpenGround(uint8_t cell);
-
-// True when the sea can be reached from `start` over open ground (the start
-// itself may be reserved), stepping in all eight directions.
+// True when the sea can be reached from `start` over plain land and swamp
+// (the start itself may be reserved), stepping in all eight directions.
 bool ReachesSea(const MapGrid& grid, GridPos start);
 
 // Reserved cells go back to plain land.
