@@ -31,7 +31,8 @@ TEST(Tools, EveryProgramExplainsItsUsageAndRefusesBadInput) {
     dir.Write("bad.fnm", std::string(70, '\0'));
     const std::string game = CORVANTH_EXE, ini = CORVANTH_INI_TOOL, pack = CORVANTH_PACK_TOOL,
                       save = CORVANTH_SAVE_TOOL, sprite = CORVANTH_SPRITE_TOOL,
-                      font = CORVANTH_FONT_TOOL, ttf = CORVANTH_TEST_FONT;
+                      font = CORVANTH_FONT_TOOL, ttf = CORVANTH_TEST_FONT,
+                      mapgen = CORVANTH_MAPGEN_TOOL;
     struct Case {
         std::string program, args;
         int status;
@@ -62,7 +63,11 @@ TEST(Tools, EveryProgramExplainsItsUsageAndRefusesBadInput) {
         {font, "build @/none.ttf --size 16 --chars 65 @/f.fnm", 1, "cannot read the font file"},
         {font, "build " + ttf + " --size 0 --chars 65 @/f.fnm", 1, ""},
         {font, "render @/bad.fnm x @/t.png", 1, "Error: Invalid font format in @/bad.fnm\n"},
-        {font, "build x", 2, ""}};
+        {font, "build x", 2, ""},
+        {mapgen, "--help", 0, "Usage: corvanth-mapgen generate"},
+        {mapgen, "generate --seed -1 @/maps", 2, ""},
+        {mapgen, "preview @/none @/p.png", 1, "Error: Open error in @/none/map.ini\n"},
+        {mapgen, "preview @", 2, ""}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::filesystem::path(c.program).filename().string() + " " + c.args);
         const RunResult r = RunProgram(c.program, Words(c.args, dir));
@@ -163,6 +168,27 @@ TEST(FontTool, BuildsAFontFileAndRendersWithIt) {
     int ink = 0;
     for (size_t i = 0; i < text.rgba.size(); i += 4) ink += text.rgba[i] == 0;
     EXPECT_GT(ink, 30);
+}
+
+// A seed repeats the set; the preview shows the four continents side by side
+// with the sea around each and its castles' gates on land.
+TEST(MapgenTool, GeneratesARepeatableSetAndDrawsIt) {
+    TempDir dir;
+    for (const char* folder : {"a", "b"}) {
+        const RunResult r =
+            RunProgram(CORVANTH_MAPGEN_TOOL, {"generate", "--seed", "42", dir / folder});
+        ASSERT_EQ(r.status, 0) << r.err;
+    }
+    EXPECT_EQ(dir.Read("a/map.ini"), dir.Read("b/map.ini"));
+    EXPECT_EQ(dir.Read("a/Terr/Galdris.cvmap").size(), 4096u);
+    const RunResult r = RunProgram(CORVANTH_MAPGEN_TOOL, {"preview", dir / "a", dir / "a.png"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Png picture = ReadBack(dir / "a.png");
+    ASSERT_EQ(picture.width, 4 * 256 + 3 * 8);
+    ASSERT_EQ(picture.height, 256);
+    for (int continent = 0; continent < 4; ++continent) {
+        EXPECT_EQ(picture.Rgb(continent * 264, 0), 0x2050B0u);
+    }
 }
 
 }  // namespace
