@@ -1,15 +1,18 @@
 // The built game folder against its sources: every resource that the art list,
-// a form or the code names is in the package the CFG gives it, and every
-// picture, font, text and animation loads.
+// a form or the code names is in the package the CFG gives it, every picture,
+// font, text and animation loads, and the rules start a game on the continents.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <vector>
 
 #include "app/cfg_file.h"
 #include "app/cfg_resource_groups.h"
+#include "core/config_parser.h"
+#include "core/dispatcher_access.h"
 #include "core/language.h"
 #include "core/language_file.h"
 #include "core/resource_groups.h"
@@ -19,6 +22,8 @@
 #include "gfx/font.h"
 #include "gfx/image_cache.h"
 #include "gfx/sprite_picture.h"
+#include "game/model/unit_tables.h"
+#include "game/world/running_game.h"
 #include "gui/form_reader.h"
 #include "gui/virtual_keyboard.h"
 #include "screens/credits_dialog.h"
@@ -162,6 +167,46 @@ TEST_F(GameData, EveryLanguageIsOfferedAndTheFontsDrawAllItsLetters) {
             if (ch == u'\n' || ch == u'\r') continue;
             EXPECT_TRUE(font->hasGlyph(ch)) << fontName << " lacks U+" << std::hex << int(ch);
         }
+    }
+}
+
+size_t ChildCount(const std::string& path) {
+    Dispatcher* node = FindNode(Root(), path);
+    return node ? node->children().size() : 0;
+}
+
+// The shipped rules with the continents the build appends: every class starts
+// at the gate of the King's castle on the first continent, on ground it can walk,
+// and each continent a villain or an artifact names exists with castles enough
+// for the villains placed on it.
+TEST_F(GameData, ANewGameOfEveryClassStartsOnTheShippedContinents) {
+    SetRoot(MakeRef<Dispatcher>());
+    Parse(*Root(), ReadAll(*OpenResourceOrFail("cv.ini")));
+    Units().Load(Root());
+    LoadTerrainKinds(Root());
+    for (const char* classId : {"Knight", "Paladin", "Sorceress", "Barbarian"}) {
+        SCOPED_TRACE(classId);
+        Ref<RunningGame> game = RunningGame::NewGame(classId, u"Tester", 0, 1);
+        ASSERT_EQ(game->world().Count(), 4);
+        const Hero& hero = game->hero();
+        EXPECT_EQ(hero.continent(), 0);
+        EXPECT_EQ(hero.position(), hero.start());
+        EXPECT_EQ(game->here().TerrainAt(hero.start()), 13);  // the castle gate
+        EXPECT_TRUE(game->here().KindAt(hero.start()).Has(kTerrainWalk));
+    }
+    std::map<std::string, size_t> villainsOn;
+    for (const auto& [number, villain] : FindNode(Root(), "Villains")->children()) {
+        std::string continent;
+        ASSERT_TRUE(FindValue(villain->AsDispatcher(), "Continent")->GetString(continent));
+        ++villainsOn[continent];
+    }
+    for (const auto& [continent, villains] : villainsOn) {
+        EXPECT_GE(ChildCount("Maps." + continent + ".Castles"), villains) << continent;
+    }
+    for (const auto& [id, artifact] : FindNode(Root(), "Artifacts")->children()) {
+        std::string continent;
+        ASSERT_TRUE(FindValue(artifact->AsDispatcher(), "Map")->GetString(continent));
+        EXPECT_TRUE(FindNode(Root(), "Maps." + continent)) << id << " lies on " << continent;
     }
 }
 

@@ -57,7 +57,8 @@ std::vector<std::string> ChildNames(const std::string& path) {
 class RulesFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::LoadRules(RulesFileText());
+        // The build appends the continents and the hero's start; a test continent stands in.
+        test::LoadRules(RulesFileText() + "\nStartHero.X0 = 11\nStartHero.Y0 = 18\n");
         LoadTerrainKinds(Root());
         CombatParams().Load(Root());
     }
