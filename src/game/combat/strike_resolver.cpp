@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "core/fatal_error.h"
 #include "game/model/game_random.h"
@@ -35,6 +36,10 @@ void StrikeResolver::Enlist(Ref<Squad> squad) {
 }
 
 CombatSquadState& StrikeResolver::StateOf(const Squad& squad) {
+    return const_cast<CombatSquadState&>(std::as_const(*this).StateOf(squad));
+}
+
+const CombatSquadState& StrikeResolver::StateOf(const Squad& squad) const {
     auto found = squads_.find(&squad);
     if (found == squads_.end()) FatalError("Not found SuqadDef for %s", squad.kind().id.c_str());
     return found->second.state;
@@ -173,6 +178,9 @@ void StrikeResolver::StartRound() {
     for (auto& [key, entry] : squads_) {
         entry.state.retaliated = false;
         entry.state.movesLeft = entry.squad->kind().moves;
+        entry.state.deferredMoves = 0;
+        entry.state.flew = false;
+        entry.state.frozen = false;
         if (entry.squad->kind().Has(kUnitHitsRegenerate)) entry.state.wound = 0;
     }
 }

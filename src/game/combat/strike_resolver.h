@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/combat/combat_sys.h"
+#include "game/model/cell.h"
 #include "game/model/hero.h"
 
 namespace cv {
@@ -16,6 +17,10 @@ struct CombatSquadState {
     bool retaliated = false;
     int movesLeft = 0;
     int shotsLeft = 0;
+    Cell cell;              // on the battlefield
+    int deferredMoves = 0;  // moves kept by waiting, given back when selected again
+    bool flew = false;      // this round
+    bool frozen = false;    // set by spells: the squad loses its next turn
 };
 
 // Counted over one battle.
@@ -54,6 +59,7 @@ public:
     void Enlist(Ref<Squad> squad);
     // Fatal "Not found SuqadDef for %s" for a squad the battle does not hold.
     CombatSquadState& StateOf(const Squad& squad);
+    const CombatSquadState& StateOf(const Squad& squad) const;
 
     // The strike itself; returns the defender's losses ("Half" included).
     int ResolveStrike(const AttackRecord& attack, bool retaliation, bool shot);
@@ -72,8 +78,8 @@ public:
     // the losses of the squad that attacked; 0 when none is queued.
     int ResolveRetaliation();
 
-    // A new round: moves back, retaliations allowed again, regenerating
-    // squads healed.
+    // A new round: moves back, waits, flights, frost and retaliations
+    // cleared, regenerating squads healed.
     void StartRound();
 
     const BattleCounters& counters() const { return counters_; }
