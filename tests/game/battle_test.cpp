@@ -45,7 +45,7 @@ protected:
     OpenFieldBattle& Fight(const std::string& heroText, const std::string& enemyText,
                            bool realObstacles = false) {
         hero->army().Clear();
-        hero->army().Parse(heroText);
+        if (!heroText.empty()) hero->army().Parse(heroText);
         enemy = MakeRef<Army>();
         if (!enemyText.empty()) enemy->Parse(enemyText);
         battle.emplace(*hero, enemy, "Peasants", CombatParams(), view,
@@ -236,7 +236,7 @@ TEST_F(BattleFlow, ComputerWalkerApproachesThenStrikes) {
     EXPECT_EQ(LastMessage(), "Cavalry are frozen");
 }
 
-TEST_F(BattleFlow, GivingUpOnlyOnYes) {
+TEST_F(BattleFlow, DefeatOnGivingUpOrWithNoArmy) {
     Fight("Militia:5", "Peasants:3");
     battle->GiveUp();
     EXPECT_EQ(ui.FrontText(), "Give up?");
@@ -247,6 +247,10 @@ TEST_F(BattleFlow, GivingUpOnlyOnYes) {
     ui.Answer("Yes");
     EXPECT_EQ(outcome, BattleOutcome::kDefeat);
     EXPECT_TRUE(hero->army().IsEmpty());
+    outcome.reset();
+    Fight("", "Peasants:3");  // nobody to act for: the first tick ends it
+    battle->Tick();
+    EXPECT_EQ(outcome, BattleOutcome::kDefeat);
 }
 
 int UnitsOf(const Army& army) {

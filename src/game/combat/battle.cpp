@@ -171,6 +171,8 @@ void Battle::Tick() {
         if (--countdown_ == 0) FinishAction();
         return;
     }
+    // A side that started without a squad: the end check decides at once.
+    if (!active_) return PassOn();
     if (!ComputerPlays()) return;
     (sideToAct_ == kEnemySide ? enemyPlayer_ : rebelPlayer_).Tick();
 }
