@@ -3,6 +3,7 @@
 // font, text and animation loads, and the rules start a game on the continents.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -24,6 +25,7 @@
 #include "gfx/sprite_picture.h"
 #include "game/model/unit_tables.h"
 #include "game/world/running_game.h"
+#include "game/world/terrain_kinds.h"
 #include "gui/form_reader.h"
 #include "gui/virtual_keyboard.h"
 #include "screens/credits_dialog.h"
@@ -167,6 +169,45 @@ TEST_F(GameData, EveryLanguageIsOfferedAndTheFontsDrawAllItsLetters) {
             if (ch == u'\n' || ch == u'\r') continue;
             EXPECT_TRUE(font->hasGlyph(ch)) << fontName << " lacks U+" << std::hex << int(ch);
         }
+    }
+}
+
+// The adventure map draws every cell's ground edge to edge, so a tile with a
+// hole or the wrong size leaves the previous frame showing; the hero must fit
+// his cell and the command marks must let the ground show through.
+TEST_F(GameData, MapTilesCoverTheirCellsAndTheHeroAndMarksFitOne) {
+    SetRoot(MakeRef<Dispatcher>());
+    Parse(*Root(), ReadAll(*OpenResourceOrFail("cv.ini")));
+    std::vector<int> kinds = {16};  // the magic circle of teleporters and teachers
+    for (const auto& [name, kind] : FindNode(Root(), "Terrains")->children()) {
+        kinds.push_back(std::stoi(name));
+    }
+    for (int kind : kinds) {
+        const RgbaPicture tile = PictureIn(*DefaultGroup(), TerrainImageName(kind));
+        ASSERT_EQ(tile.width, 96) << kind;
+        ASSERT_EQ(tile.height, 96) << kind;
+        for (size_t i = 3; i < tile.pixels.size(); i += 4) {
+            ASSERT_EQ(tile.pixels[i], 255) << kind << " has a hole at pixel " << i / 4;
+        }
+    }
+    LoadAnimationTable();
+    for (const char* name : {"MainHeroLand", "Sail", "MainHeroAir"}) {
+        Ref<Animation> hero = createAnimationById(name);
+        ASSERT_TRUE(hero) << name;
+        for (int i = 0; i < hero->frameCount(); ++i) {
+            const RgbaPicture frame = UprightPictureOf(*hero->frameSprite(i));
+            EXPECT_LE(frame.width, 96) << name << " frame " << i;
+            EXPECT_LE(frame.height, 96) << name << " frame " << i;
+            EXPECT_EQ(frame.At(0, 0)[3], 0) << name << " frame " << i << " hides its cell";
+        }
+    }
+    for (const char* mark : {"1", "2", "3", "4", "6", "7", "8", "9", "stop", "selOk"}) {
+        const RgbaPicture picture = PictureIn(*DefaultGroup(), std::string("Img\\Arrows\\") + mark);
+        EXPECT_LE(picture.width, 96) << mark;
+        uint8_t mostOpaque = 0;
+        for (size_t i = 3; i < picture.pixels.size(); i += 4)
+            mostOpaque = std::max(mostOpaque, picture.pixels[i]);
+        EXPECT_LT(mostOpaque, 255) << mark << " hides the ground under it";
     }
 }
 

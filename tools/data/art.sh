@@ -172,7 +172,12 @@ recipe_flag() {
     -bordercolor '#3b2408' -border 1 "PNG32:$out"
 }
 
+source "$(dirname "$0")/art_terrain.sh"
+source "$(dirname "$0")/art_marks.sh"
+
 case "$recipe" in
-  picture | stack | panel | title | flag) "recipe_$recipe" ;;
+  picture | stack | panel | title | flag | field | edge | shore | landmark | castle | bridge | unit | mark)
+    "recipe_$recipe"
+    ;;
   *) echo "art.sh: unknown recipe $recipe" >&2; exit 2 ;;
 esac
