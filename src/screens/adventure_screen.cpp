@@ -191,7 +191,7 @@ void AdventureForm::liftStylus() {
     if (held_) {
         held_ = false;
         showArrow();
-        if (inside_) StepHero(command_);
+        if (inside_) stepHero(command_);
     }
     if (statusHeld_) {
         statusHeld_ = false;
@@ -210,7 +210,7 @@ bool AdventureForm::onOwnKey(int key, bool down) {
     if (!down) return false;
     const int command = CommandOfKey(key);
     if (command == kNoCommand) return false;
-    StepHero(command);
+    stepHero(command);
     return true;
 }
 
@@ -272,17 +272,22 @@ AdventureForm& AdventureScreen() {
     return *adventure;
 }
 
-void StepHero(int command) {
+void AdventureForm::stepHero(int command) {
     RunningGame* game = CurrentGame();
     if (!game) return;
-    Ref<RunningGame> keep(game);
+    Ref<AdventureForm> keep(this);
+    Ref<RunningGame> keepGame(game);
     const CommandStep step = StepOfCommand(command);
     StepHero(*game, step.dx, step.dy);
     requestRedraw();
     if (Ui().AdventureIsCurrent()) {
-        UpdateStatus();
-        UpdateTravelIndicator();
+        updateStatus();
+        updateTravelIndicator();
     }
+}
+
+void StepHero(int command) {
+    AdventureScreen().stepHero(command);
 }
 
 void UpdateStatus() {

@@ -27,6 +27,9 @@ public:
     // it off so that the direction keys walk again.
     bool navigate(int key) override;
 
+    // One step of the hero by a command (0..8); then the status and the
+    // travel buttons follow, unless a dialog or another screen took over.
+    void stepHero(int command);
     void updateStatus();
     void updateTravelIndicator();
 
@@ -59,9 +62,7 @@ private:
 // The one adventure screen, read from its form file on first use.
 AdventureForm& AdventureScreen();
 
-// One step of the hero by a command of the command table (0..8); then the
-// status and travel buttons follow, unless another screen or a dialog took
-// over.
+// The adventure screen's step of the hero by a command (0..8).
 void StepHero(int command);
 // The status line: the time text, right-aligned.
 void UpdateStatus();
