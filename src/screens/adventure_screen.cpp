@@ -18,8 +18,9 @@ namespace cv {
 namespace {
 
 constexpr std::pair<const char*, int> kCommandCells[] = {
-    {"B2", 0}, {"B3", 1}, {"B4", 2}, {"C2", 3}, {"C4", 4},
-    {"D2", 5}, {"D3", 6}, {"D4", 7}, {"C3", kCentreCommand}};
+    {"B2", 0}, {"B3", 1}, {"B4", 2},
+    {"C2", 3}, {"C4", 4}, {"D2", 5},
+    {"D3", 6}, {"D4", 7}, {"C3", kCentreCommand}};
 
 // The focus groups, each in the order the keys walk it, with the captions.
 struct Caption {
@@ -50,7 +51,8 @@ std::vector<const char*> WidgetsOf(const std::array<Caption, N>& captions) {
 template <size_t N>
 void SetCaptions(Form& form, const std::array<Caption, N>& captions) {
     for (const Caption& caption : captions) {
-        if (GuiElement* widget = form.findChild(caption.widget)) widget->setText(GetText(caption.text));
+        if (GuiElement* widget = form.findChild(caption.widget))
+            widget->setText(GetText(caption.text));
     }
 }
 
@@ -258,8 +260,9 @@ void AdventureForm::stepFocus(int group, int step) {
     if (stops.empty()) return;
     const int count = static_cast<int>(stops.size());
     auto current = std::find(stops.begin(), stops.end(), focusedChild());
-    int index = current == stops.end() ? (step > 0 ? 0 : count - 1)
-                                       : (static_cast<int>(current - stops.begin()) + step + count) % count;
+    int index = current == stops.end()
+                    ? (step > 0 ? 0 : count - 1)
+                    : (static_cast<int>(current - stops.begin()) + step + count) % count;
     setFocusTo(stops[index]);
 }
 

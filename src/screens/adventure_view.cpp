@@ -90,7 +90,8 @@ void AdventureView::paintWeekOverlay(const TimeSystem& time) {
     const Rect band{area_.x, area_.y + (area_.height - kOverlayHeight) / 2, area_.width,
                     kOverlayHeight};
     FillRect(band, kOverlayShade);
-    if (Sprite* mark = picture("Img\\Arrows\\selOk")) mark->draw(CentredIn(*mark, band), kDrawPlain);
+    if (Sprite* mark = picture("Img\\Arrows\\selOk"))
+        mark->draw(CentredIn(*mark, band), kDrawPlain);
     std::u16string week = GetText("Week #<N>");
     ReplacePlaceholder(week, u"<N>", time.week());
     if (!UsePaintColor(kOverlayText)) return;

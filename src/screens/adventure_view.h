@@ -4,9 +4,9 @@
 #include <map>
 #include <string>
 
+#include "game/world/running_game.h"
 #include "gfx/animation.h"
 #include "gfx/geometry.h"
-#include "game/world/running_game.h"
 
 namespace cv {
 

@@ -44,8 +44,10 @@ bool IsCommand(int command) {
 
 // The role of the opposite direction for a GUI direction key, or -1.
 int OppositeRole(int key) {
-    constexpr std::pair<int, int> kOpposites[] = {
-        {kRoleUp, kRoleDown}, {kRoleDown, kRoleUp}, {kRoleLeft, kRoleRight}, {kRoleRight, kRoleLeft}};
+    constexpr std::pair<int, int> kOpposites[] = {{kRoleUp, kRoleDown},
+                                                  {kRoleDown, kRoleUp},
+                                                  {kRoleLeft, kRoleRight},
+                                                  {kRoleRight, kRoleLeft}};
     for (const auto& [role, opposite] : kOpposites) {
         if (isGuiKey(role, key)) return opposite;
     }

@@ -37,8 +37,8 @@ void SetCurrentGame(Ref<RunningGame> game) {
 
 void StartNewGame() {
     const NewGameChoices& choices = TheNewGameChoices();
-    SetCurrentGame(RunningGame::NewGame(choices.heroClass, choices.heroName, choices.sex,
-                                        choices.difficulty));
+    SetCurrentGame(
+        RunningGame::NewGame(choices.heroClass, choices.heroName, choices.sex, choices.difficulty));
     DropRandomMapSet();
 }
 

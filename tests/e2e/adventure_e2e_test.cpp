@@ -61,9 +61,8 @@ protected:
 TEST_F(Adventure, TapsAndKeysWalkTheHeroAndASlideOutTakesTheStepBack) {
     const std::string slideOut = "press 336 240\nmove 337 241\nmove 200 240\nrelease 200 240\n";
     RunResult r = RunGame(dir_, "tick 1\n" + Shot("start.png") + kTapRight + Shot("right.png") +
-                                    kTapLeft + Shot("back.png") + "key Right\n" +
-                                    Shot("key.png") + slideOut + Shot("slid.png") +
-                                    "key Left\n" + Shot("home.png"));
+                                    kTapLeft + Shot("back.png") + "key Right\n" + Shot("key.png") +
+                                    slideOut + Shot("slid.png") + "key Left\n" + Shot("home.png"));
     ASSERT_EQ(r.status, 0) << r.err;
     const Png start = Frame("start.png");
     EXPECT_FALSE(SameRegion(start, Frame("right.png"), kMap)) << "the view did not follow";
@@ -77,8 +76,8 @@ TEST_F(Adventure, TheMenuSavesEndsTheWeekAndQuitAnsweredNoKeepsItOpen) {
     const std::string saveGame = kOpenMenu + kSave + Shot("saved.png") + kOnlyButton;
     const std::string endWeek = kOpenMenu + kWeekEnd + Shot("week.png") + kOnlyButton +
                                 Shot("budget.png") + kBudgetOk + Shot("after_week.png");
-    const std::string quitNo = kOpenMenu + Shot("menu.png") + kQuit + Shot("ask.png") + kSecondOfTwo +
-                               Shot("still_menu.png") + kCancel + Shot("closed.png");
+    const std::string quitNo = kOpenMenu + Shot("menu.png") + kQuit + Shot("ask.png") +
+                               kSecondOfTwo + Shot("still_menu.png") + kCancel + Shot("closed.png");
     RunResult r = RunGame(dir_, "tick 1\n" + Shot("start.png") + saveGame + endWeek + quitNo +
                                     kOpenMenu + kQuit + kFirstOfTwo + Shot("after_quit.png"));
     ASSERT_EQ(r.status, 0) << r.err;
@@ -91,7 +90,8 @@ TEST_F(Adventure, TheMenuSavesEndsTheWeekAndQuitAnsweredNoKeepsItOpen) {
     EXPECT_NE(info.out.find("Hero"), std::string::npos) << info.out;
 
     const Png start = Frame("start.png");
-    for (const char* covered : {"saved.png", "week.png", "budget.png", "ask.png", "still_menu.png"}) {
+    for (const char* covered :
+         {"saved.png", "week.png", "budget.png", "ask.png", "still_menu.png"}) {
         EXPECT_FALSE(SameRegion(start, Frame(covered), kMap)) << covered << " shows no dialog";
     }
     // "No" leaves the menu as it was before the question.
