@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "app/app_core.h"
 #include "core/language.h"
