@@ -11,7 +11,10 @@
 #include "gfx/image_cache.h"
 #include "gui/gui_keys.h"
 #include "platform/platform.h"
+#include "screens/adventure_screen.h"
+#include "screens/command_keys.h"
 #include "screens/game_data_init.h"
+#include "screens/screen_game_ui.h"
 #include "screens/title_screen.h"
 
 namespace cv {
@@ -32,6 +35,7 @@ GameApplication::GameApplication(std::string modulePath) : modulePath_(std::move
 
 GameApplication::~GameApplication() {
     if (&CurrentFileOpener() == &fileOpener_) SetFileOpener(nullptr);
+    SetUi(nullptr);
 }
 
 bool GameApplication::Init() {
@@ -58,8 +62,15 @@ bool GameApplication::Init() {
     InitGameData();
     // The GUI keys follow the language and the game data.
     ReadGuiKeys();
+    SetUi(&TheScreenGameUi());
     SetScreen(&TitleScreen());
+    // Made now so that starting a game never waits for its form.
+    AdventureScreen();
     return true;
+}
+
+bool GameApplication::OnKey(int key, bool pressed) {
+    return Application::OnKey(TranslateKey(key), pressed);
 }
 
 }  // namespace cv

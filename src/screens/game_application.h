@@ -23,6 +23,8 @@ public:
     ~GameApplication() override;
 
     bool Init() override;
+    // Keys are turned with the screen before anything sees them.
+    bool OnKey(int key, bool pressed) override;
     std::u16string Title() const override { return u"Corvanth"; }
     std::u16string ClassName() const override { return u"CorvanthGame"; }
 

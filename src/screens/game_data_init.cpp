@@ -5,10 +5,15 @@
 #include "core/resource_groups.h"
 #include "core/settings.h"
 #include "core/stream.h"
+#include "game/combat/combat_sys.h"
+#include "game/combat/tactics_map.h"
+#include "game/model/unit_tables.h"
+#include "game/world/terrain_kinds.h"
 #include "gfx/animation.h"
 #include "gfx/font_registry.h"
 #include "platform/platform.h"
 #include "platform/runtime_rand.h"
+#include "screens/command_keys.h"
 
 namespace cv {
 namespace {
@@ -35,6 +40,11 @@ void InitGameData() {
     LoadRules();
     AnimationsDisabled() = CfgHas("Animation") && CfgGet("Animation", "ON") == "OFF";
     LoadAnimationTable();
+    Units().Load(Root());
+    LoadTerrainKinds(Root());
+    TacticsMap().Load(Root());
+    CombatParams().Load(Root());
+    LoadCommandKeys();
 }
 
 }  // namespace cv

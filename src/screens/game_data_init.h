@@ -2,11 +2,13 @@
 
 namespace cv {
 
-// The game data a title screen needs, brought up after the language: the
+// The game data, brought up after the language: the
 // random seed, the fonts "Default" ("Fonts\arial.fnm") and "Small"
 // ("Fonts\small.fnm"), the rules "cv.ini" parsed into a fresh Root, the
-// animation switch (CFG "Animation" = "OFF" turns animations off) and the
-// animation table "anim.ini". A missing resource or a syntax error is fatal.
+// animation switch (CFG "Animation" = "OFF" turns animations off), the
+// animation table "anim.ini", then from the rules the units, the terrains,
+// the tactics map and the combat parameters, and last the command keys of
+// the CFG. A missing resource or a syntax error is fatal.
 void InitGameData();
 
 }  // namespace cv

@@ -4,7 +4,7 @@
 #include "core/resource_groups.h"
 #include "gui/gui_message.h"
 #include "platform/utf.h"
-#include "screens/title_screen.h"
+#include "screens/dialog_host.h"
 
 namespace cv {
 namespace {
@@ -54,7 +54,7 @@ bool LanguageDialog::onMessage(const Message& message) {
             if (message.text == RadioName(i)) LoadLanguage(languages_[i] + ".lng.txt");
         }
         showCurrent();
-        TitleScreen().refresh();
+        if (auto* host = dynamic_cast<DialogHost*>(parent())) host->refresh();
         return true;
     }
     if (message.name != "Button") return ScreenDialog::onMessage(message);

@@ -31,10 +31,6 @@ void TitleForm::onLoaded() {
     refresh();
 }
 
-Ref<GuiElement> TitleForm::createWidget(const std::string& type) {
-    return CreateScreenWidget(type);
-}
-
 void TitleForm::refresh() {
     for (const char* name : kMenuButtons) {
         if (GuiElement* button = findChild(name)) button->setText(GetText(name));
@@ -42,41 +38,12 @@ void TitleForm::refresh() {
     sendToChild(*this, "Fire", Message{"SetAnimationID", "TitleFire", 0, nullptr});
 }
 
-Form* TitleForm::dialog() const {
-    for (auto it = children().rbegin(); it != children().rend(); ++it) {
-        if (auto* shown = dynamic_cast<DialogForm*>(it->get())) return shown;
-    }
-    return nullptr;
-}
-
-void TitleForm::showDialog(Ref<Form> shown) {
-    if (Form* open = dialog()) removeChild(open);
-    addChild(std::move(shown));
-}
-
-GuiElement* TitleForm::hitTest(Point point) {
-    Form* open = dialog();
-    return open ? open->hitTest(point) : Form::hitTest(point);
-}
-
-bool TitleForm::onPointer(const PointerEvent& event) {
-    Ref<Form> open(dialog());
-    return open ? open->onPointer(event) : Form::onPointer(event);
-}
-
-bool TitleForm::onKey(int key, bool down) {
-    Ref<Form> open(dialog());
-    if (open) return open->onKey(key, down);
+bool TitleForm::onOwnKey(int key, bool down) {
     if (key == kKeyDigit0 && down) {
         ShowCredits();
         return true;
     }
-    return Form::onKey(key, down);
-}
-
-bool TitleForm::onChar(char16_t ch) {
-    Ref<Form> open(dialog());
-    return open ? open->onChar(ch) : Form::onChar(ch);
+    return DialogHost::onOwnKey(key, down);
 }
 
 bool TitleForm::onMessage(const Message& message) {

@@ -19,19 +19,23 @@
 #include "core/resource_groups.h"
 #include "core/settings.h"
 #include "core/stream.h"
+#include "game/model/unit_tables.h"
+#include "game/world/running_game.h"
+#include "game/world/terrain_kinds.h"
 #include "gfx/animation.h"
 #include "gfx/font.h"
 #include "gfx/image_cache.h"
 #include "gfx/sprite_picture.h"
-#include "game/model/unit_tables.h"
-#include "game/world/running_game.h"
-#include "game/world/terrain_kinds.h"
 #include "gui/form_reader.h"
 #include "gui/virtual_keyboard.h"
+#include "screens/adventure_screen.h"
 #include "screens/credits_dialog.h"
+#include "screens/game_menu.h"
 #include "screens/language_dialog.h"
+#include "screens/message_box_dialog.h"
 #include "screens/options_dialog.h"
 #include "screens/title_screen.h"
+#include "screens/week_report_dialog.h"
 #include "support/error_of.h"
 
 namespace cv {
@@ -128,7 +132,21 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
          {"New Game", "Load Game", "Cred", "Language", "Options", "Exit", "Fire"}},
         {"Cred", MakeRef<CreditsDialog>(), {"Title", "Game", "Art", "Cancel"}},
         {"LangSel", MakeRef<LanguageDialog>(), {"Title", "Lang0", "Lang1", "Current", "OK"}},
-        {"Settings", MakeRef<OptionsDialog>(), {"Title", "FlipScreen", "Animation", "OK"}}};
+        {"Settings", MakeRef<OptionsDialog>(), {"Title", "FlipScreen", "Animation", "OK"}},
+        {"Game",
+         MakeRef<AdventureForm>(),
+         {"A1", "E5", "B2", "C3", "D4", "Status", "Fly", "Land", "Info", "Towns", "Castles", "Map",
+          "Menu", "Villain", "GoldInfo"}},
+        {"Menu",
+         MakeRef<GameMenuDialog>(),
+         {"Title", "NewContinent", "WeekEnd", "PuzzleMap", "Search", "Language", "Save", "Load",
+          "Quit", "Cancel"}},
+        {"MsgBox",
+         MakeRef<MessageBoxDialog>(GameMessage{u"?", {}, "Yes,No", {}, {}}, AnswerHandler()),
+         {"Picture", "Text", "Button0", "Button1", "Button2"}},
+        {"WeekReport",
+         MakeRef<WeekReportDialog>(WeeklyBudget(), AnswerHandler()),
+         {"Title", "SField4", "Field4", "Army9", "NArmy9", "OK"}}};
     for (const ScreenForm& screen : screens) {
         EXPECT_EQ(test::ErrorOf([&] { loadForm(*screen.form, screen.name); }), "no error")
             << screen.name;

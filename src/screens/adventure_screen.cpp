@@ -1,0 +1,312 @@
+#include "screens/adventure_screen.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "app/app_core.h"
+#include "core/language.h"
+#include "game/model/game_ui.h"
+#include "game/world/hero_step.h"
+#include "gui/form_reader.h"
+#include "gui/gui_keys.h"
+#include "screens/game_menu.h"
+#include "screens/new_game.h"
+
+namespace cv {
+namespace {
+
+constexpr std::pair<const char*, int> kCommandCells[] = {
+    {"B2", 0}, {"B3", 1}, {"B4", 2},
+    {"C2", 3}, {"C4", 4}, {"D2", 5},
+    {"D3", 6}, {"D4", 7}, {"C3", kCentreCommand}};
+
+// The focus groups, each in the order the keys walk it, with the captions.
+struct Caption {
+    const char* widget;
+    const char* text;
+};
+constexpr std::array<Caption, 7> kButtons = {{{"Info", "Info"},
+                                              {"Fly", "Fly"},
+                                              {"Land", "Land"},
+                                              {"Towns", "Towns"},
+                                              {"Castles", "Castles"},
+                                              {"Map", "Map"},
+                                              {"Menu", "Menu"}}};
+constexpr std::array<Caption, 5> kPanels = {{{"Villain", "Contract"},
+                                             {"WeaponInfo", "Siege Weapons"},
+                                             {"SpellInfo", "Spells"},
+                                             {"MapPieces", "Puzzle"},
+                                             {"GoldInfo", "Gold"}}};
+constexpr int kButtonGroup = 0, kPanelGroup = 1;
+
+template <size_t N>
+std::vector<const char*> WidgetsOf(const std::array<Caption, N>& captions) {
+    std::vector<const char*> names;
+    for (const Caption& caption : captions) names.push_back(caption.widget);
+    return names;
+}
+
+template <size_t N>
+void SetCaptions(Form& form, const std::array<Caption, N>& captions) {
+    for (const Caption& caption : captions) {
+        if (GuiElement* widget = form.findChild(caption.widget))
+            widget->setText(GetText(caption.text));
+    }
+}
+
+std::vector<const char*> GroupWidgets(int group) {
+    return group == kButtonGroup ? WidgetsOf(kButtons) : WidgetsOf(kPanels);
+}
+
+int CommandOfCell(const std::string& name) {
+    for (const auto& [cell, command] : kCommandCells) {
+        if (name == cell) return command;
+    }
+    return kNoCommand;
+}
+
+bool Within(const Rect& rect, int x, int y) {
+    return x >= rect.x && x < rect.x + rect.width && y >= rect.y && y < rect.y + rect.height;
+}
+
+}  // namespace
+
+void AdventureForm::onLoaded() {
+    GuiElement* topLeft = findChild("A1");
+    GuiElement* bottomRight = findChild("E5");
+    if (topLeft && bottomRight) {
+        const Rect a = topLeft->bounds(), e = bottomRight->bounds();
+        view_.setArea({a.x, a.y, e.x + e.width - a.x, e.y + e.height - a.y});
+    }
+    for (int group : {kButtonGroup, kPanelGroup}) {
+        for (const char* name : GroupWidgets(group)) {
+            if (GuiElement* widget = findChild(name)) widget->setTabStop(true);
+        }
+    }
+    // The map, not a button, has the keys at first.
+    setFocusTo(nullptr);
+    refresh();
+}
+
+void AdventureForm::refresh() {
+    SetCaptions(*this, kButtons);
+    SetCaptions(*this, kPanels);
+    updateStatus();
+}
+
+void AdventureForm::drawBackground() {
+    DialogHost::drawBackground();
+    if (RunningGame* game = CurrentGame()) view_.paint(*game);
+}
+
+void AdventureForm::onTimer() {
+    DialogHost::onTimer();
+    view_.tick();
+}
+
+void AdventureForm::Update() {
+    if (RunningGame* game = CurrentGame()) {
+        updateStatus();
+        if (!(game->hero().position() == shownCell_)) updateTravelIndicator();
+    }
+    DialogHost::Update();
+}
+
+void AdventureForm::updateStatus() {
+    RunningGame* game = CurrentGame();
+    GuiElement* status = findChild("Status");
+    if (!game || !status) return;
+    sendMessage(this, status, Message{"SetJustify", "RC", 0, nullptr});
+    status->setText(game->time().StatusText());
+}
+
+void AdventureForm::updateTravelIndicator() {
+    RunningGame* game = CurrentGame();
+    if (!game) return;
+    const Hero& hero = game->hero();
+    const bool flying = hero.travelMode() == TravelMode::kFly;
+    if (GuiElement* fly = findChild("Fly")) {
+        fly->setVisible(!flying);
+        fly->setEnabled(!flying && hero.CanFly());
+    }
+    if (GuiElement* land = findChild("Land")) {
+        land->setVisible(flying);
+        land->setEnabled(flying && CanLand(game->here(), hero.position()));
+    }
+    shownCell_ = hero.position();
+    requestRedraw();
+}
+
+bool AdventureForm::onMessage(const Message& message) {
+    if (message.name == "UpdateTimeInfo") {
+        updateStatus();
+        return true;
+    }
+    if (message.name != "Button") return DialogHost::onMessage(message);
+    RunningGame* game = CurrentGame();
+    // Info, Army, Towns, Castles, Map and the panels open screens of their own.
+    if (message.text == "Menu") ShowGameMenu();
+    if (message.text == "Exit" && TheAppCore()) TheAppCore()->Quit();
+    if (message.text == "Fly" && game) TakeOff(*game);
+    if (message.text == "Land" && game) Land(*game);
+    if (message.text == "Fly" || message.text == "Land") updateTravelIndicator();
+    return true;
+}
+
+bool AdventureForm::onOwnPointer(const PointerEvent& event) {
+    Ref<AdventureForm> keep(this);
+    DialogHost::onOwnPointer(event);
+    if (event.kind == PointerEvent::Press && event.button == 1) press(event);
+    if (event.kind == PointerEvent::Move && held_) moveHeld(event);
+    if (event.kind == PointerEvent::Release) liftStylus();
+    return true;
+}
+
+void AdventureForm::press(const PointerEvent& event) {
+    GuiElement* widget = Form::hitTest({event.x, event.y});
+    if (!widget) return;
+    if (widget->name() == "Status") {
+        statusHeld_ = true;
+        view_.setWeekOverlay(true);
+        requestRedraw();
+        return;
+    }
+    const int command = CommandOfCell(widget->name());
+    if (command == kNoCommand) return;
+    command_ = command;
+    heldCell_ = widget->bounds();
+    held_ = inside_ = true;
+    showArrow();
+}
+
+void AdventureForm::moveHeld(const PointerEvent& event) {
+    const bool inside = Within(heldCell_, event.x, event.y);
+    if (inside == inside_) return;
+    inside_ = inside;
+    showArrow();
+}
+
+// Lifting the stylus outside the cell it went down on takes back the step.
+void AdventureForm::liftStylus() {
+    if (held_) {
+        held_ = false;
+        showArrow();
+        if (inside_) stepHero(command_);
+    }
+    if (statusHeld_) {
+        statusHeld_ = false;
+        view_.setWeekOverlay(false);
+        requestRedraw();
+    }
+}
+
+void AdventureForm::showArrow() {
+    view_.setArrow(held_ && inside_ ? ArrowOfCommand(command_) : "", heldCell_);
+}
+
+bool AdventureForm::onOwnKey(int key, bool down) {
+    Ref<AdventureForm> keep(this);
+    if (DialogHost::onOwnKey(key, down)) return true;
+    if (!down) return false;
+    const int command = CommandOfKey(key);
+    if (command == kNoCommand) return false;
+    stepHero(command);
+    return true;
+}
+
+bool AdventureForm::navigate(int key) {
+    const int group = focusedGroup();
+    if (isGuiKey(kRoleTab, key)) {
+        stepFocus(group < 0 ? kButtonGroup : group, 1);
+        return true;
+    }
+    if (group < 0) return false;
+    if (isGuiKey(kRoleEsc, key)) {
+        setFocusTo(nullptr);
+        return true;
+    }
+    for (const auto& [role, targetGroup, step] :
+         {std::tuple{kRoleLeft, kButtonGroup, -1}, std::tuple{kRoleRight, kButtonGroup, 1},
+          std::tuple{kRoleUp, kPanelGroup, -1}, std::tuple{kRoleDown, kPanelGroup, 1}}) {
+        if (isGuiKey(role, key)) {
+            stepFocus(targetGroup, step);
+            return true;
+        }
+    }
+    return false;
+}
+
+int AdventureForm::focusedGroup() const {
+    const GuiElement* focused = focusedChild();
+    if (!focused) return -1;
+    for (int group : {kButtonGroup, kPanelGroup}) {
+        for (const char* name : GroupWidgets(group)) {
+            if (focused->name() == name) return group;
+        }
+    }
+    return -1;
+}
+
+// Cyclic; from outside the group a step forward starts at its first
+// element, a step back at its last.
+void AdventureForm::stepFocus(int group, int step) {
+    std::vector<GuiElement*> stops;
+    for (const char* name : GroupWidgets(group)) {
+        GuiElement* widget = findChild(name);
+        if (widget && widget->canTakeFocus()) stops.push_back(widget);
+    }
+    if (stops.empty()) return;
+    const int count = static_cast<int>(stops.size());
+    auto current = std::find(stops.begin(), stops.end(), focusedChild());
+    int index = current == stops.end()
+                    ? (step > 0 ? 0 : count - 1)
+                    : (static_cast<int>(current - stops.begin()) + step + count) % count;
+    setFocusTo(stops[index]);
+}
+
+AdventureForm& AdventureScreen() {
+    static const Ref<AdventureForm> adventure = [] {
+        Ref<AdventureForm> form = MakeRef<AdventureForm>();
+        loadForm(*form, "Game");
+        return form;
+    }();
+    return *adventure;
+}
+
+void AdventureForm::stepHero(int command) {
+    RunningGame* game = CurrentGame();
+    if (!game) return;
+    Ref<AdventureForm> keep(this);
+    Ref<RunningGame> keepGame(game);
+    const CommandStep step = StepOfCommand(command);
+    StepHero(*game, step.dx, step.dy);
+    requestRedraw();
+    if (Ui().AdventureIsCurrent()) {
+        updateStatus();
+        updateTravelIndicator();
+    }
+}
+
+void StepHero(int command) {
+    AdventureScreen().stepHero(command);
+}
+
+void UpdateStatus() {
+    AdventureScreen().updateStatus();
+}
+
+void UpdateTravelIndicator() {
+    AdventureScreen().updateTravelIndicator();
+}
+
+void ShowGameMenu() {
+    Ref<GameMenuDialog> menu = MakeRef<GameMenuDialog>();
+    loadForm(*menu, "Menu");
+    AdventureScreen().pushDialog(menu);
+}
+
+}  // namespace cv

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "screens/adventure_view.h"
+#include "screens/command_keys.h"
+#include "screens/dialog_host.h"
+
+namespace cv {
+
+// The adventure screen, form "Game": the view spanned by the markers "A1"
+// (top-left cell) and "E5" (bottom-right cell), the cells "B2".."D4" around
+// the hero that step him when tapped, the status line "Status", the travel
+// buttons "Fly" and "Land", the buttons "Info", "Towns", "Castles", "Map",
+// "Menu" and the information panels "Villain", "WeaponInfo", "SpellInfo",
+// "MapPieces", "GoldInfo". It shows the current game.
+class AdventureForm : public DialogHost {
+public:
+    void onLoaded() override;
+    void drawBackground() override;
+    void onTimer() override;
+    bool onMessage(const Message& message) override;
+    // Keeps the status and the travel buttons in step with the game.
+    void Update() override;
+    void refresh() override;
+
+    // Moves the focus through the buttons (left, right) or the panels (up,
+    // down) once one of them has it; Tab puts it on the buttons, Esc takes
+    // it off so that the direction keys walk again.
+    bool navigate(int key) override;
+
+    // One step of the hero by a command (0..8); then the status and the
+    // travel buttons follow, unless a dialog or another screen took over.
+    void stepHero(int command);
+    void updateStatus();
+    void updateTravelIndicator();
+
+    // The command of the cell held now, none when no cell is held.
+    int heldCommand() const { return held_ ? command_ : kNoCommand; }
+    bool statusHeld() const { return statusHeld_; }
+
+protected:
+    bool onOwnPointer(const PointerEvent& event) override;
+    bool onOwnKey(int key, bool down) override;
+
+private:
+    void press(const PointerEvent& event);
+    void moveHeld(const PointerEvent& event);
+    void liftStylus();
+    void showArrow();
+    // Which group holds the focus: 0 the buttons, 1 the panels, -1 neither.
+    int focusedGroup() const;
+    void stepFocus(int group, int step);
+
+    AdventureView view_;
+    int command_ = kNoCommand;
+    bool held_ = false;
+    bool inside_ = false;
+    Rect heldCell_;
+    bool statusHeld_ = false;
+    Cell shownCell_{-1, -1};
+};
+
+// The one adventure screen, read from its form file on first use.
+AdventureForm& AdventureScreen();
+
+// The adventure screen's step of the hero by a command (0..8).
+void StepHero(int command);
+// The status line: the time text, right-aligned.
+void UpdateStatus();
+// "Fly" while the hero is not flying (enabled when he can take off), "Land"
+// while he flies (enabled where he can land).
+void UpdateTravelIndicator();
+// The in-game menu over the adventure screen.
+void ShowGameMenu();
+
+}  // namespace cv

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+
+#include "game/world/running_game.h"
+#include "gfx/animation.h"
+#include "gfx/geometry.h"
+
+namespace cv {
+
+// The 5 x 5 cells of the hero's continent around him, as the adventure
+// screen draws them: terrain, the hero in the centre, the arrow of a held
+// cell and the week overlay. Pictures the data set lacks are left out; a
+// terrain picture that is missing shows as the kind's map colour.
+class AdventureView {
+public:
+    static constexpr int kCells = 5;
+
+    // The rectangle the cells share; each gets a fifth of it either way.
+    void setArea(const Rect& area) { area_ = area; }
+    const Rect& area() const { return area_; }
+    // Column 0..4 from the left, row 0..4 from the top.
+    Rect cellRect(int column, int row) const;
+    // The continent cell a view cell shows: row 0 is hero y + 2.
+    static Cell MapCellAt(Cell hero, int column, int row);
+
+    // The arrow picture ("Img\Arrows\8") over a cell; an empty name removes it.
+    void setArrow(const std::string& picture, const Rect& cell);
+    void setWeekOverlay(bool shown) { weekOverlay_ = shown; }
+
+    void paint(const RunningGame& game);
+    // One timer tick of the hero's animation.
+    void tick();
+
+private:
+    void paintCell(const Location& location, Cell cell, const Rect& rect);
+    void paintHero(const Hero& hero);
+    void paintWeekOverlay(const TimeSystem& time);
+    Animation* heroAnimation(TravelMode mode);
+    // Cached; null when the resources do not hold it.
+    Sprite* picture(const std::string& name);
+
+    Rect area_{0, 0, 480, 480};
+    std::string arrow_;
+    Rect arrowCell_;
+    bool weekOverlay_ = false;
+    TravelMode shownMode_ = TravelMode::kLand;
+    std::array<Ref<Animation>, 3> heroAnimations_;
+    std::array<bool, 3> heroAnimationLoaded_ = {};
+    std::map<std::string, Ref<Sprite>> pictures_;
+};
+
+}  // namespace cv

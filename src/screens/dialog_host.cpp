@@ -1,0 +1,48 @@
+#include "screens/dialog_host.h"
+
+#include "gui/dialog_form.h"
+#include "screens/screen_widgets.h"
+
+namespace cv {
+
+Ref<GuiElement> DialogHost::createWidget(const std::string& type) {
+    return CreateScreenWidget(type);
+}
+
+Form* DialogHost::dialog() const {
+    for (auto it = children().rbegin(); it != children().rend(); ++it) {
+        if (auto* shown = dynamic_cast<DialogForm*>(it->get())) return shown;
+    }
+    return nullptr;
+}
+
+void DialogHost::pushDialog(Ref<Form> shown) {
+    addChild(std::move(shown));
+}
+
+void DialogHost::showDialog(Ref<Form> shown) {
+    if (Form* open = dialog()) removeChild(open);
+    pushDialog(std::move(shown));
+}
+
+GuiElement* DialogHost::hitTest(Point point) {
+    Form* open = dialog();
+    return open ? open->hitTest(point) : Form::hitTest(point);
+}
+
+bool DialogHost::onPointer(const PointerEvent& event) {
+    Ref<Form> open(dialog());
+    return open ? open->onPointer(event) : onOwnPointer(event);
+}
+
+bool DialogHost::onKey(int key, bool down) {
+    Ref<Form> open(dialog());
+    return open ? open->onKey(key, down) : onOwnKey(key, down);
+}
+
+bool DialogHost::onChar(char16_t ch) {
+    Ref<Form> open(dialog());
+    return open ? open->onChar(ch) : Form::onChar(ch);
+}
+
+}  // namespace cv

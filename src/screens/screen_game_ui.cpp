@@ -1,0 +1,74 @@
+#include "screens/screen_game_ui.h"
+
+#include "app/app_core.h"
+#include "core/fatal_error.h"
+#include "core/language.h"
+#include "gui/form_reader.h"
+#include "gui/gui_message.h"
+#include "screens/adventure_screen.h"
+#include "screens/message_box_dialog.h"
+#include "screens/new_game.h"
+#include "screens/title_screen.h"
+#include "screens/week_report_dialog.h"
+
+namespace cv {
+namespace {
+
+void Show(Ref<Form> dialog, const std::string& formName) {
+    loadForm(*dialog, formName);
+    AdventureScreen().pushDialog(std::move(dialog));
+}
+
+// The end of a game, won or lost: its line, then back to the title.
+void ShowEnding(const Hero& hero, bool won, AnswerHandler then) {
+    std::u16string text =
+        GetText(won ? "Congratulations, <NAME>. Final Score: <N>" : "<NAME>, you have failed!");
+    ReplacePlaceholder(text, u"<NAME>", hero.NameWithTitle());
+    ReplacePlaceholder(text, u"<N>", hero.Score());
+    TheScreenGameUi().ShowMessage({text, {}, "Exit", {}, {}}, [then](const std::string& answer) {
+        if (then) then(answer);
+        if (TheAppCore()) TheAppCore()->SetScreen(&TitleScreen());
+    });
+}
+
+}  // namespace
+
+void ScreenGameUi::ShowMessage(const GameMessage& message, AnswerHandler then) {
+    Show(MakeRef<MessageBoxDialog>(message, std::move(then)), "MsgBox");
+}
+
+void ScreenGameUi::OpenScreen(const std::string& name, AnswerHandler then) {
+    RunningGame* game = CurrentGame();
+    if (name == "WeekReport" && game) {
+        Show(MakeRef<WeekReportDialog>(game->time().lastBudget(), std::move(then)), name);
+        return;
+    }
+    if ((name == "Winner" || name == "Fail") && game) {
+        ShowEnding(game->hero(), name == "Winner", std::move(then));
+        return;
+    }
+    FatalError("No screen %s", name.c_str());
+}
+
+void ScreenGameUi::StartBattle(Ref<Army>, std::function<void(BattleOutcome)>) {
+    FatalError("No battle screen");
+}
+
+// The dialog on top, or the adventure screen when none covers it.
+void ScreenGameUi::NotifyActiveForm(const std::string& message) {
+    AdventureForm& adventure = AdventureScreen();
+    Form* top = adventure.dialog();
+    sendMessage(nullptr, top ? top : &adventure, Message{message, "", 0, nullptr});
+}
+
+bool ScreenGameUi::AdventureIsCurrent() const {
+    AdventureForm& adventure = AdventureScreen();
+    return TheAppCore() && TheAppCore()->screen() == &adventure && !adventure.dialog();
+}
+
+ScreenGameUi& TheScreenGameUi() {
+    static ScreenGameUi ui;
+    return ui;
+}
+
+}  // namespace cv

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game_test_support.h"
+#include "screens/adventure_screen.h"
+#include "screens/new_game.h"
+
+namespace cv::test {
+
+// A knight on the test continent "Isle" at (2, 2), made the current game,
+// with the game's own forms (their backgrounds left out) in a scratch
+// folder and an adventure screen read from the "Game" form.
+class OnIsle : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    Cell Position() const { return game->hero().position(); }
+    // Press and release on the named widget of the adventure screen, sliding
+    // to `releaseAt` first when given.
+    void Tap(const std::string& widget);
+    void PressAndSlide(const std::string& widget, Point releaseAt);
+    void Key(int key);
+
+    GameFolder folder;
+    FakeUi ui;
+    Ref<RunningGame> game;
+    Ref<AdventureForm> adventure;
+};
+
+}  // namespace cv::test
