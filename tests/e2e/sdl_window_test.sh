@@ -49,7 +49,9 @@ for _ in $(seq 300); do
   sleep 0.1
 done
 if [ -z "$size" ]; then
-  echo "no window appeared"; cat "$work/game.log"; tail -n 3 "$work/probe.log" "$work/xvfb.log"; kill $game_pid; exit 1
+  echo "no window appeared"
+  if kill -0 $game_pid 2>/dev/null; then kill $game_pid; else wait $game_pid; echo "the game ended with $?"; fi
+  cat "$work/game.log"; tail -n 3 "$work/probe.log" "$work/xvfb.log"; exit 1
 fi
 read -r width height <<<"$size"
 echo "window: ${width}x${height}"
