@@ -22,16 +22,25 @@ if [ $status -ne 1 ] || ! grep -q "no display" <<<"$no_display"; then
 fi
 
 # Xvfb picks a free display itself and writes its number to the file once it
-# takes connections; a loaded machine may need a while for that.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 600); do
-  [ -s "$work/display" ] || ! kill -0 $xvfb_pid 2>/dev/null && break
-  sleep 0.1
+# takes connections; a loaded machine may need a while for that. Another server
+# starting at the same moment may take the same number, so a server that dies
+# at once is started again.
+start_xvfb() {
+  : >"$work/display"
+  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 600); do
+    [ -s "$work/display" ] || ! kill -0 $xvfb_pid 2>/dev/null && break
+    sleep 0.1
+  done
+  [ -s "$work/display" ]
+}
+for attempt in 1 2 3; do
+  start_xvfb && break
+  if [ $attempt -eq 3 ]; then
+    echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1
+  fi
 done
-if [ ! -s "$work/display" ]; then
-  echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1
-fi
 export DISPLAY=:$(head -n 1 "$work/display")
 # Fail at once, not through a fallback driver, should the server be unreachable.
 export SDL_VIDEODRIVER=x11
