@@ -1,7 +1,6 @@
 #include "screens/adventure_view.h"
 
 #include "core/language.h"
-#include "core/resource_groups.h"
 #include "gfx/font_registry.h"
 #include "gfx/graphics_device.h"
 #include "gfx/image_cache.h"
@@ -54,7 +53,8 @@ void AdventureView::paint(const RunningGame& game) {
         }
     }
     paintHero(hero);
-    if (Sprite* arrow = arrow_.empty() ? nullptr : picture(arrow_)) {
+    if (!arrow_.empty()) {
+        const Ref<Sprite> arrow = getImage(arrow_);
         arrow->draw(CentredIn(*arrow, arrowCell_), kDrawPlain);
     }
     if (weekOverlay_) paintWeekOverlay(game.time());
@@ -68,11 +68,7 @@ void AdventureView::paintCell(const Location& location, Cell cell, const Rect& r
         return;
     }
     const int kind = onMap ? location.TerrainAt(cell) : 0;
-    if (Sprite* terrain = picture(TerrainImageName(kind))) {
-        terrain->draw({rect.x, rect.y}, kDrawPlain);
-    } else {
-        FillRect(rect, TerrainKinds()[kind].colour | 0xFF000000u);
-    }
+    getImage(TerrainImageName(kind))->draw({rect.x, rect.y}, kDrawPlain);
 }
 
 void AdventureView::paintHero(const Hero& hero) {
@@ -90,8 +86,8 @@ void AdventureView::paintWeekOverlay(const TimeSystem& time) {
     const Rect band{area_.x, area_.y + (area_.height - kOverlayHeight) / 2, area_.width,
                     kOverlayHeight};
     FillRect(band, kOverlayShade);
-    if (Sprite* mark = picture("Img\\Arrows\\selOk"))
-        mark->draw(CentredIn(*mark, band), kDrawPlain);
+    const Ref<Sprite> mark = getImage("Img\\Arrows\\selOk");
+    mark->draw(CentredIn(*mark, band), kDrawPlain);
     std::u16string week = GetText("Week #<N>");
     ReplacePlaceholder(week, u"<N>", time.week());
     if (!UsePaintColor(kOverlayText)) return;
@@ -112,16 +108,6 @@ Animation* AdventureView::heroAnimation(TravelMode mode) {
         heroAnimations_[index] = createAnimationById(kHeroAnimations[index]);
     }
     return heroAnimations_[index].get();
-}
-
-Sprite* AdventureView::picture(const std::string& name) {
-    auto found = pictures_.find(name);
-    if (found == pictures_.end()) {
-        Ref<Sprite> sprite =
-            ResourceExists(name + ImageExtension()) ? getImage(name) : Ref<Sprite>();
-        found = pictures_.emplace(name, std::move(sprite)).first;
-    }
-    return found->second.get();
 }
 
 }  // namespace cv

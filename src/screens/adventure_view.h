@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <map>
 #include <string>
 
 #include "game/world/running_game.h"
@@ -12,8 +11,7 @@ namespace cv {
 
 // The 5 x 5 cells of the hero's continent around him, as the adventure
 // screen draws them: terrain, the hero in the centre, the arrow of a held
-// cell and the week overlay. Pictures the data set lacks are left out; a
-// terrain picture that is missing shows as the kind's map colour.
+// cell and the week overlay.
 class AdventureView {
 public:
     static constexpr int kCells = 5;
@@ -39,8 +37,6 @@ private:
     void paintHero(const Hero& hero);
     void paintWeekOverlay(const TimeSystem& time);
     Animation* heroAnimation(TravelMode mode);
-    // Cached; null when the resources do not hold it.
-    Sprite* picture(const std::string& name);
 
     Rect area_{0, 0, 480, 480};
     std::string arrow_;
@@ -49,7 +45,6 @@ private:
     TravelMode shownMode_ = TravelMode::kLand;
     std::array<Ref<Animation>, 3> heroAnimations_;
     std::array<bool, 3> heroAnimationLoaded_ = {};
-    std::map<std::string, Ref<Sprite>> pictures_;
 };
 
 }  // namespace cv
