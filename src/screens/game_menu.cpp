@@ -15,11 +15,10 @@ namespace cv {
 namespace {
 
 constexpr std::pair<const char*, const char*> kCaptions[] = {
-    {"Title", "Game Menu"},     {"NewContinent", "New Continent"},
-    {"WeekEnd", "End Of Week"}, {"PuzzleMap", "Puzzle Solve"},
-    {"Search", "Search Area"},  {"Language", "- Language -"},
-    {"Save", "Save Game"},      {"Load", "Load Game"},
-    {"Quit", "Quit"},           {"Cancel", "Cancel"}};
+    {"Title", "Game Menu"},      {"NewContinent", "New Continent"}, {"WeekEnd", "End Of Week"},
+    {"PuzzleMap", "Puzzle Solve"}, {"Search", "Search Area"},       {"Language", "- Language -"},
+    {"Save", "Save Game"},       {"Load", "Load Game"},             {"Quit", "Quit"},
+    {"Cancel", "Cancel"}};
 
 void SaveAndTell(RunningGame& game) {
     SaveGame(game);
