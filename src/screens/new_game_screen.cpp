@@ -57,6 +57,7 @@ void NewGameForm::onLoaded() {
     TheNewGameChoices().difficulty = 1;
     takeName();
     setFocusTo(findChild("Hero Name"));
+    refresh();
 }
 
 void NewGameForm::Activate(bool active) {
