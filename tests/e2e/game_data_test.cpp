@@ -27,8 +27,12 @@
 #include "gui/form_reader.h"
 #include "gui/virtual_keyboard.h"
 #include "screens/credits_dialog.h"
+#include "screens/hero_select_screen.h"
 #include "screens/language_dialog.h"
+#include "screens/load_game_dialog.h"
+#include "screens/new_game_screen.h"
 #include "screens/options_dialog.h"
+#include "screens/random_maps_screen.h"
 #include "screens/title_screen.h"
 #include "support/error_of.h"
 
@@ -126,7 +130,18 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
          {"New Game", "Load Game", "Cred", "Language", "Options", "Exit", "Fire"}},
         {"Cred", MakeRef<CreditsDialog>(), {"Title", "Game", "Art", "Cancel"}},
         {"LangSel", MakeRef<LanguageDialog>(), {"Title", "Lang0", "Lang1", "Current", "OK"}},
-        {"Settings", MakeRef<OptionsDialog>(), {"Title", "FlipScreen", "Animation", "OK"}}};
+        {"Settings", MakeRef<OptionsDialog>(), {"Title", "FlipScreen", "Animation", "OK"}},
+        {"SelectHero",
+         MakeRef<SelectHeroForm>(),
+         {"Status", "Knight", "Paladin", "Sorceress", "Barbarian", "Exit"}},
+        {"NewGame",
+         MakeRef<NewGameForm>(),
+         {"Hero", "Title", "Hero Name", "VKbd", "RandMaps", "Difficulty3", "Days3", "Score3", "Info",
+          "Start Game"}},
+        {"LoadGame",
+         MakeRef<LoadGameDialog>(),
+         {"Title", "GamesList", "PgUp", "PgDown", "Status", "Hero", "Start Game", "Erase"}},
+        {"MapGen", MakeRef<RandomMapsForm>(nullptr), {"Text"}}};
     for (const ScreenForm& screen : screens) {
         EXPECT_EQ(test::ErrorOf([&] { loadForm(*screen.form, screen.name); }), "no error")
             << screen.name;
