@@ -8,6 +8,7 @@
 #include "gui/gui_message.h"
 #include "screens/adventure_screen.h"
 #include "screens/language_dialog.h"
+#include "screens/load_game_dialog.h"
 #include "screens/new_game.h"
 
 namespace cv {
@@ -50,8 +51,8 @@ void GameMenuDialog::onLoaded() {
     if (GuiElement* newContinent = findChild("NewContinent")) newContinent->setEnabled(sailing);
 }
 
-// The continent choice, the puzzle and the load screen come with their own
-// screens; until then their buttons leave the menu as it is.
+// The continent choice and the puzzle come with their own screens; until then
+// their buttons leave the menu as it is.
 bool GameMenuDialog::onMessage(const Message& message) {
     if (message.name != "Button") return ScreenDialog::onMessage(message);
     const std::string& button = message.text;
@@ -59,9 +60,10 @@ bool GameMenuDialog::onMessage(const Message& message) {
         AskToQuit();
         return true;
     }
-    if (button == "PuzzleMap" || button == "Load") return true;
+    if (button == "PuzzleMap") return true;
     Ref<GameMenuDialog> keep(this);
     close();
+    if (button == "Load") ShowLoadGame(AdventureScreen());
     RunningGame* game = CurrentGame();
     if (!game) return true;
     Ref<RunningGame> keepGame(game);

@@ -1,9 +1,11 @@
 #include "screens/screen_widgets.h"
 
+#include "gfx/graphics_device.h"
 #include "gfx/image_cache.h"
 #include "gui/form.h"
 #include "gui/gui_message.h"
 #include "gui/widget_factory.h"
+#include "screens/list_box.h"
 
 namespace cv {
 namespace {
@@ -32,8 +34,26 @@ void PlateButton::paint() {
     TextButton::paint();
 }
 
+PortraitButton::PortraitButton() {
+    setJustification("CB");
+}
+
+void PortraitButton::paint() {
+    Ref<Sprite> portrait = getImage("Img\\Heroes\\" + name());
+    const Size size = portrait->getSize();
+    const Rect& b = bounds();
+    const Point at{b.x + (b.width - size.width) / 2, b.y};
+    portrait->draw(at, kDrawPlain);
+    if (shownState() != kNormal && UsePaintColor(color(shownState()))) {
+        CurrentPainter()->drawRect({at.x - 2, at.y - 2, size.width + 4, size.height + 4});
+    }
+    TextButton::paint();
+}
+
 Ref<GuiElement> CreateScreenWidget(const std::string& type) {
     if (type == "PlateButton") return MakeRef<PlateButton>();
+    if (type == "PortraitButton") return MakeRef<PortraitButton>();
+    if (type == "ListBox") return MakeRef<ListBox>();
     return CreateStandardWidget(type);
 }
 

@@ -17,8 +17,17 @@ public:
     void paint() override;
 };
 
-// The widgets of the game's screens: the plate button, then the standard
-// kinds ("Unknown Widget type: %s" for any other name).
+// A hero class to choose: the class's portrait "Img\Heroes\" + the button's
+// name, centred at the top, outlined in the colour of the shown state, and
+// the text centred below it. Form files ask for it with "Item:PortraitButton".
+class PortraitButton : public TextButton {
+public:
+    PortraitButton();
+    void paint() override;
+};
+
+// The widgets of the game's screens: the plate, portrait and list kinds, then
+// the standard kinds ("Unknown Widget type: %s" for any other name).
 Ref<GuiElement> CreateScreenWidget(const std::string& type);
 
 // A dialog of the game's screens, shown over one of them; its form file may

@@ -6,7 +6,9 @@
 #include "gui/form_reader.h"
 #include "gui/gui_message.h"
 #include "screens/credits_dialog.h"
+#include "screens/hero_select_screen.h"
 #include "screens/language_dialog.h"
+#include "screens/load_game_dialog.h"
 #include "screens/options_dialog.h"
 #include "screens/screen_widgets.h"
 
@@ -48,7 +50,8 @@ bool TitleForm::onOwnKey(int key, bool down) {
 
 bool TitleForm::onMessage(const Message& message) {
     if (message.name != "Button") return Form::onMessage(message);
-    // "New Game" and "Load Game" open the screens of a game, which come later.
+    if (message.text == "New Game" && TheAppCore()) TheAppCore()->SetScreen(&SelectHeroScreen());
+    if (message.text == "Load Game") ShowLoadGame(*this);
     if (message.text == "Cred") ShowCredits();
     if (message.text == "Language") ShowLanguageSelection();
     if (message.text == "Options") ShowOptions();

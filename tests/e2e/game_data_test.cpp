@@ -31,9 +31,13 @@
 #include "screens/adventure_screen.h"
 #include "screens/credits_dialog.h"
 #include "screens/game_menu.h"
+#include "screens/hero_select_screen.h"
 #include "screens/language_dialog.h"
+#include "screens/load_game_dialog.h"
 #include "screens/message_box_dialog.h"
+#include "screens/new_game_screen.h"
 #include "screens/options_dialog.h"
+#include "screens/random_maps_screen.h"
 #include "screens/title_screen.h"
 #include "screens/week_report_dialog.h"
 #include "support/error_of.h"
@@ -146,7 +150,18 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
          {"Picture", "Text", "Button0", "Button1", "Button2"}},
         {"WeekReport",
          MakeRef<WeekReportDialog>(WeeklyBudget(), AnswerHandler()),
-         {"Title", "SField4", "Field4", "Army9", "NArmy9", "OK"}}};
+         {"Title", "SField4", "Field4", "Army9", "NArmy9", "OK"}},
+        {"SelectHero",
+         MakeRef<SelectHeroForm>(),
+         {"Status", "Knight", "Paladin", "Sorceress", "Barbarian", "Exit"}},
+        {"NewGame",
+         MakeRef<NewGameForm>(),
+         {"Hero", "Title", "Hero Name", "VKbd", "RandMaps", "Difficulty3", "Days3", "Score3", "Info",
+          "Start Game"}},
+        {"LoadGame",
+         MakeRef<LoadGameDialog>(),
+         {"Title", "GamesList", "PgUp", "PgDown", "Status", "Hero", "Start Game", "Erase"}},
+        {"MapGen", MakeRef<RandomMapsForm>(nullptr), {"Text"}}};
     for (const ScreenForm& screen : screens) {
         EXPECT_EQ(test::ErrorOf([&] { loadForm(*screen.form, screen.name); }), "no error")
             << screen.name;

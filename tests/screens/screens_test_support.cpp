@@ -12,6 +12,13 @@
 namespace cv::test {
 namespace {
 
+Point CentreOf(const GuiElement& widget) {
+    const Rect r = widget.bounds();
+    return {r.x + r.width / 2, r.y + r.height / 2};
+}
+
+}  // namespace
+
 std::string FormWithoutBackground(const std::string& name) {
     std::ifstream in(std::string(CORVANTH_FORMS_DIR) + "/" + name + "/form.txt");
     std::ostringstream kept;
@@ -20,13 +27,6 @@ std::string FormWithoutBackground(const std::string& name) {
     }
     return kept.str();
 }
-
-Point CentreOf(const GuiElement& widget) {
-    const Rect r = widget.bounds();
-    return {r.x + r.width / 2, r.y + r.height / 2};
-}
-
-}  // namespace
 
 void OnIsle::SetUp() {
     for (const char* form : {"Game", "Menu", "MsgBox", "LangSel"}) {

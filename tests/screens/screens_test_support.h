@@ -10,6 +10,9 @@
 
 namespace cv::test {
 
+// The game's own form file `name`, without its background picture.
+std::string FormWithoutBackground(const std::string& name);
+
 // A knight on the test continent "Isle" at (2, 2), made the current game,
 // with the game's own forms (their backgrounds left out) in a scratch
 // folder and an adventure screen read from the "Game" form.

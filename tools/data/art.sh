@@ -19,10 +19,12 @@
 #                              menu sits, TEXT lettered in the font of the second
 #   flag NAME WxH              a national flag drawn here (english, german) in a gilt
 #                              frame; no source
+#   portrait SIZE              the first source scaled into a SIZE x SIZE square on a
+#                              dark warm backdrop, standing on its bottom edge, framed
 set -euo pipefail
 
 usage() {
-  sed -n '2,21p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,23p' "$0" | sed 's/^# \{0,1\}//'
 }
 
 if [ "${1:-}" = --help ]; then
@@ -172,11 +174,19 @@ recipe_flag() {
     -bordercolor '#3b2408' -border 1 "PNG32:$out"
 }
 
+recipe_portrait() {
+  local inner=$((args[0] - 4))
+  im -size "${inner}x$inner" radial-gradient:'#6a4c34'-'#1c120a' \
+    \( "${sources[0]}" -resize "${inner}x$inner" \) -gravity south -composite \
+    -bordercolor '#3b2408' -border 1 -bordercolor '#d8b060' -border 1 "PNG32:$out"
+}
+
 source "$(dirname "$0")/art_terrain.sh"
 source "$(dirname "$0")/art_marks.sh"
 
 case "$recipe" in
-  picture | stack | panel | title | flag | field | edge | shore | landmark | castle | bridge | unit | mark)
+  picture | stack | panel | title | flag | portrait | field | edge | shore | landmark | castle | \
+    bridge | unit | mark)
     "recipe_$recipe"
     ;;
   *) echo "art.sh: unknown recipe $recipe" >&2; exit 2 ;;

@@ -1,0 +1,175 @@
+#include "screens/load_game_dialog.h"
+
+#include <algorithm>
+
+#include "app/app_core.h"
+#include "core/dispatcher_access.h"
+#include "core/fatal_error.h"
+#include "core/language.h"
+#include "core/save_game.h"
+#include "gui/form_reader.h"
+#include "gui/gui_message.h"
+#include "platform/utf.h"
+#include "screens/adventure_screen.h"
+#include "screens/list_box.h"
+#include "screens/message_box_dialog.h"
+#include "screens/new_game.h"
+
+namespace cv {
+namespace {
+
+constexpr const char* kListed[] = {"GamesList", "PgUp",   "PgDown", "Start Game",
+                                   "Erase",     "Status", "Hero"};
+
+constexpr std::pair<const char*, const char*> kCaptions[] = {{"PgUp", "Previous"},
+                                                             {"PgDown", "Next"},
+                                                             {"Start Game", "Start Game"},
+                                                             {"Erase", "Erase"},
+                                                             {"Cancel", "Cancel"}};
+
+// The level's own name where the rules give one, else the save's number.
+std::u16string DifficultyName(const std::u16string& difficulty) {
+    std::string name;
+    const std::string path = "HardLevels." + Utf16ToUtf8(difficulty) + ".Difficulty";
+    if (Value* value = FindValue(Root(), path); value && value->GetString(name)) {
+        return GetText(name);
+    }
+    return difficulty;
+}
+
+}  // namespace
+
+std::u16string SaveStatusText(const SaveEntry& entry) {
+    std::u16string days = GetText("Days Left: <N>");
+    ReplacePlaceholder(days, u"<N>", entry.daysLeft);
+    return days + u"\n" + GetText("Difficulty") + u": " + DifficultyName(entry.difficulty) + u"\n" +
+           Utf8ToUtf16(entry.DateText()) + u"\n" + GetText("Language") + u": " +
+           Utf8ToUtf16(entry.language);
+}
+
+void LoadGameDialog::onLoaded() {
+    for (const auto& [widget, caption] : kCaptions) {
+        sendToChild(*this, widget, Message{"SetJustify", "CC", 0, nullptr});
+        setChildText(widget, GetText(caption));
+    }
+    if (auto* list = dynamic_cast<ListBox*>(findChild("GamesList"))) {
+        list->setNotification("UpdateCurSave");
+    }
+    readSaves();
+    showList();
+}
+
+// Newest first.
+void LoadGameDialog::readSaves() {
+    entries_.clear();
+    for (const std::string& name : ListSaves()) {
+        try {
+            entries_.push_back(ReadSaveInfo(name));
+        } catch (const EngineError&) {
+            // One damaged file must not keep the player from the others.
+        }
+    }
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const SaveEntry& a, const SaveEntry& b) { return SavedBefore(b, a); });
+}
+
+void LoadGameDialog::showList() {
+    const bool any = !entries_.empty();
+    setTitle(GetText(any ? "Select Game to load" : "No one save files found"));
+    for (const char* widget : kListed) {
+        if (GuiElement* element = findChild(widget)) element->setVisible(any);
+    }
+    auto* list = dynamic_cast<ListBox*>(findChild("GamesList"));
+    if (!list) return;
+    std::vector<std::u16string> names;
+    for (const SaveEntry& entry : entries_) names.push_back(entry.displayName);
+    list->setItems(std::move(names));
+    setFocusTo(any ? list : findChild("Cancel"));
+    showCurrent();
+}
+
+void LoadGameDialog::showPaging() {
+    auto* list = dynamic_cast<ListBox*>(findChild("GamesList"));
+    if (!list) return;
+    if (GuiElement* up = findChild("PgUp")) up->setEnabled(list->hasPageBefore());
+    if (GuiElement* down = findChild("PgDown")) down->setEnabled(list->hasPageAfter());
+}
+
+const SaveEntry* LoadGameDialog::current() const {
+    auto* list = dynamic_cast<ListBox*>(findChild("GamesList"));
+    if (!list || list->selected() < 0 || list->selected() >= static_cast<int>(entries_.size())) {
+        return nullptr;
+    }
+    return &entries_[list->selected()];
+}
+
+void LoadGameDialog::showCurrent() {
+    showPaging();
+    const SaveEntry* entry = current();
+    setChildText("Status", entry ? SaveStatusText(*entry) : u"");
+    sendToChild(*this, "Hero", Message{"SetImage", entry ? entry->portrait : "", 0, nullptr});
+}
+
+bool LoadGameDialog::onMessage(const Message& message) {
+    if (message.name == "UpdateCurSave") {
+        showCurrent();
+        return true;
+    }
+    if (message.name == "EraseCurrent") {
+        eraseCurrent();
+        return true;
+    }
+    if (message.name != "Button") return ScreenDialog::onMessage(message);
+    auto* list = dynamic_cast<ListBox*>(findChild("GamesList"));
+    if (message.text == "PgUp" && list) list->turnPage(-1);
+    if (message.text == "PgDown" && list) list->turnPage(1);
+    if (message.text == "Erase") askToErase();
+    if (message.text == "Start Game") startGame();
+    if (message.text == "Cancel") close();
+    return true;
+}
+
+void LoadGameDialog::askToErase() {
+    auto* host = dynamic_cast<DialogHost*>(parent());
+    if (!host || !current()) return;
+    Ref<LoadGameDialog> self(this);
+    auto then = [self](const std::string& answer) {
+        if (answer == "Yes")
+            sendMessage(nullptr, self.get(), Message{"EraseCurrent", "", 0, nullptr});
+    };
+    Ref<MessageBoxDialog> box = MakeRef<MessageBoxDialog>(
+        GameMessage{GetText("Are you sure to delete this game?"), {}, "Yes,No", {}, {}}, then);
+    loadForm(*box, "MsgBox");
+    host->pushDialog(box);
+}
+
+void LoadGameDialog::eraseCurrent() {
+    const SaveEntry* entry = current();
+    if (!entry) return;
+    EraseSave(entry->saveName);
+    readSaves();
+    showList();
+}
+
+// The game is read aside; only a complete one replaces the game in play.
+void LoadGameDialog::startGame() {
+    const SaveEntry* entry = current();
+    if (!entry) return;
+    Ref<LoadGameDialog> keep(this);
+    Ref<RunningGame> game = MakeRef<RunningGame>();
+    LoadGame(entry->saveName, *game);
+    SetCurrentGame(game);
+    close();
+    AdventureForm& adventure = AdventureScreen();
+    adventure.refresh();
+    adventure.updateTravelIndicator();
+    if (TheAppCore()) TheAppCore()->SetScreen(&adventure);
+}
+
+void ShowLoadGame(DialogHost& host) {
+    Ref<LoadGameDialog> dialog = MakeRef<LoadGameDialog>();
+    loadForm(*dialog, "LoadGame");
+    host.pushDialog(dialog);
+}
+
+}  // namespace cv

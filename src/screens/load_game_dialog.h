@@ -1,0 +1,45 @@
+#pragma once
+
+#include <vector>
+
+#include "core/save_info.h"
+#include "screens/dialog_host.h"
+#include "screens/screen_widgets.h"
+
+namespace cv {
+
+// The saved games, form "LoadGame": "Title", the list "GamesList" turned by
+// "PgUp" and "PgDown", the chosen save's "Status" and portrait "Hero", and
+// the buttons "Start Game" (loads it and shows the adventure screen),
+// "Erase" (asks first) and "Cancel". Without saves only "No one save files
+// found" is shown. The newest save comes first; a file that cannot be read
+// as a save is left out.
+class LoadGameDialog : public ScreenDialog {
+public:
+    void onLoaded() override;
+    bool onMessage(const Message& message) override;
+
+    const std::vector<SaveEntry>& entries() const { return entries_; }
+    // The entry chosen in the list, or null.
+    const SaveEntry* current() const;
+
+private:
+    void readSaves();
+    void showList();
+    void showPaging();
+    void showCurrent();
+    void askToErase();
+    void eraseCurrent();
+    void startGame();
+
+    std::vector<SaveEntry> entries_;
+};
+
+// What "Status" shows of a save: days left, difficulty, date and language,
+// one a line.
+std::u16string SaveStatusText(const SaveEntry& entry);
+
+// Opens the list of saves over `host`.
+void ShowLoadGame(DialogHost& host);
+
+}  // namespace cv

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "gui/form.h"
+
+namespace cv {
+
+// The screen shown while a random map set is made, form "MapGen": "Text"
+// says so. The first refresh draws it, the next step makes the set in the
+// folder "CVMRG" of the game folder; 3000 ms later (counted on timer ticks,
+// so the window stays alive) the set joins the rules and `then` runs.
+class RandomMapsForm : public Form {
+public:
+    static constexpr uint32_t kPauseMs = 3000;
+
+    explicit RandomMapsForm(std::function<void()> then) : then_(std::move(then)) {}
+
+    void onLoaded() override;
+    void Update() override;
+    void Tick() override;
+
+    bool generated() const { return generated_; }
+    // False when the generator could not write the set: the rules stay as they were.
+    bool succeeded() const { return succeeded_; }
+
+private:
+    std::function<void()> then_;
+    bool generated_ = false;
+    bool succeeded_ = false;
+    bool finished_ = false;
+    uint32_t generatedAt_ = 0;
+};
+
+// Makes the set now: the folder application directory + "CVMRG" is created
+// when missing and the generator writes into it; false when it could not.
+bool WriteRandomMapSet();
+// Adds the folder to the default resource group and, when it holds
+// "map.ini", parses it into the rules, replacing the definitions of the same
+// names.
+void MergeRandomMapSet();
+
+// Shows the generation screen; `then` runs once the set is part of the rules.
+void ShowRandomMapGeneration(std::function<void()> then);
+
+}  // namespace cv

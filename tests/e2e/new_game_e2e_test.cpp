@@ -1,0 +1,98 @@
+// From the title to a game and back again, as a player goes: a hero chosen,
+// named on the keyboard and the on-screen keys, started on a harder level,
+// walked and saved; then a second run loads that save from the title. And a
+// game on a freshly generated map set.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "game_run.h"
+
+namespace cv::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Tap(int x, int y) {
+    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
+
+// The title after its credits, then the hero choice.
+const std::string kToHeroChoice = "tick 1\nkey Esc\ntick 1\n" + Tap(525, 169) + "tick 1\n";
+const std::string kKnight = Tap(94, 220), kBarbarian = Tap(544, 220);
+// The new-game form: the keyboard's button, its "n" and close keys, the
+// random maps box, the level "Hard" and "Start Game".
+const std::string kKeyboard = Tap(514, 139), kKeyN = Tap(305, 434), kCloseKeyboard = Tap(420, 383);
+const std::string kRandomMaps = Tap(290, 178), kHard = Tap(290, 315), kStart = Tap(319, 417);
+// The adventure screen's menu, its "Save Game" and the message's OK.
+const std::string kSaveGame = Tap(560, 233) + Tap(425, 221) + "tick 1\n" + Tap(320, 321);
+// The title's "Load Game" and the list's "Start Game".
+const std::string kLoadFirst = "tick 1\nkey Esc\ntick 1\n" + Tap(525, 222) + "tick 1\n";
+const std::string kStartLoaded = Tap(143, 411);
+
+bool SameFrame(const Png& a, const Png& b) {
+    return a.rgba == b.rgba;
+}
+
+class NewGame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const auto& entry : fs::directory_iterator(CORVANTH_GAME_DIR)) {
+            const fs::path& from = entry.path();
+            if (from.filename() == "Corvanth.CFG" || from.extension() == ".pak") {
+                fs::copy_file(from, dir_ / from.filename().string());
+            }
+        }
+    }
+    std::string Shot(const std::string& name) const {
+        return "shot " + (dir_ / name).string() + "\n";
+    }
+    Png Frame(const std::string& name) const { return ReadBack(dir_ / name); }
+
+    TempDir dir_;
+};
+
+TEST_F(NewGame, ANamedHeroIsStartedWalkedAndSavedAndTheTitleLoadsHimBack) {
+    const std::string name = "text Cona\n" + kKeyboard + "tick 1\n" + kKeyN + kCloseKeyboard;
+    const std::string walk = "key Right\nkey Left\nkey Right\ntick 1\n";
+    RunResult first =
+        RunGame(dir_, kToHeroChoice + kBarbarian + "tick 1\n" + name + kHard + kStart + "tick 1\n" +
+                          walk + kSaveGame + "tick 1\n" + Shot("saved.png"));
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.err, "");
+    ASSERT_TRUE(fs::exists(dir_ / "1.sav"));
+    const RunResult info = RunProgram(CORVANTH_SAVE_TOOL, {"info", (dir_ / "1.sav").string()});
+    EXPECT_EQ(info.status, 0) << info.err;
+    for (const char* shown : {"Conan the Barbarian", "Barbarian", "Difficulty"}) {
+        EXPECT_NE(info.out.find(shown), std::string::npos) << shown << " not in\n" << info.out;
+    }
+
+    RunResult second = RunGame(
+        dir_, kLoadFirst + Shot("list.png") + kStartLoaded + "tick 1\n" + Shot("loaded.png"));
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.err, "");
+    EXPECT_TRUE(SameFrame(Frame("saved.png"), Frame("loaded.png")))
+        << "the loaded game does not look like the saved one";
+    EXPECT_FALSE(SameFrame(Frame("list.png"), Frame("loaded.png")));
+}
+
+TEST_F(NewGame, RandomMapsAreMadeUnderTheNoticeAndTheGameStartsOnThemAfterThePause) {
+    RunResult r = RunGame(dir_, kToHeroChoice + kKnight + "tick 1\ntext Merlin\n" + kRandomMaps +
+                                    kStart + Shot("notice.png") + "tick 18\n" + Shot("still.png") +
+                                    "tick 1\n" + Shot("started.png"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(SameFrame(Frame("notice.png"), Frame("still.png"))) << "the pause was cut short";
+    EXPECT_FALSE(SameFrame(Frame("notice.png"), Frame("started.png"))) << "the game did not start";
+    int terrainFiles = 0;
+    for (const auto& entry : fs::directory_iterator(dir_ / "CVMRG" / "Terr")) {
+        terrainFiles += entry.path().extension() == ".cvmap";
+    }
+    EXPECT_EQ(terrainFiles, 4);
+    // Merged into the rules, the set's text is not needed any more.
+    EXPECT_FALSE(fs::exists(dir_ / "CVMRG" / "map.ini"));
+}
+
+}  // namespace
+}  // namespace cv::e2e

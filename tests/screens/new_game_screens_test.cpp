@@ -1,0 +1,246 @@
+// The screens before a game: the hero choice, the new-game form with its
+// difficulty rows, the generated map set joining the rules, and the list of
+// saves with erasing and loading.
+#include <gtest/gtest.h>
+
+#include "app/key_codes.h"
+#include "core/config_parser.h"
+#include "core/dispatcher_access.h"
+#include "core/resource_groups.h"
+#include "core/save_game.h"
+#include "gui/form_reader.h"
+#include "gui/text_button.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/runtime_rand.h"
+#include "screens/hero_info_dialog.h"
+#include "screens/hero_select_screen.h"
+#include "screens/list_box.h"
+#include "screens/load_game_dialog.h"
+#include "screens/new_game_screen.h"
+#include "screens/random_maps_screen.h"
+#include "screens_test_support.h"
+
+namespace cv {
+namespace {
+
+class NewGameScreens : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* form :
+             {"SelectHero", "NewGame", "HeroInfo", "LoadGame", "MsgBox", "MapGen", "Game"}) {
+            folder.Write(std::string("Forms/") + form + "/form.txt",
+                         test::FormWithoutBackground(form));
+        }
+        for (const char* heroClass : kHeroClasses) {
+            folder.Write(std::string("Img/Heroes/") + heroClass + ".tga", std::string("S16\0", 4));
+        }
+        test::LoadIsleRules();
+        // Level 2 of the rules has no texts, level 3 is missing.
+        Parse(*Root(), R"(StartHero { X0 = 2 Y0 = 2 }
+            HardLevels { 0 { Difficulty = "Easy" Score = "50%" } 1 { Difficulty = "Normal" } })");
+        folder.WriteTerrain("Isle", test::IsleTerrain());
+        platform::Srand(5);
+        TheNewGameChoices() = NewGameChoices{};
+        CurrentSaveName().clear();
+    }
+    void TearDown() override { SetCurrentGame(nullptr); }
+
+    template <class Screen>
+    static Ref<Screen> Loaded(const char* formName) {
+        Ref<Screen> form = MakeRef<Screen>();
+        loadForm(*form, formName);
+        return form;
+    }
+    static void Click(Form& form, const std::string& button) {
+        sendMessage(nullptr, &form, Message{"Button", button, 0, nullptr});
+    }
+    static void Check(Form& form, const std::string& box) {
+        sendMessage(form.findChild(box), &form, Message{"RadioCheck", "", 0, nullptr});
+    }
+    static bool Checked(Form& form, const std::string& box) {
+        return dynamic_cast<CheckButton&>(*form.findChild(box)).checked();
+    }
+    static int StartX() {
+        int32_t x = -1;
+        FindValue(Root(), "StartHero.X0")->GetInt(x);
+        return x;
+    }
+    static std::u16string TextOf(Form& form, const std::string& widget) {
+        return form.findChild(widget)->text();
+    }
+    static void Type(Form& form, const std::u16string& text) {
+        for (char16_t ch : text) form.onChar(ch);
+    }
+
+    test::GameFolder folder;
+    test::FakeUi ui;
+};
+
+TEST_F(NewGameScreens, ChoosingAClassSetsItAndTheFemaleFlagOnlyForTheSorceress) {
+    Ref<SelectHeroForm> select = Loaded<SelectHeroForm>("SelectHero");
+    EXPECT_EQ(TextOf(*select, "Status"), u"Select your Hero");
+    for (const char* heroClass : kHeroClasses) {
+        Click(*select, heroClass);
+        EXPECT_EQ(TheNewGameChoices().heroClass, heroClass);
+        EXPECT_EQ(TheNewGameChoices().sex, std::string(heroClass) == "Sorceress") << heroClass;
+    }
+}
+
+TEST_F(NewGameScreens, OnlyANameStartsAGameNamesKeepSixtyThreeCharactersAndRowsFollowTheLevel) {
+    Ref<NewGameForm> form = Loaded<NewGameForm>("NewGame");
+    GuiElement* start = form->findChild("Start Game");
+    EXPECT_FALSE(start->isEnabled());
+    Click(*form, "Start Game");
+    EXPECT_EQ(CurrentGame(), nullptr) << "a game began without a name";
+    Type(*form, u"Al\b\b");
+    EXPECT_FALSE(start->isEnabled());
+    Type(*form, std::u16string(70, u'x'));
+    EXPECT_TRUE(start->isEnabled());
+    EXPECT_EQ(TheNewGameChoices().heroName, std::u16string(NewGameForm::kMaxNameLength, u'x'));
+    EXPECT_EQ(TextOf(*form, "Hero Name").size(), NewGameForm::kMaxNameLength);
+
+    EXPECT_EQ(TextOf(*form, "Difficulty0") + TextOf(*form, "Days0") + TextOf(*form, "Score0"),
+              u"Easy90050%");
+    EXPECT_EQ(TextOf(*form, "Days3"), u"") << "a level the rules lack is left alone";
+    const uint32_t highlight = form->color(kColorSelect);
+    auto shownAsChosen = [&](char level) {
+        const bool checked = Checked(*form, std::string("Difficulty") + level);
+        const bool days =
+            form->findChild(std::string("Days") + level)->color(kColorNorm) == highlight;
+        EXPECT_EQ(checked, days) << "row " << level << " is half chosen";
+        return checked;
+    };
+    EXPECT_TRUE(shownAsChosen('1'));
+    Check(*form, "Difficulty0");
+    EXPECT_EQ(TheNewGameChoices().difficulty, 0);
+    EXPECT_TRUE(shownAsChosen('0'));
+    EXPECT_FALSE(shownAsChosen('1'));
+    Ref<RadioButton> stray = MakeRef<RadioButton>();
+    stray->setName("Difficulty7");
+    sendMessage(stray.get(), form.get(), Message{"RadioCheck", "", 0, nullptr});
+    EXPECT_EQ(TheNewGameChoices().difficulty, 1);
+
+    // The random maps box toggles its own flag and leaves the level alone.
+    Check(*form, "RandMaps");
+    EXPECT_TRUE(form->randomMaps() && Checked(*form, "RandMaps"));
+    Check(*form, "RandMaps");
+    EXPECT_FALSE(form->randomMaps() || Checked(*form, "RandMaps"));
+    EXPECT_EQ(TheNewGameChoices().difficulty, 1);
+}
+
+TEST_F(NewGameScreens, InfoShowsTheClassStartAndStartGameBeginsTheChosenGame) {
+    TheNewGameChoices().heroClass = "Sorceress";
+    TheNewGameChoices().sex = 1;
+    Ref<NewGameForm> form = Loaded<NewGameForm>("NewGame");
+    Type(*form, u"Morgana");
+    Check(*form, "Difficulty0");
+    Click(*form, "Info");
+    Ref<Form> info(form->dialog());
+    ASSERT_NE(dynamic_cast<HeroInfoDialog*>(info.get()), nullptr);
+    EXPECT_EQ(TextOf(*info, "Field0") + u" " + TextOf(*info, "Field1"), u"Witch 1,000");
+    Click(*info, "OK");
+    EXPECT_EQ(form->dialog(), nullptr);
+
+    Click(*form, "Start Game");
+    ASSERT_NE(CurrentGame(), nullptr);
+    const Hero& hero = CurrentGame()->hero();
+    EXPECT_EQ(hero.name(), u"Morgana");
+    EXPECT_TRUE(hero.classId() == "Sorceress" && hero.IsFemale());
+    EXPECT_EQ(CurrentGame()->time().daysLeft(), 900);
+}
+
+// The generator's set joins the rules only after the pause, counted on the
+// virtual clock's timer ticks.
+TEST_F(NewGameScreens, AGeneratedMapSetJoinsTheRulesThreeSecondsAfterItIsWritten) {
+    platform::HeadlessPlatform host("", nullptr);
+    platform::SetCurrent(&host);
+    host.SetTimer(platform::kTimerId, platform::kTimerPeriodMs);
+    bool continued = false;
+    Ref<RandomMapsForm> screen = MakeRef<RandomMapsForm>([&] { continued = true; });
+    loadForm(*screen, "MapGen");
+    screen->Update();
+    EXPECT_TRUE(screen->succeeded());
+    ASSERT_TRUE(folder.Has("CVMRG/map.ini"));
+    const auto tick = [&] {
+        host.Execute(platform::ScriptReader::ParseLine("tick 1"));
+        screen->Tick();
+    };
+    while (host.TickCount() + platform::kTimerPeriodMs < RandomMapsForm::kPauseMs) tick();
+    EXPECT_FALSE(continued);
+    EXPECT_EQ(StartX(), 2) << "merged before the pause";
+    tick();
+    EXPECT_TRUE(continued);
+    platform::SetCurrent(nullptr);
+
+    // The set's own hero start replaces the rules' one, and its terrain is found.
+    const std::string ini = folder.Read("CVMRG/map.ini");
+    EXPECT_EQ(StartX(), std::stoi(ini.substr(ini.find("StartHero.X0 = ") + 15)));
+    const std::string generated = NextChildName(FindNode(Root(), "Maps"), "Isle");
+    EXPECT_TRUE(ResourceExists("Terr\\" + generated + ".cvmap")) << generated;
+}
+
+TEST_F(NewGameScreens, ErasingAsksFirstAndTheLastSaveLeavesOnlyTheNotice) {
+    folder.Write("damaged.sav", "not a save at all");
+    SaveGame(*RunningGame::NewGame("Knight", u"Arthur", 0, 1));
+    Ref<DialogHost> host = MakeRef<DialogHost>();
+    ShowLoadGame(*host);
+    Ref<LoadGameDialog> load(dynamic_cast<LoadGameDialog*>(host->dialog()));
+    ASSERT_NE(load, nullptr);
+    EXPECT_EQ(TextOf(*load, "Title"), u"Select Game to load");
+    auto& list = dynamic_cast<ListBox&>(*load->findChild("GamesList"));
+    EXPECT_EQ(list.items(), (std::vector<std::u16string>{u"Arthur the Squire"}));
+    EXPECT_EQ(TextOf(*load, "Status").substr(0, 34), u"Days Left: 600\nDifficulty: Normal\n");
+    EXPECT_FALSE(load->findChild("PgUp")->isEnabled() || load->findChild("PgDown")->isEnabled());
+
+    const auto erase = [&](const char* answerButton) {
+        Click(*load, "Erase");
+        ASSERT_EQ(TextOf(*host->dialog(), "Text"), u"Are you sure to delete this game?");
+        Click(*host->dialog(), answerButton);
+        EXPECT_EQ(host->dialog(), load.get());
+    };
+    erase("Button1");  // No
+    EXPECT_TRUE(folder.Has("1.sav"));
+    erase("Button0");  // Yes
+    EXPECT_FALSE(folder.Has("1.sav"));
+    EXPECT_EQ(TextOf(*load, "Title"), u"No one save files found");
+    for (const char* hidden : {"GamesList", "PgUp", "PgDown", "Start Game", "Erase"}) {
+        EXPECT_FALSE(load->findChild(hidden)->isVisible()) << hidden;
+    }
+    EXPECT_TRUE(load->findChild("Cancel")->isVisible());
+}
+
+// A parent that notes the entries its list reports.
+class ListParent : public Form {
+public:
+    bool onMessage(const Message& message) override {
+        if (message.name != "Pick") return Form::onMessage(message);
+        picked.push_back(message.number);
+        return true;
+    }
+    std::vector<int> picked;
+};
+
+TEST(ListBoxTest, PagesTurnByButtonsAndKeysAndEachChoiceIsReported) {
+    Ref<ListParent> parent = MakeRef<ListParent>();
+    Ref<ListBox> list = MakeRef<ListBox>();
+    parent->addChild(list);
+    list->setNotification("Pick");
+    list->setBounds({0, 0, 100, 40});
+    ASSERT_EQ(list->pageSize(), 2);  // rows of the height of no font
+    list->setItems({u"a", u"b", u"c", u"d", u"e"});
+    for (int direction : {-1, 1, 1, 1, -1}) list->turnPage(direction);
+    EXPECT_EQ(parent->picked, (std::vector<int>{2, 4, 2})) << "turned past an end";
+    parent->setFocusTo(list.get());
+    list->onKey(kKeyDown, true);
+    list->onKey(kKeyDown, true);
+    EXPECT_EQ(list->selected(), 4);
+    EXPECT_EQ(list->firstShown(), 4);
+    EXPECT_FALSE(list->hasPageAfter() || list->onKey(kKeyDown, true));
+    list->onPointer({PointerEvent::Release, 10, 25, 0, 1});  // below the last entry
+    EXPECT_EQ(list->selected(), 4);
+    list->setItems({});
+    EXPECT_EQ(list->selected(), -1);
+}
+
+}  // namespace
+}  // namespace cv
