@@ -1,6 +1,6 @@
-// A new game on the real game folder, played on the adventure screen by taps
-// and keys: the view follows the hero, a held cell can be taken back, the
-// menu saves, ends the week and asks before quitting.
+// A new game on the real game folder, reached through the title and played on
+// the adventure screen by taps and keys: the view follows the hero, a held cell
+// can be taken back, the menu saves, ends the week and asks before quitting.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -46,6 +46,9 @@ const std::string kCancel = Tap(320, 376);
 const std::string kOnlyButton = Tap(320, 321);
 const std::string kFirstOfTwo = Tap(232, 321), kSecondOfTwo = Tap(408, 321);
 const std::string kBudgetOk = Tap(320, 401);
+// From the title: the hero choice, the Knight, a name and "Start Game".
+const std::string kNewKnight = "tick 1\nkey Esc\ntick 1\n" + Tap(525, 169) + "tick 1\n" +
+                               Tap(94, 220) + "tick 1\ntext Arthur\n" + Tap(319, 417);
 
 class Adventure : public ::testing::Test {
 protected:
@@ -67,9 +70,10 @@ protected:
 
 TEST_F(Adventure, TapsAndKeysWalkTheHeroAndASlideOutTakesTheStepBack) {
     const std::string slideOut = "press 336 240\nmove 337 241\nmove 200 240\nrelease 200 240\n";
-    RunResult r = RunGame(dir_, "tick 1\n" + Shot("start.png") + kTapRight + Shot("right.png") +
-                                    kTapLeft + Shot("back.png") + "key Right\n" + Shot("key.png") +
-                                    slideOut + Shot("slid.png") + "key Left\n" + Shot("home.png"));
+    RunResult r =
+        RunGame(dir_, kNewKnight + "tick 1\n" + Shot("start.png") + kTapRight + Shot("right.png") +
+                          kTapLeft + Shot("back.png") + "key Right\n" + Shot("key.png") + slideOut +
+                          Shot("slid.png") + "key Left\n" + Shot("home.png"));
     ASSERT_EQ(r.status, 0) << r.err;
     const Png start = Frame("start.png");
     EXPECT_FALSE(SameRegion(start, Frame("right.png"), kMap)) << "the view did not follow";
@@ -87,8 +91,9 @@ TEST_F(Adventure, TheMenuSavesEndsTheWeekAndQuitAnsweredNoKeepsItOpen) {
                                 Shot("budget.png") + kBudgetOk + Shot("after_week.png");
     const std::string quitNo = kOpenMenu + Shot("menu.png") + kQuit + Shot("ask.png") +
                                kSecondOfTwo + Shot("still_menu.png") + kCancel + Shot("closed.png");
-    RunResult r = RunGame(dir_, "tick 1\n" + Shot("start.png") + saveGame + endWeek + quitNo +
-                                    kOpenMenu + kQuit + kFirstOfTwo + Shot("after_quit.png"));
+    RunResult r =
+        RunGame(dir_, kNewKnight + "tick 1\n" + Shot("start.png") + saveGame + endWeek + quitNo +
+                          kOpenMenu + kQuit + kFirstOfTwo + Shot("after_quit.png"));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
 
@@ -96,7 +101,7 @@ TEST_F(Adventure, TheMenuSavesEndsTheWeekAndQuitAnsweredNoKeepsItOpen) {
     ASSERT_TRUE(std::filesystem::exists(dir_ / "1.sav"));
     const RunResult info = RunProgram(CORVANTH_SAVE_TOOL, {"info", (dir_ / "1.sav").string()});
     EXPECT_EQ(info.status, 0) << info.err;
-    EXPECT_NE(info.out.find("Hero"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("Arthur"), std::string::npos) << info.out;
 
     const Png start = Frame("start.png");
     for (const char* covered :
