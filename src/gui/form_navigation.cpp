@@ -2,6 +2,7 @@
 // nearest element above, below or beside the focused one.
 #include <algorithm>
 
+#include "core/name_list.h"
 #include "gui/form.h"
 #include "gui/gui_keys.h"
 
@@ -22,18 +23,6 @@ bool CentreWithinRows(const Rect& candidate, const Rect& focused) {
     return focused.y < centre && centre < End(focused.y, focused.height) - 1;
 }
 
-std::vector<std::string> SplitNames(const std::string& list) {
-    std::vector<std::string> names;
-    size_t start = 0;
-    while (start <= list.size()) {
-        size_t comma = list.find(',', start);
-        if (comma == std::string::npos) comma = list.size();
-        if (comma > start) names.push_back(list.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return names;
-}
-
 }  // namespace
 
 void Form::applyTabOrder(const std::string& value) {
@@ -46,7 +35,7 @@ void Form::applyTabOrder(const std::string& value) {
                                             : kNavFree;
         list = value.substr(0, slash);
     }
-    tabOrder_ = SplitNames(list);
+    tabOrder_ = SplitNameList(list);
     bool focusGiven = false;
     for (const std::string& name : tabOrder_) {
         GuiElement* child = findChild(name);

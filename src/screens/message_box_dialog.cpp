@@ -1,6 +1,7 @@
 #include "screens/message_box_dialog.h"
 
 #include "core/language.h"
+#include "core/name_list.h"
 #include "gui/gui_message.h"
 
 namespace cv {
@@ -8,18 +9,6 @@ namespace {
 
 constexpr int kButtonGap = 8;
 constexpr int kScreenCentre = 320;
-
-std::vector<std::string> SplitButtons(const std::string& list) {
-    std::vector<std::string> names;
-    size_t start = 0;
-    while (start <= list.size()) {
-        size_t comma = list.find(',', start);
-        if (comma == std::string::npos) comma = list.size();
-        if (comma > start) names.push_back(list.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return names;
-}
 
 }  // namespace
 
@@ -30,7 +19,7 @@ std::string MessageButtonName(size_t index) {
 MessageBoxDialog::MessageBoxDialog(GameMessage message, AnswerHandler then)
     : AnsweredDialog(std::move(then)),
       message_(std::move(message)),
-      buttons_(SplitButtons(message_.buttons)) {
+      buttons_(SplitNameList(message_.buttons)) {
     // A box without buttons could never be closed.
     if (buttons_.empty()) buttons_.push_back("OK");
 }

@@ -52,14 +52,7 @@ const std::string kNewKnight = "tick 1\nkey Esc\ntick 1\n" + Tap(525, 169) + "ti
 
 class Adventure : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const auto& entry : std::filesystem::directory_iterator(CORVANTH_GAME_DIR)) {
-            const std::filesystem::path& from = entry.path();
-            if (from.filename() == "Corvanth.CFG" || from.extension() == ".pak") {
-                std::filesystem::copy_file(from, dir_ / from.filename().string());
-            }
-        }
-    }
+    void SetUp() override { CopyGameFolder(dir_); }
     std::string Shot(const std::string& name) const {
         return "shot " + (dir_ / name).string() + "\ntick 1\n";
     }

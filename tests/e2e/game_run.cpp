@@ -56,6 +56,15 @@ std::string TempDir::Expand(std::string text) const {
     return text;
 }
 
+void CopyGameFolder(const TempDir& dir) {
+    for (const auto& entry : std::filesystem::directory_iterator(CORVANTH_GAME_DIR)) {
+        const std::filesystem::path& from = entry.path();
+        if (from.filename() == "Corvanth.CFG" || from.extension() == ".pak") {
+            std::filesystem::copy_file(from, dir / from.filename().string());
+        }
+    }
+}
+
 RunResult RunGame(const TempDir& dir, const std::string& script) {
     std::vector<std::string> args{"--headless", "--seed", "1", "--game-dir", dir.path()};
     if (!script.empty()) {

@@ -34,6 +34,9 @@ private:
     std::filesystem::path path_;
 };
 
+// Copies the built game folder's CFG and packages into `dir`.
+void CopyGameFolder(const TempDir& dir);
+
 // Runs the game headless and seeded in `dir`, on `script` when there is one.
 RunResult RunGame(const TempDir& dir, const std::string& script = "");
 

@@ -37,14 +37,7 @@ bool SameFrame(const Png& a, const Png& b) {
 
 class NewGame : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const auto& entry : fs::directory_iterator(CORVANTH_GAME_DIR)) {
-            const fs::path& from = entry.path();
-            if (from.filename() == "Corvanth.CFG" || from.extension() == ".pak") {
-                fs::copy_file(from, dir_ / from.filename().string());
-            }
-        }
-    }
+    void SetUp() override { CopyGameFolder(dir_); }
     std::string Shot(const std::string& name) const {
         return "shot " + (dir_ / name).string() + "\n";
     }

@@ -51,14 +51,7 @@ std::string Tap(int x, int y, bool turned = false) {
 class Title : public ::testing::Test {
 protected:
     // The real game folder's CFG and packages.
-    void SetUp() override {
-        for (const auto& entry : std::filesystem::directory_iterator(CORVANTH_GAME_DIR)) {
-            const std::filesystem::path& from = entry.path();
-            if (from.filename() == "Corvanth.CFG" || from.extension() == ".pak") {
-                std::filesystem::copy_file(from, dir_ / from.filename().string());
-            }
-        }
-    }
+    void SetUp() override { CopyGameFolder(dir_); }
     // The script line that shoots the frame `name`.
     std::string Shot(const std::string& name) const {
         return "shot " + (dir_ / name).string() + "\n";
