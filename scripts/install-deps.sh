@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   clang libclang-rt-dev
   libsdl2-dev zlib1g-dev libpng-dev libfreetype-dev
   libgtest-dev libgmock-dev libbenchmark-dev
