@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "platform/messages.h"
+#include "app/key_codes.h"
 #include "app/screen.h"
+#include "platform/messages.h"
 
 namespace cv {
 
@@ -27,10 +28,14 @@ public:
     void SetScreen(Screen* screen);
     Screen* screen() const { return screen_; }
     bool active() const { return active_; }
+    PressOnlyKeys& pressOnlyKeys() { return pressOnlyKeys_; }
 
 protected:
     bool active_ = true;
     Screen* screen_ = nullptr;
+
+private:
+    PressOnlyKeys pressOnlyKeys_;
 };
 
 // The level that owns the window.

@@ -10,6 +10,7 @@
 namespace cv {
 namespace {
 
+// clang-format off
 const char* const kKeyNames[kKeyCount] = {
     "None", "Esc", "Enter", "Space", "BS", "Pause", "Print Screen", "Scroll Lock",
     "Up", "Down", "Left", "Right", "PgUp", "PgDown", "Home", "End", "Ins", "Del",
@@ -20,10 +21,12 @@ const char* const kKeyNames[kKeyCount] = {
     "LShift", "Z", "X", "C", "V", "B", "N", "M", ",", ".", "/", "RShift",
     "LCtrl", "LWin", "LAlt", "RAlt", "RWin", "App", "RCtrl",
     "NumLock", "GraySlash", "GrayMul", "GrayMinus", "GrayPlus", "GrayEnter"};
+// clang-format on
 
 // Virtual key to logical code, built at the first key message.
 const std::map<int, int>& PlatformKeyMap() {
     static const std::map<int, int> map = [] {
+        // clang-format off
         std::map<int, int> m = {
             {27, 1},   {13, 2},   {32, 3},   {8, 4},    {19, 5},   {44, 6},   {145, 7},
             {38, 8},   {40, 9},   {37, 10},  {39, 11},  {33, 12},  {34, 13},  {36, 14},
@@ -31,6 +34,7 @@ const std::map<int, int>& PlatformKeyMap() {
             {220, 43}, {9, 44},   {20, 57},  {219, 55}, {221, 56}, {186, 67}, {222, 68},
             {188, 77}, {190, 78}, {191, 79}, {16, 69},  {17, 81},  {18, 83},  {91, 82},
             {92, 85},  {93, 86},  {144, 88}, {111, 89}, {106, 90}, {109, 91}, {107, 92}};
+        // clang-format on
         for (int f = 0; f < 12; ++f) m[112 + f] = 18 + f;
         for (int digit = 1; digit <= 9; ++digit) m['0' + digit] = 30 + digit;
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
@@ -41,12 +45,22 @@ const std::map<int, int>& PlatformKeyMap() {
     return map;
 }
 
-// Keys that report a press both when they go down and when they come up.
+// Keys that report a press whether they go down or come up.
 bool IsPressOnlyKey(int code) {
     return code == kKeyEsc || code == kKeyF1 || code == kKeyF2 || code == kKeyLWin;
 }
 
 }  // namespace
+
+bool PressOnlyKeys::Acts(int code, bool down) {
+    if (down) {
+        down_.set(code);
+        return true;
+    }
+    const bool strokeEnds = down_.test(code);
+    down_.reset(code);
+    return !strokeEnds;
+}
 
 int KeyCodeByName(const std::string& name) {
     for (int code = 0; code < kKeyCount; ++code) {
@@ -55,7 +69,9 @@ int KeyCodeByName(const std::string& name) {
     return kNoKey;
 }
 
-std::string KeyName(int code) { return code >= 0 && code < kKeyCount ? kKeyNames[code] : ""; }
+std::string KeyName(int code) {
+    return code >= 0 && code < kKeyCount ? kKeyNames[code] : "";
+}
 
 int KeyCodeOfVirtualKey(int virtualKey) {
     const auto& map = PlatformKeyMap();
@@ -76,15 +92,25 @@ bool TranslateKeyMessage(uint32_t message, uint64_t wParam, int64_t) {
     using namespace platform;
     bool pressed;
     switch (message) {
-        case WM_CHAR: return TheAppCore()->OnChar(static_cast<char16_t>(wParam & 0xFFFF));
+        case WM_CHAR:
+            return TheAppCore()->OnChar(static_cast<char16_t>(wParam & 0xFFFF));
         case WM_KEYDOWN:
-        case WM_SYSKEYDOWN: pressed = true; break;
+        case WM_SYSKEYDOWN:
+            pressed = true;
+            break;
         case WM_KEYUP:
-        case WM_SYSKEYUP: pressed = false; break;
-        default: return false;
+        case WM_SYSKEYUP:
+            pressed = false;
+            break;
+        default:
+            return false;
     }
     int code = KeyCodeOfVirtualKey(static_cast<int>(wParam));
-    if (IsPressOnlyKey(code)) pressed = true;
+    if (IsPressOnlyKey(code)) {
+        // The key-up of a stroke whose key-down already acted is used up.
+        if (!TheAppCore()->pressOnlyKeys().Acts(code, pressed)) return true;
+        pressed = true;
+    }
     if (code == kKeyNone || code == kNoKey) return false;
     return TheAppCore()->OnKey(code, pressed);
 }
