@@ -21,6 +21,7 @@ ContinentLayout BuildContinent(int index, unsigned seed) {
     FreeCastleGates(layout.grid);
     OpenAccess(layout);
     SmoothClasses(layout.grid);
+    PlaceTowns(plan, layout);
     ReleaseReserved(layout.grid);
     ChooseTiles(layout.grid);
     return layout;

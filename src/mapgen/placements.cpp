@@ -1,5 +1,7 @@
 #include "mapgen/placements.h"
 
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace cv::mapgen {
@@ -17,10 +19,12 @@ bool IsOpenGround(uint8_t cell) {
     return cell == kPlain || kSwamp.Holds(cell);
 }
 
-void Reserve(MapGrid& grid, int count, std::vector<GridPos>& positions, bool onCoast) {
+// Up to `count` drawn plain cells that also pass `fits`, reserved.
+void Reserve(MapGrid& grid, int count, std::vector<GridPos>& positions,
+             const std::function<bool(GridPos)>& fits = {}) {
     for (int i = 0; i < count; ++i) {
         auto cell = DrawCell([&](int a, int b) {
-            return grid.At(a, b) == kPlain && (!onCoast || grid.TouchesWater(a, b));
+            return grid.At(a, b) == kPlain && (!fits || fits({a, b}));
         });
         if (!cell) return;
         grid.Set(*cell, kReserved);
@@ -49,6 +53,25 @@ void EnsureAccess(MapGrid& grid, GridPos start) {
     if (!ReachesSea(grid, start)) CutPath(grid, start);
 }
 
+bool IsGate(const ContinentLayout& layout, GridPos cell) {
+    const GridPos above{cell.a, cell.b - 1};
+    return std::find(layout.castles.begin(), layout.castles.end(), above) != layout.castles.end();
+}
+
+// The hero cannot walk through a town: with `cell` taken, each open neighbour
+// must still reach the sea, or whatever came that way would be cut off.
+bool CutsOffANeighbour(MapGrid& grid, GridPos cell) {
+    const uint8_t was = grid.At(cell);
+    grid.Set(cell, kReserved);
+    const bool cuts = std::any_of(std::begin(kCutSteps), std::end(kCutSteps), [&](GridPos step) {
+        const GridPos next{cell.a + step.a, cell.b + step.b};
+        const uint8_t code = grid.At(next);
+        return (IsOpenGround(code) || code == kReserved) && !ReachesSea(grid, next);
+    });
+    grid.Set(cell, was);
+    return cuts;
+}
+
 }  // namespace
 
 bool ReachesSea(const MapGrid& grid, GridPos start) {
@@ -71,14 +94,21 @@ bool ReachesSea(const MapGrid& grid, GridPos start) {
 }
 
 void PlaceObjects(const ContinentPlan& plan, ContinentLayout& layout) {
-    Reserve(layout.grid, plan.treasureSpots, layout.treasureSpots, false);
+    Reserve(layout.grid, plan.treasureSpots, layout.treasureSpots);
     if (plan.HasKingsCastle()) {
         std::vector<GridPos> teacher;
-        Reserve(layout.grid, 1, teacher, false);
+        Reserve(layout.grid, 1, teacher);
         if (!teacher.empty()) layout.spellTeacher = teacher.front();
     }
-    Reserve(layout.grid, plan.armies, layout.armies, false);
-    Reserve(layout.grid, plan.towns, layout.towns, true);
+    Reserve(layout.grid, plan.armies, layout.armies);
+}
+
+void PlaceTowns(const ContinentPlan& plan, ContinentLayout& layout) {
+    MapGrid& grid = layout.grid;
+    Reserve(grid, plan.towns, layout.towns, [&](GridPos cell) {
+        return grid.TouchesWater(cell.a, cell.b) && !IsGate(layout, cell) &&
+               !CutsOffANeighbour(grid, cell);
+    });
 }
 
 void FreeCastleGates(MapGrid& grid) {
@@ -97,7 +127,6 @@ void OpenAccess(ContinentLayout& layout) {
     for (GridPos spot : layout.treasureSpots) EnsureAccess(grid, spot);
     if (layout.spellTeacher) EnsureAccess(grid, *layout.spellTeacher);
     for (GridPos army : layout.armies) EnsureAccess(grid, army);
-    for (GridPos town : layout.towns) EnsureAccess(grid, town);
     for (GridPos castle : layout.castles) EnsureAccess(grid, {castle.a, castle.b + 1});
 }
 

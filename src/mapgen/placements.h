@@ -5,10 +5,16 @@
 namespace cv::mapgen {
 
 // Reserves plain cells for the treasure spots (and the spell teacher on the
-// king's continent), the armies and the towns; towns stand on the coast so
-// that a boat can be put beside them. A kind stops early only when no plain
-// cell is left for it.
+// king's continent) and the armies. A kind stops early only when no plain cell
+// is left for it.
 void PlaceObjects(const ContinentPlan& plan, ContinentLayout& layout);
+
+// Towns are drawn after every other draw of the continent, so that a seed
+// gives the same coast, objects and terrain whatever becomes of them. Each is
+// reserved on plain land by the sea, where a boat can be put beside it, off
+// the castle gates and where it cuts nothing off from the sea. Stops early
+// only when no cell fits.
+void PlaceTowns(const ContinentPlan& plan, ContinentLayout& layout);
 
 // The castle cell below each castle's middle row has no castle beside it:
 // it becomes plain land, the gate.

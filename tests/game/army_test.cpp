@@ -40,7 +40,7 @@ TEST_F(Armies, UnitTableDefinitionErrorsAreReported) {
                " SL = 1 MV = 1 Hit = 1 Dmg1 = 1 Dmg2 = 1 Pay = 1 Cost = 1 }\n";
     };
     EXPECT_EQ(load("Army.Units { }"), "Not found path: Army.Sources");
-    EXPECT_EQ(load(unit("0", "Sea")), "Invalid source=Sea for unit P");
+    EXPECT_EQ(load(unit("0", "Sea")), "Invalid Unit Source: <Sea>");
     EXPECT_EQ(load(unit("1", "Plains")), "Not defined unit with index=0");
     EXPECT_EQ(load(unit("-1", "Plains")), "Invalid index=-1 of unit P");
     EXPECT_EQ(load(sources + "Army.Units.P { Index = 0 Source = Plains }"),

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <set>
+#include <tuple>
 
 #include "game/combat/battle_input.h"
 #include "game_test_support.h"
@@ -169,6 +170,27 @@ TEST_F(BattleFlow, AWaitingSquadIsSkippedButKeepsItsMovesWhenSelected) {
     // The walk comes back round: Militia's move is kept, yet the enemy plays.
     EXPECT_EQ(battle->sideToAct(), Battle::kEnemySide);
     EXPECT_EQ(battle->StateOf(*Mine(0)).deferredMoves, 1);
+}
+
+// The squad to act has left its army: the other side takes over, and neither a
+// squad is chosen nor a round begun nor the empty squads cleared.
+TEST_F(BattleFlow, PassingOnFromASquadThatLeftItsArmyOnlyHandsOverTheTurn) {
+    for (int side : {Battle::kHeroSide, Battle::kEnemySide}) {
+        Fight("Militia:5,Pikemen:5,Peasants:4", "Peasants:3,Archers:2,Militia:1");
+        if (side == Battle::kEnemySide) battle->EndHeroTurn();
+        Army& army = battle->ArmyOf(side);
+        const Ref<Squad> gone = battle->active();
+        ASSERT_EQ(gone, army.At(0));
+        army.RemoveSlot(0);
+        const Ref<Squad> emptied = army.At(0);
+        emptied->SetCount(0);
+        battle->PassOn();
+        EXPECT_EQ(std::tuple(battle->sideToAct(), battle->round(), battle->finished()),
+                  std::tuple(1 - side, 1, false))
+            << side;
+        EXPECT_EQ(battle->active(), gone);
+        EXPECT_EQ(army.At(0), emptied);
+    }
 }
 
 TEST_F(BattleFlow, AFlierFliesOncePerRoundAndStillWalks) {

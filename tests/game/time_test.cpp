@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "game/model/game_text.h"
 #include "game/model/time_system.h"
@@ -123,42 +125,56 @@ TEST_F(Time, BudgetPaysInOrderAndUnpaidSquadsLeave) {
     EXPECT_EQ(GroupedNumber(-123), u"-123");
 }
 
-TEST_F(Time, ClosingTheBudgetDisgracesAnArmylessHeroThenWarns) {
+// Closing the budget: disgrace on an empty army, the search goes on, then the warning.
+TEST_F(Time, ASearchOutlastsADisgraceAndTheWarningComesLast) {
     hero->SetGold(0);
-    hero->AddCommission(-1000);
+    hero->AddCommission(-1000 + 30);
     hero->army().Clear();
-    hero->army().Parse("Knights:3");  // 60 gold that is not there
+    hero->army().Parse("Knights:3");  // 60 gold that is not there; twenty Peasants get paid
     hero->AddLeadership(-95);         // 5 cannot lead twenty Peasants
-    time.EndWeekNow();
-    CloseWeek();
-    EXPECT_EQ(ui.FrontText(), "Disgraced");
-    ui.Answer("Continue");
-    EXPECT_EQ(ui.open.front().message.name, "OutOfControl_Warning");
+    time.StartSearch();
+    std::vector<std::string> shown;
+    while (!ui.open.empty()) {
+        const test::FakeUi::Shown& front = ui.open.front();
+        const std::string text = ui.FrontText();
+        shown.push_back(!front.screen.empty()         ? front.screen
+                        : !front.message.name.empty() ? front.message.name
+                                                      : text.substr(0, text.find(" of ")));
+        ui.Answer(front.screen.empty() ? "Continue" : "OK");
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"Week #1", "WeekReport", "Disgraced", "Week #2",
+                                               "OutOfControl_Warning", "WeekReport", "Your search",
+                                               "OutOfControl_Warning"}));
+    EXPECT_EQ(time.daysLeft(), 588);
 }
 
-TEST_F(Time, SearchIsOfferedOnLandAndSpendsTenDaysAcrossTheWeekEnd) {
+// A search lasts ten days and then runs on to the week end, which comes with its
+// budget like every other.
+TEST_F(Time, SearchIsOfferedOnLandAndEndsOnAWeekEnd) {
     hero->SetTravelMode(TravelMode::kSail);
     EXPECT_FALSE(time.OfferSearch());
     hero->SetTravelMode(TravelMode::kLand);
     EXPECT_TRUE(time.OfferSearch());
     ui.Answer("No");
     EXPECT_EQ(time.daysLeft(), 600);
-    time.OfferSearch();
-    ui.Answer("Yes");  // 600: five days to the week end
-    EXPECT_EQ(time.daysLeft(), 595);
-    CloseWeek();
-    EXPECT_EQ(std::pair(time.daysLeft(), time.searching()), std::pair(590, false));
-    EXPECT_EQ(ui.FrontText(), "Your search of this area has revealed nothing.");
-    ui.Answer("Continue");
+    // Days left at the start, at the end, and the week ends on the way.
+    for (auto [start, end, weeks] :
+         {std::tuple{600, 588, 2}, {598, 588, 2}, {595, 581, 2}, {589, 574, 3}}) {
+        time.SetDaysLeft(start);
+        time.OfferSearch();
+        ui.Answer("Yes");
+        int closed = 0;
+        for (; time.searching() && closed < 5; ++closed) CloseWeek();
+        EXPECT_EQ(std::pair(time.daysLeft(), closed), std::pair(end, weeks)) << start;
+        EXPECT_EQ(ui.FrontText(), "Your search of this area has revealed nothing.");
+        ui.Answer("Continue");
+    }
     // On the last day of a week the week ends at once.
     time.SetDaysLeft(589);
     hero->SetSceptre(0, hero->position());
     time.StartSearch();
     EXPECT_EQ(std::pair(time.daysLeft(), time.searching()), std::pair(588, true));
-    CloseWeek();  // seven more days: another week end
-    EXPECT_EQ(time.daysLeft(), 581);
-    CloseWeek();
-    EXPECT_EQ(time.daysLeft(), 579);
+    for (int week = 0; week < 3; ++week) CloseWeek();
     EXPECT_TRUE(hooks.won);
     EXPECT_TRUE(ui.open.empty());
 }

@@ -73,6 +73,23 @@ TEST(MapgenAccess, ASpotWalledInByMountainsGetsAPathToTheSea) {
     EXPECT_FALSE(ReachesSea(grid, {30, 30}));
 }
 
+// Nobody walks through a town: of a lane's only shore cell and a lone cove,
+// only the cove takes one.
+TEST(MapgenTowns, ATownStandsByTheSeaWhereItCutsNothingOff) {
+    ContinentLayout layout;
+    layout.grid = FilledGrid(kClassA);
+    for (int b = 11; b < 30; ++b) layout.grid.Set(30, b, kPlain);
+    layout.grid.Set(30, 30, kReserved);  // a treasure spot at the end of the lane
+    layout.grid.Set(30, 10, kWater);
+    layout.grid.Set(10, 10, kPlain);
+    layout.grid.Set(10, 9, kWater);
+    ContinentPlan plan = ContinentPlans()[0];
+    plan.towns = 2;
+    platform::Srand(1);
+    PlaceTowns(plan, layout);
+    EXPECT_EQ(layout.towns, (std::vector<GridPos>{{10, 10}}));
+}
+
 TEST(MapgenCoast, StepsEndWhenNothingFitsAndFailedChannelsAreUndone) {
     // Land in a checkerboard holds no 2 x 2 block to start a channel from.
     MapGrid checkers;

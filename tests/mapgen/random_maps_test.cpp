@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -9,9 +10,14 @@
 #include "core_test_support.h"
 #include "game/world/terrain_kinds.h"
 #include "game/world/world.h"
+#include "mapgen/coastline.h"
 #include "mapgen/continent_builder.h"
 #include "mapgen/map_names.h"
+#include "mapgen/placements.h"
 #include "mapgen/random_maps.h"
+#include "mapgen/terrain_classes.h"
+#include "mapgen/tile_choice.h"
+#include "platform/runtime_rand.h"
 
 namespace cv::mapgen {
 namespace {
@@ -35,8 +41,8 @@ const TerrainKindTable& RulesTerrain() {
     return TerrainKinds();
 }
 
-// Walks the finished tiles from `start` in all eight directions.
-bool WalkableToSea(const MapGrid& grid, GridPos start) {
+// Walks the finished tiles from `start` in all eight directions, around the towns.
+bool WalkableToSea(const MapGrid& grid, GridPos start, const std::vector<GridPos>& towns) {
     const TerrainKindTable& kinds = RulesTerrain();
     std::vector<GridPos> open = {start};
     std::vector<bool> seen(kGridSize * kGridSize);
@@ -49,7 +55,10 @@ bool WalkableToSea(const MapGrid& grid, GridPos start) {
                 const GridPos next{at.a + da, at.b + db};
                 const TerrainKind& kind = kinds[grid.At(next)];
                 if (kind.Has(kTerrainSwim)) return true;
-                if (!kind.Has(kTerrainWalk) || seen[next.a * kGridSize + next.b]) continue;
+                if (!kind.Has(kTerrainWalk) || seen[next.a * kGridSize + next.b] ||
+                    std::count(towns.begin(), towns.end(), next)) {
+                    continue;
+                }
                 seen[next.a * kGridSize + next.b] = true;
                 open.push_back(next);
             }
@@ -66,12 +75,14 @@ void ExpectEveryPlaceReachable(const ContinentLayout& layout) {
     if (layout.spellTeacher) places.push_back(*layout.spellTeacher);
     for (GridPos place : places) {
         EXPECT_TRUE(RulesTerrain()[layout.grid.At(place)].Has(kTerrainWalk));
-        EXPECT_TRUE(WalkableToSea(layout.grid, place)) << place.a << "," << place.b;
+        EXPECT_TRUE(WalkableToSea(layout.grid, place, layout.towns)) << place.a << "," << place.b;
+        EXPECT_EQ(std::count(places.begin(), places.end(), place), 1);
     }
     for (GridPos castle : layout.castles) {
         const GridPos gate{castle.a, castle.b + 1};
         EXPECT_EQ(layout.grid.At(gate), kCastleGate);
-        EXPECT_TRUE(WalkableToSea(layout.grid, gate)) << gate.a << "," << gate.b;
+        EXPECT_EQ(std::count(places.begin(), places.end(), gate), 0);
+        EXPECT_TRUE(WalkableToSea(layout.grid, gate, layout.towns)) << gate.a << "," << gate.b;
     }
 }
 
@@ -94,6 +105,38 @@ TEST(RandomMaps, EveryContinentKeepsItsPlanAndLeavesEverythingReachableFromTheSe
                 0);
             ExpectEveryPlaceReachable(layout);
         }
+    }
+}
+
+// The town cells are ours to place; they come after every draw whose order is
+// fixed, so each step turns out as it would with no towns at all.
+TEST(RandomMaps, TownsLeaveEveryOtherDrawAsItWould) {
+    for (int index = 0; index < kContinentCount; ++index) {
+        SCOPED_TRACE("continent " + std::to_string(index));
+        const ContinentPlan& plan = ContinentPlans()[index];
+        ContinentPlan noTowns = plan;
+        noTowns.towns = 0;
+        ContinentLayout byHand;
+        platform::Srand(4242);
+        PlaceCastles(plan, byHand);
+        RaiseLand(plan, byHand);
+        Erode(byHand.grid, LandTarget(plan));
+        RemoveThinWater(byHand.grid);
+        PlaceObjects(noTowns, byHand);
+        SpreadClasses(plan, byHand.grid);
+        FreeCastleGates(byHand.grid);
+        OpenAccess(byHand);
+        SmoothClasses(byHand.grid);
+        ReleaseReserved(byHand.grid);
+        ChooseTiles(byHand.grid);
+
+        const ContinentLayout built = BuildContinent(index, 4242);
+        EXPECT_EQ(built.castles, byHand.castles);
+        EXPECT_EQ(built.treasureSpots, byHand.treasureSpots);
+        EXPECT_EQ(built.spellTeacher, byHand.spellTeacher);
+        EXPECT_EQ(built.armies, byHand.armies);
+        EXPECT_TRUE(built.grid == byHand.grid);
+        EXPECT_TRUE(byHand.towns.empty());
     }
 }
 

@@ -100,9 +100,12 @@ void Battle::PassOn() {
     }
     const Army& army = ArmyOf(sideToAct_);
     const int slot = active_ ? army.SlotOf(active_.get()) : -1;
-    // The active squad left its side (it changed sides or was removed): that
-    // side has nobody to carry on with.
-    if (slot < 0) return EndSideTurn();
+    // The active squad left its side (it changed sides or was removed): the
+    // other side takes over, with no squad chosen and no end check.
+    if (slot < 0) {
+        sideToAct_ = 1 - sideToAct_;
+        return;
+    }
     for (int step = 1; step < Army::kSlots; ++step) {
         Ref<Squad> next = army.At((slot + step) % Army::kSlots);
         if (next && next->count() > 0 && StateOf(*next).movesLeft > 0) return Select(next);

@@ -108,18 +108,17 @@ void TimeSystem::OpenBudget() {
     Ui().OpenScreen("WeekReport", [this](const std::string&) { BudgetClosed(); });
 }
 
+// The hero disgraced on an empty army keeps searching, from the start.
 void TimeSystem::BudgetClosed() {
     Changed();
-    auto warnThenSearch = [this] {
-        WarnOutOfControl(hero_.army(), hero_.EffectiveLeadership(), [this] {
-            if (searching_) ContinueSearch();
-        });
+    auto searchThenWarn = [this] {
+        if (searching_) ContinueSearch();
+        WarnOutOfControl(hero_.army(), hero_.EffectiveLeadership(), nullptr);
     };
     if (hero_.army().IsEmpty()) {
-        searching_ = false;  // the hero is sent back to the start
-        hero_.Disgrace(warnThenSearch);
+        hero_.Disgrace(searchThenWarn);
     } else {
-        warnThenSearch();
+        searchThenWarn();
     }
 }
 
@@ -141,7 +140,8 @@ void TimeSystem::StartSearch() {
 
 // The search spends its days up to the next week end at a time; reaching the
 // week end runs it (budget included) like any other, whose closing comes back
-// here. The last part costs only the days it uses.
+// here. The last part, too, ends its week: taking those days without the week
+// end would let a week go by unpaid, and the last day pass without the loss.
 void TimeSystem::ContinueSearch() {
     if (daysToSearch_ <= 0) {
         FinishSearch();
@@ -149,16 +149,8 @@ void TimeSystem::ContinueSearch() {
     }
     int untilWeekEnd = daysLeft_ % daysPerWeek_;
     if (untilWeekEnd == 0) untilWeekEnd = daysPerWeek_;
-    int used = std::min(untilWeekEnd, daysToSearch_);
-    daysToSearch_ -= used;
-    if (used == untilWeekEnd) {
-        EndWeekNow();
-        return;
-    }
-    daysLeft_ -= used;
-    stepCounter_ = 0;
-    Changed();
-    FinishSearch();
+    daysToSearch_ -= std::min(untilWeekEnd, daysToSearch_);
+    EndWeekNow();
 }
 
 void TimeSystem::FinishSearch() {

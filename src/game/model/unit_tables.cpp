@@ -104,9 +104,7 @@ void UnitTables::LoadUnits(Dispatcher* units) {
         auto unit = MakeRef<SquadDef>();
         unit->id = name;
         GetString(requester, node, "Source", unit->source);
-        if (!FindSource(unit->source)) {
-            FatalError("Invalid source=%s for unit %s", unit->source.c_str(), name.c_str());
-        }
+        SourceById(unit->source);  // fatal for a source "Army.Sources" lacks
         GetInt(requester, node, "SL", unit->skillLevel);
         GetInt(requester, node, "MV", unit->moves);
         GetInt(requester, node, "Hit", unit->hitPoints);
