@@ -29,10 +29,11 @@ void ReadCfgLine(const std::string& line, CfgResourceSink& sink) {
 
 void ReadCfgText(const std::string& bytes, CfgResourceSink& sink) {
     Settings().clear();
-    sink.BeginGroup("");
     for (const std::string& line : SplitCfgLines(bytes)) ReadCfgLine(line, sink);
 }
 
-void ReadCfgFile(CfgResourceSink& sink) { ReadCfgText(ReadSettingsFile(CfgPath()), sink); }
+void ReadCfgFile(CfgResourceSink& sink) {
+    ReadCfgText(ReadSettingsFile(CfgPath()), sink);
+}
 
 }  // namespace cv

@@ -8,10 +8,11 @@ namespace cv {
 
 // Receives the resource lines of the CFG file: group headers, "dir" and
 // "package" lines (values as written, not yet joined to the game folder).
+// Lines before the first header belong to the unnamed default group.
 class CfgResourceSink {
 public:
     virtual ~CfgResourceSink() = default;
-    // The unnamed default group comes first, then one call per "[Name]" line.
+    // One call per "[Name]" line; "[]" opens a new group named "".
     virtual void BeginGroup(const std::string& name) = 0;
     virtual void AddDirectory(const std::string& path) = 0;
     virtual void AddPackage(const std::string& path) = 0;

@@ -2,8 +2,12 @@
 
 namespace cv {
 
+CfgResourceGroups::CfgResourceGroups() : group_(MakeRef<ResourceGroup>("")) {
+    ResetResourceGroups();
+    RegisterGroup(group_);
+}
+
 void CfgResourceGroups::BeginGroup(const std::string& name) {
-    if (name.empty()) ResetResourceGroups();
     group_ = MakeRef<ResourceGroup>(name);
     RegisterGroup(group_);
 }

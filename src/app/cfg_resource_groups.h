@@ -6,8 +6,11 @@
 namespace cv {
 
 // Builds the resource groups from the CFG's group, "dir" and "package" lines.
+// Construction empties the registry and registers a fresh default group,
+// which takes the lines before the first header.
 class CfgResourceGroups : public CfgResourceSink {
 public:
+    CfgResourceGroups();
     void BeginGroup(const std::string& name) override;
     void AddDirectory(const std::string& path) override;
     void AddPackage(const std::string& path) override;

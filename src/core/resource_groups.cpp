@@ -54,7 +54,7 @@ Registry& TheRegistry() {
 void RegisterGroup(Ref<ResourceGroup> group) {
     Registry& r = TheRegistry();
     const std::string name = group->name();
-    if (name.empty()) r.defaultGroup = group;
+    if (name.empty() && !r.defaultGroup) r.defaultGroup = group;
     r.groups[name] = std::move(group);
 }
 
@@ -64,11 +64,17 @@ ResourceGroup* FindGroup(const std::string& name) {
     return it == groups.end() ? nullptr : it->second.get();
 }
 
-ResourceGroup* DefaultGroup() { return TheRegistry().defaultGroup.get(); }
+ResourceGroup* DefaultGroup() {
+    return TheRegistry().defaultGroup.get();
+}
 
-ResourceGroup* CurrentGroup() { return TheRegistry().current.get(); }
+ResourceGroup* CurrentGroup() {
+    return TheRegistry().current.get();
+}
 
-void SelectGroup(const std::string& name) { TheRegistry().current = FindGroup(name); }
+void SelectGroup(const std::string& name) {
+    TheRegistry().current = FindGroup(name);
+}
 
 std::string GroupName(size_t index) {
     auto& groups = TheRegistry().groups;
@@ -78,9 +84,13 @@ std::string GroupName(size_t index) {
     return it->first;
 }
 
-size_t GroupCount() { return TheRegistry().groups.size(); }
+size_t GroupCount() {
+    return TheRegistry().groups.size();
+}
 
-void ResetResourceGroups() { TheRegistry() = Registry(); }
+void ResetResourceGroups() {
+    TheRegistry() = Registry();
+}
 
 Ref<Stream> OpenResource(const std::string& name) {
     if (ResourceGroup* current = CurrentGroup()) {
@@ -96,7 +106,9 @@ Ref<Stream> OpenResourceOrFail(const std::string& name) {
     return stream;
 }
 
-bool ResourceExists(const std::string& name) { return static_cast<bool>(OpenResource(name)); }
+bool ResourceExists(const std::string& name) {
+    return static_cast<bool>(OpenResource(name));
+}
 
 Ref<ResourceSource> MakeDirectorySource(const std::string& path) {
     return MakeRef<DirectorySource>(path, AppDir() + path + "\\");
@@ -106,14 +118,23 @@ Ref<ResourceSource> MakePackageSource(const std::string& path) {
     return MakeRef<PackageSource>(path, CurrentFileOpener().OpenFile(AppDir() + path, 'r'));
 }
 
+namespace {
+
+// A "[]" group may hold the name "" in the map; callers saying "" mean the default.
+ResourceGroup* SourceGroup(const std::string& groupName) {
+    return groupName.empty() ? DefaultGroup() : FindGroup(groupName);
+}
+
+}  // namespace
+
 void AddSource(const std::string& groupName, const std::string& path, bool isDirectory) {
-    ResourceGroup* group = FindGroup(groupName);
+    ResourceGroup* group = SourceGroup(groupName);
     if (!group) return;
     group->Add(isDirectory ? MakeDirectorySource(path) : MakePackageSource(path));
 }
 
 void RemoveSource(const std::string& groupName, const std::string& path) {
-    if (ResourceGroup* group = FindGroup(groupName)) group->Remove(path);
+    if (ResourceGroup* group = SourceGroup(groupName)) group->Remove(path);
 }
 
 }  // namespace cv

@@ -47,7 +47,9 @@ private:
 };
 
 // The registry: named groups, the default (unnamed) group and the current one.
-// Registers `group` under its name; the unnamed group also becomes the default.
+// Registers `group` under its name, replacing one of the same name; the first
+// unnamed group after a reset also becomes the default and stays so, even when
+// a later unnamed group ("[]" in the CFG) takes its place in the name map.
 void RegisterGroup(Ref<ResourceGroup> group);
 ResourceGroup* FindGroup(const std::string& name);
 ResourceGroup* DefaultGroup();
@@ -71,8 +73,8 @@ bool ResourceExists(const std::string& name);
 // in mode "r" through the current FileOpener (its directory is read at once).
 Ref<ResourceSource> MakeDirectorySource(const std::string& path);
 Ref<ResourceSource> MakePackageSource(const std::string& path);
-// Appends such a source to the named group ("" is the default group); an
-// unregistered name adds nothing.
+// Appends such a source to the named group ("" is always the default group);
+// an unregistered name adds nothing.
 void AddSource(const std::string& groupName, const std::string& path, bool isDirectory);
 // Drops the group's first source added under exactly `path`, if any.
 void RemoveSource(const std::string& groupName, const std::string& path);

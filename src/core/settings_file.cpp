@@ -30,20 +30,33 @@ std::string ReadSettingsFile(const std::string& path) {
     return bytes.str();
 }
 
+namespace {
+
+// Resource lines are never settings: rewriting one loses a package at the next start.
+bool IsResourceKey(const std::string& key) {
+    return key == "dir" || key == "package";
+}
+
+// Replaces the first line whose text before its first "=" is exactly `key`,
+// else appends; a prefix ("d" of "dir") is a different key.
+void PutSetting(std::vector<std::string>& lines, const std::string& key, const std::string& line) {
+    for (std::string& old : lines) {
+        size_t eq = old.find('=');
+        if (eq != std::string::npos && old.compare(0, eq, key) == 0) {
+            old = line;
+            return;
+        }
+    }
+    lines.push_back(line);
+}
+
+}  // namespace
+
 void CfgSave() {
     const std::string& path = CfgPath();
     std::vector<std::string> lines = SplitCfgLines(ReadSettingsFile(path));
     for (const auto& [key, value] : Settings()) {
-        std::string line = key + "=" + value;
-        bool replaced = false;
-        for (std::string& old : lines) {
-            if (old.find('=') != std::string::npos && old.compare(0, key.size(), key) == 0) {
-                old = line;
-                replaced = true;
-                break;
-            }
-        }
-        if (!replaced) lines.push_back(line);
+        if (!IsResourceKey(key)) PutSetting(lines, key, key + "=" + value);
     }
     // Written aside and renamed, so a crash midway leaves the old file whole.
     const std::string temp = path + ".tmp";

@@ -34,8 +34,8 @@ TEST(CfgText, GroupsAndSourcesGoToTheSinkAndKeysToTheSettings) {
         "ScrWidth=320\n[Data]\ndir=Data\npackage=Data.pak\nnoequals\nA=B=C\n"
         "ScrHeight =200\n[Other] trailing\nScrWidth=240\n",
         sink);
-    EXPECT_EQ(sink.lines, (std::vector<std::string>{"group:", "group:Data", "dir:Data",
-                                                    "package:Data.pak", "group:Other"}));
+    EXPECT_EQ(sink.lines, (std::vector<std::string>{"group:Data", "dir:Data", "package:Data.pak",
+                                                    "group:Other"}));
     EXPECT_FALSE(CfgHas("stale"));
     EXPECT_EQ(CfgGet("ScrWidth", "0"), "240");  // a later line wins, groups do not matter
     EXPECT_EQ(CfgGet("A", ""), "B=C");
@@ -62,6 +62,23 @@ TEST(CfgText, ResourceLinesBuildGroupsOfRealSourcesInTheGameFolder) {
     ResetResourceGroups();
 }
 
+TEST(CfgText, AnEmptyHeaderOpensAnotherGroupAndKeepsTheDefaultAndLanguages) {
+    test::ScratchDir dir;
+    SetAppDir(dir.str());
+    dir.Write("Base/Texts/Intro.txt", "base");
+    CfgResourceGroups groups;
+    ReadCfgText("dir=Base\n[English]\ndir=Eng\n[]\ndir=Other\n", groups);
+    ASSERT_NE(FindGroup("English"), nullptr);
+    EXPECT_EQ(FindGroup("English")->sourceCount(), 1u);
+    ASSERT_NE(FindGroup(""), nullptr);
+    EXPECT_NE(FindGroup(""), DefaultGroup());
+    EXPECT_EQ(FindGroup("")->sourceCount(), 1u);
+    EXPECT_EQ(ReadAll(*OpenResourceOrFail("Texts\\Intro.txt")), "base");
+    AddSource("", "Base", true);  // "" still names the default group
+    EXPECT_EQ(DefaultGroup()->sourceCount(), 2u);
+    ResetResourceGroups();
+}
+
 TEST(CfgSave, KeepsEveryOtherLineInPlaceAndAppendsNewKeys) {
     test::ScratchDir dir;
     SetCfgPath(dir / "Corvanth.CFG");
@@ -81,6 +98,20 @@ TEST(CfgSave, KeepsEveryOtherLineInPlaceAndAppendsNewKeys) {
     CfgSave();  // saving again changes nothing
     EXPECT_EQ(dir.Read("Corvanth.CFG"), saved);
     SetCfgPath("");
+}
+
+TEST(CfgSave, RewritesOnlyTheLineOfExactlyThatKeyAndNeverAResourceLine) {
+    test::ScratchDir dir;
+    SetCfgPath(dir / "Corvanth.CFG");
+    dir.Write("Corvanth.CFG", "[Main]\ndir=Data\npackage=a.pak\nAnimation=ON\n");
+    Settings().clear();
+    for (const char* key : {"", "d", "pack", "Anim", "dir", "package"}) CfgSet(key, "x");
+    CfgSave();
+    EXPECT_EQ(dir.Read("Corvanth.CFG"),
+              "[Main]\r\ndir=Data\r\npackage=a.pak\r\nAnimation=ON\r\n=x\r\nAnim=x\r\nd=x\r\n"
+              "pack=x\r\n");
+    SetCfgPath("");
+    Settings().clear();
 }
 
 TEST(ModulePaths, CfgSitsBesideTheExecutable) {
