@@ -172,9 +172,9 @@ void WriteThroughSaveGame(benchmark::State& state) {
         fs::temp_directory_path() / ("corvanth_bench_saves_" + std::to_string(getpid()));
     fs::create_directories(folder);
     cv::SetAppDir(folder.string() + "/");
-    cv::CurrentSaveName() = "bench";
+    std::string saveName = "bench";
     BigGame game;
-    for (auto _ : state) cv::SaveGame(game);
+    for (auto _ : state) cv::SaveGame(game, saveName);
     fs::remove_all(folder);
 }
 BENCHMARK(WriteThroughSaveGame)->Unit(benchmark::kMillisecond)->Repetitions(5);

@@ -15,9 +15,12 @@ namespace {
 
 int FlagsOfMode(char mode) {
     switch (std::tolower(static_cast<unsigned char>(mode))) {
-        case 'r': return O_RDONLY;
-        case 'c': return O_RDWR | O_CREAT | O_TRUNC;
-        default: return O_RDWR | O_CREAT;
+        case 'r':
+            return O_RDONLY;
+        case 'c':
+            return O_RDWR | O_CREAT | O_TRUNC;
+        default:
+            return O_RDWR | O_CREAT;
     }
 }
 
@@ -50,9 +53,13 @@ void FileStream::Open() {
     fd_ = CreateFile(path_, flags_);
     if (fd_ < 0) {
         users_ = 0;
-        FatalError("Open error in %s", path_.c_str());
+        OnOpenError();
     }
     flags_ &= ~O_TRUNC;  // a reopen must not truncate again
+}
+
+void FileStream::OnOpenError() const {
+    FatalError("Open error in %s", path_.c_str());
 }
 
 void FileStream::Close() {
@@ -61,9 +68,10 @@ void FileStream::Close() {
     fd_ = -1;
 }
 
-void FileStream::Reopen() {
+bool FileStream::Reopen() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = CreateFile(path_, flags_);
+    return fd_ >= 0;
 }
 
 int64_t FileStream::Skip(int64_t delta) {

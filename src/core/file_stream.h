@@ -33,7 +33,9 @@ public:
 protected:
     // True when all n bytes were read at the current position.
     bool TryRead(void* buffer, size_t n);
-    void Reopen();
+    // Closes and opens the file again; false when it could not be opened.
+    bool Reopen();
+    [[noreturn]] void OnOpenError() const;
 
 private:
     std::string path_;

@@ -20,7 +20,8 @@ int RetryFileStream::CreateFile(const std::string& path, int flags) {
 void RetryFileStream::Read(void* buffer, size_t n) {
     for (int attempt = 1; attempt <= kReadAttempts; ++attempt) {
         if (TryRead(buffer, n)) return;
-        if (attempt < kReadAttempts) Reopen();
+        // A cancelled reopen means the player gave up on the file: no more boxes.
+        if (attempt < kReadAttempts && !Reopen()) OnOpenError();
     }
     OnReadError();
 }

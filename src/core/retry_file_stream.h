@@ -16,7 +16,8 @@ public:
     // Shows "Cant create file" with the path until the file opens or the
     // player cancels (then -1).
     int CreateFile(const std::string& path, int flags) override;
-    // Only the last of kReadAttempts failures is a read error.
+    // Only the last of kReadAttempts failures is a read error; a reopen the
+    // player cancels is the open error at once.
     void Read(void* buffer, size_t n) override;
 };
 

@@ -1,5 +1,7 @@
 #include "core/save_format.h"
 
+#include <algorithm>
+
 #include "core/byte_io.h"
 #include "core/fatal_error.h"
 #include "core/save_chunks.h"
@@ -28,16 +30,36 @@ void WriteSaveInfoRecord(Stream& out, const SaveInfoRecord& record) {
     for (char16_t unit : record.value) WriteU16(out, unit);
 }
 
-SaveFileReader::SaveFileReader(std::string bytes, std::string path)
-    : bytes_(std::move(bytes)), path_(std::move(path)) {
-    if (bytes_.size() < kSaveHeaderSize) Corrupted("header cut short");
-    const uint8_t* field = reinterpret_cast<const uint8_t*>(bytes_.data()) + 12;
+namespace {
+
+Ref<Stream> InMemory(const std::string& bytes, const std::string& path) {
+    Ref<MemoryStream> memory = MakeRef<MemoryStream>(path);
+    memory->Write(bytes.data(), bytes.size());
+    return memory;
+}
+
+}  // namespace
+
+SaveFileReader::SaveFileReader(const std::string& bytes, std::string path)
+    : SaveFileReader(InMemory(bytes, path), path) {}
+
+SaveFileReader::SaveFileReader(Ref<Stream> file, std::string path)
+    : file_(std::move(file)), path_(std::move(path)) {
+    file_->Open();
+    size_ = static_cast<uint64_t>(file_->Size());
+    if (size_ < kSaveHeaderSize) Corrupted("header cut short");
+    const std::string head = Block(0, kSaveHeaderSize);
+    const uint8_t* field = reinterpret_cast<const uint8_t*>(head.data()) + 12;
     for (uint32_t* value :
          {&header_.version, &header_.totalLength, &header_.infoOffset, &header_.infoLength,
           &header_.dataOffset, &header_.dataLength, &header_.flags, &header_.date, &header_.time}) {
         *value = LoadU32(field);
         field += 4;
     }
+}
+
+SaveFileReader::~SaveFileReader() {
+    file_->Close();
 }
 
 std::string SaveFileReader::Failure(const std::string& what) const {
@@ -49,13 +71,21 @@ void SaveFileReader::Corrupted(const std::string& what) const {
 }
 
 void SaveFileReader::CheckBlock(uint32_t offset, uint32_t length, const char* what) const {
-    if (uint64_t{offset} + length > bytes_.size())
-        Corrupted(std::string(what) + " outside the file");
+    if (uint64_t{offset} + length > size_) Corrupted(std::string(what) + " outside the file");
+}
+
+std::string SaveFileReader::Block(uint64_t offset, uint64_t length) const {
+    std::string bytes(static_cast<size_t>(length), '\0');
+    file_->Seek(static_cast<int64_t>(offset));
+    if (length > 0) file_->Read(bytes.data(), bytes.size());
+    return bytes;
 }
 
 std::string SaveFileReader::LanguageFile() const {
-    ByteReader in(bytes_, Failure("language name cut short"));
-    in.Seek(kSaveHeaderSize);
+    // The longest stored string there can be, or what the file has of it.
+    const uint64_t span = std::min<uint64_t>(size_ - kSaveHeaderSize, 2 + kMaxStoredString);
+    const std::string stored = Block(kSaveHeaderSize, span);
+    ByteReader in(stored, Failure("language name cut short"));
     const uint16_t length = in.U16();
     if (length > kMaxStoredString) Corrupted("language name longer than 255 bytes");
     return in.Text(length);
@@ -63,8 +93,8 @@ std::string SaveFileReader::LanguageFile() const {
 
 std::vector<SaveInfoRecord> SaveFileReader::InfoRecords() const {
     CheckBlock(header_.infoOffset, header_.infoLength, "info block");
-    ByteReader in(reinterpret_cast<const uint8_t*>(bytes_.data()) + header_.infoOffset,
-                  header_.infoLength, Failure("info record past its block"));
+    const std::string block = Block(header_.infoOffset, header_.infoLength);
+    ByteReader in(block, Failure("info record past its block"));
     std::vector<SaveInfoRecord> records;
     while (in.remaining() > 0) {
         SaveInfoRecord record;
@@ -81,14 +111,14 @@ std::vector<SaveInfoRecord> SaveFileReader::InfoRecords() const {
 
 Ref<MemoryStream> SaveFileReader::GameData() const {
     CheckBlock(header_.dataOffset, header_.dataLength, "game data");
-    const uint8_t* stored = reinterpret_cast<const uint8_t*>(bytes_.data()) + header_.dataOffset;
+    const std::string stored = Block(header_.dataOffset, header_.dataLength);
     const std::string name = "Game data of " + path_;
     if (header_.flags & kSaveDataCompressed) {
-        return UnpackBlock(stored, header_.dataLength, name,
+        return UnpackBlock(reinterpret_cast<const uint8_t*>(stored.data()), stored.size(), name,
                            "Invalid  format or save corrupted: game data of " + path_ + " ");
     }
     Ref<MemoryStream> data = MakeRef<MemoryStream>(name);
-    data->Write(stored, header_.dataLength);
+    data->Write(stored.data(), stored.size());
     data->Seek(0);
     return data;
 }

@@ -37,12 +37,19 @@ struct SaveInfoRecord {
 };
 void WriteSaveInfoRecord(Stream& out, const SaveInfoRecord& record);
 
-// Reads a save file held in memory. Whatever lies outside the file (or a
-// record outside its block) ends the program with "Invalid  format or save
-// corrupted: " and a detail naming the file. The header's tag is not examined.
+// Reads a save file. Whatever lies outside the file (or a record outside its
+// block) ends the program with "Invalid  format or save corrupted: " and a
+// detail naming the file. The header's tag is not examined.
 class SaveFileReader {
 public:
-    SaveFileReader(std::string bytes, std::string path);
+    // A save held in memory.
+    SaveFileReader(const std::string& bytes, std::string path);
+    // A save read from `file` piece by piece: the header at once, every other
+    // part only when asked for, so the load list never reads the game data.
+    SaveFileReader(Ref<Stream> file, std::string path);
+    ~SaveFileReader();
+    SaveFileReader(const SaveFileReader&) = delete;
+    SaveFileReader& operator=(const SaveFileReader&) = delete;
 
     const SaveHeader& header() const { return header_; }
     // The language file name in use when the game was saved.
@@ -57,8 +64,11 @@ private:
     [[noreturn]] void Corrupted(const std::string& what) const;
     // Fails unless [offset, offset + length) lies inside the file.
     void CheckBlock(uint32_t offset, uint32_t length, const char* what) const;
+    // The bytes at [offset, offset + length), already known to lie inside the file.
+    std::string Block(uint64_t offset, uint64_t length) const;
 
-    std::string bytes_;
+    Ref<Stream> file_;
+    uint64_t size_ = 0;
     std::string path_;
     SaveHeader header_;
 };

@@ -1,5 +1,6 @@
 #include "core/save_game.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -55,29 +56,56 @@ void WriteGameData(Stream& out, const SaveableGame& game) {
     WritePackedBlock(out, data.Data(), data.bytes().size(), kDeflatePiece);
 }
 
+// The file names of the game folder's saves as they are on disk: the
+// extension ".sav" in any case ("2.SAV" copied from another system).
+std::vector<std::string> SaveFileNames() {
+    namespace fs = std::filesystem;
+    std::vector<std::string> files;
+    std::error_code error;
+    const fs::path folder = AppDir().empty() ? fs::path(".") : fs::path(AppDir());
+    fs::directory_iterator it(folder, error), end;
+    for (; !error && it != end; it.increment(error)) {
+        std::string extension = it->path().extension().string();
+        for (char& c : extension)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::error_code typeError;
+        if (extension == ".sav" && it->is_regular_file(typeError)) {
+            files.push_back(it->path().filename().string());
+        }
+    }
+    return files;
+}
+
+std::string StemOf(const std::string& file) {
+    return file.substr(0, file.size() - 4);
+}
+
 }  // namespace
 
 std::string SavePath(const std::string& name) {
-    return AppDir() + name + ".sav";
+    const std::string written = AppDir() + name + ".sav";
+    if (FileExists(written)) return written;
+    for (const std::string& file : SaveFileNames()) {
+        if (StemOf(file) == name) return AppDir() + file;
+    }
+    return written;
 }
 
+// Not resolved on disk: the old save, whatever its case, is renamed to this,
+// and the new save written as name + ".sav" finds it again to remove it.
 std::string BackupPath(const std::string& name) {
-    return SavePath(name) + ".bak";
-}
-
-std::string& CurrentSaveName() {
-    static std::string name;
-    return name;
+    return AppDir() + name + ".sav.bak";
 }
 
 std::string NewSaveName() {
+    const std::vector<std::string> taken = ListSaves();
     for (int n = 1;; ++n) {
-        if (!FileExists(SavePath(std::to_string(n)))) return std::to_string(n);
+        const std::string name = std::to_string(n);
+        if (std::find(taken.begin(), taken.end(), name) == taken.end()) return name;
     }
 }
 
-void SaveGame(const SaveableGame& game) {
-    std::string& name = CurrentSaveName();
+void SaveGame(const SaveableGame& game, std::string& name) {
     if (name.empty()) name = NewSaveName();
     KeepBackup(name);
     Ref<FileStream> file = MakeRef<FileStream>(SavePath(name), 'c');
@@ -104,7 +132,6 @@ void SaveGame(const SaveableGame& game) {
 }
 
 void LoadGame(const std::string& name, SaveableGame& game) {
-    CurrentSaveName() = name;
     const std::string path = SavePath(name);
     Ref<FileStream> file = MakeRef<FileStream>(path, 'r');
     SaveFileReader save(ReadAll(*file), path);
@@ -120,20 +147,8 @@ void LoadGame(const std::string& name, SaveableGame& game) {
 }
 
 std::vector<std::string> ListSaves() {
-    namespace fs = std::filesystem;
     std::vector<std::string> names;
-    std::error_code error;
-    const fs::path folder = AppDir().empty() ? fs::path(".") : fs::path(AppDir());
-    fs::directory_iterator it(folder, error), end;
-    for (; !error && it != end; it.increment(error)) {
-        std::string extension = it->path().extension().string();
-        for (char& c : extension)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        std::error_code typeError;
-        if (extension == ".sav" && it->is_regular_file(typeError)) {
-            names.push_back(it->path().stem().string());
-        }
-    }
+    for (const std::string& file : SaveFileNames()) names.push_back(StemOf(file));
     return names;
 }
 

@@ -7,21 +7,20 @@
 
 namespace cv {
 
-// Saves live in the game folder: AppDir() + name + ".sav", and while one is
-// rewritten the previous file waits under that path + ".bak".
+// Saves live in the game folder: AppDir() + name + ".sav", or the file as it
+// is on disk when only its extension's case differs ("2.SAV"). While one is
+// rewritten the previous file waits under AppDir() + name + ".sav.bak".
 std::string SavePath(const std::string& name);
 std::string BackupPath(const std::string& name);
 
-// The name the next SaveGame writes under; empty until a game is saved or
-// loaded.
-std::string& CurrentSaveName();
-// "1", "2", ...: the first number without a save.
+// "1", "2", ...: the first number without a save in any case of ".sav".
 std::string NewSaveName();
 
-// Writes `game` under the current save name (a new name when there is none).
-// A failure midway ends the program and leaves the previous save as the
-// backup; a successful save removes the backup.
-void SaveGame(const SaveableGame& game);
+// Writes `game` under `name`; an empty name first becomes NewSaveName(),
+// so the game's next save goes to the same file. A failure midway ends the
+// program and leaves the previous save as the backup; a successful save
+// removes the backup.
+void SaveGame(const SaveableGame& game, std::string& name);
 // Reads the save `name` into `game` (built aside by the caller); switches to
 // the save's language when that language is still available. A version
 // above 1 ends with "Invalid object version %08X: Game Save data".

@@ -38,8 +38,7 @@ bool SavedBefore(const SaveEntry& a, const SaveEntry& b) {
 
 SaveEntry ReadSaveInfo(const std::string& name) {
     const std::string path = SavePath(name);
-    Ref<FileStream> file = MakeRef<FileStream>(path, 'r');
-    SaveFileReader save(ReadAll(*file), path);
+    SaveFileReader save(MakeRef<FileStream>(path, 'r'), path);
     SaveEntry entry;
     entry.saveName = name;
     entry.displayName = Utf8ToUtf16(name);

@@ -21,7 +21,8 @@ struct SaveEntry {
 // Earlier saving time first (year, month, day, hour, minute, second, ms).
 bool SavedBefore(const SaveEntry& a, const SaveEntry& b);
 
-// Reads the header, language and info records of the save `name`.
+// Reads the header, language and info records of the save `name`, never its
+// game data (the load list opens every save).
 SaveEntry ReadSaveInfo(const std::string& name);
 
 }  // namespace cv

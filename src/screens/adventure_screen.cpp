@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "app/app_core.h"
+#include "core/fatal_error.h"
 #include "core/language.h"
 #include "game/model/game_ui.h"
 #include "game/world/hero_step.h"
 #include "gui/form_reader.h"
 #include "gui/gui_keys.h"
 #include "screens/game_menu.h"
-#include "screens/new_game.h"
+#include "screens/game_session.h"
 
 namespace cv {
 namespace {
@@ -90,6 +91,7 @@ void AdventureForm::onLoaded() {
     // The map, not a button, has the keys at first.
     setFocusTo(nullptr);
     refresh();
+    updateTravelIndicator();
 }
 
 void AdventureForm::refresh() {
@@ -100,7 +102,7 @@ void AdventureForm::refresh() {
 
 void AdventureForm::drawBackground() {
     DialogHost::drawBackground();
-    if (RunningGame* game = CurrentGame()) view_.paint(*game);
+    view_.paint(*game_);
 }
 
 void AdventureForm::onTimer() {
@@ -109,25 +111,20 @@ void AdventureForm::onTimer() {
 }
 
 void AdventureForm::Update() {
-    if (RunningGame* game = CurrentGame()) {
-        updateStatus();
-        if (!(game->hero().position() == shownCell_)) updateTravelIndicator();
-    }
+    updateStatus();
+    if (!(game_->hero().position() == shownCell_)) updateTravelIndicator();
     DialogHost::Update();
 }
 
 void AdventureForm::updateStatus() {
-    RunningGame* game = CurrentGame();
     GuiElement* status = findChild("Status");
-    if (!game || !status) return;
+    if (!status) return;
     sendMessage(this, status, Message{"SetJustify", "RC", 0, nullptr});
-    status->setText(game->time().StatusText());
+    status->setText(game_->time().StatusText());
 }
 
 void AdventureForm::updateTravelIndicator() {
-    RunningGame* game = CurrentGame();
-    if (!game) return;
-    const Hero& hero = game->hero();
+    const Hero& hero = game_->hero();
     const bool flying = hero.travelMode() == TravelMode::kFly;
     if (GuiElement* fly = findChild("Fly")) {
         fly->setVisible(!flying);
@@ -135,7 +132,7 @@ void AdventureForm::updateTravelIndicator() {
     }
     if (GuiElement* land = findChild("Land")) {
         land->setVisible(flying);
-        land->setEnabled(flying && CanLand(game->here(), hero.position()));
+        land->setEnabled(flying && CanLand(game_->here(), hero.position()));
     }
     shownCell_ = hero.position();
     requestRedraw();
@@ -147,13 +144,22 @@ bool AdventureForm::onMessage(const Message& message) {
         return true;
     }
     if (message.name != "Button") return DialogHost::onMessage(message);
-    RunningGame* game = CurrentGame();
-    // Info, Army, Towns, Castles, Map and the panels open screens of their own.
-    if (message.text == "Menu") ShowGameMenu();
-    if (message.text == "Exit" && TheAppCore()) TheAppCore()->Quit();
-    if (message.text == "Fly" && game) TakeOff(*game);
-    if (message.text == "Land" && game) Land(*game);
-    if (message.text == "Fly" || message.text == "Land") updateTravelIndicator();
+    // Buttons without a screen of their own yet (Info, Towns, Castles, Map)
+    // go on to the standard handling like any other.
+    const std::string& button = message.text;
+    if (button == "Menu") {
+        ShowGameMenu();
+    } else if (button == "Exit") {
+        if (TheAppCore()) TheAppCore()->Quit();
+    } else if (button == "Fly") {
+        TakeOff(*game_);
+        updateTravelIndicator();
+    } else if (button == "Land") {
+        Land(*game_);
+        updateTravelIndicator();
+    } else {
+        return DialogHost::onMessage(message);
+    }
     return true;
 }
 
@@ -269,21 +275,16 @@ void AdventureForm::stepFocus(int group, int step) {
 }
 
 AdventureForm& AdventureScreen() {
-    static const Ref<AdventureForm> adventure = [] {
-        Ref<AdventureForm> form = MakeRef<AdventureForm>();
-        loadForm(*form, "Game");
-        return form;
-    }();
-    return *adventure;
+    GameSession* session = CurrentSession();
+    if (!session) FatalError("No game in play");
+    return session->adventure();
 }
 
 void AdventureForm::stepHero(int command) {
-    RunningGame* game = CurrentGame();
-    if (!game) return;
     Ref<AdventureForm> keep(this);
-    Ref<RunningGame> keepGame(game);
+    Ref<RunningGame> keepGame(game_);
     const CommandStep step = StepOfCommand(command);
-    StepHero(*game, step.dx, step.dy);
+    StepHero(*game_, step.dx, step.dy);
     requestRedraw();
     if (Ui().AdventureIsCurrent()) {
         updateStatus();

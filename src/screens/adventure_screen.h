@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/world/running_game.h"
 #include "screens/adventure_view.h"
 #include "screens/command_keys.h"
 #include "screens/dialog_host.h"
@@ -11,9 +12,13 @@ namespace cv {
 // the hero that step him when tapped, the status line "Status", the travel
 // buttons "Fly" and "Land", the buttons "Info", "Towns", "Castles", "Map",
 // "Menu" and the information panels "Villain", "WeaponInfo", "SpellInfo",
-// "MapPieces", "GoldInfo". It shows the current game.
+// "MapPieces", "GoldInfo". Each game has its own (see GameSession).
 class AdventureForm : public DialogHost {
 public:
+    explicit AdventureForm(Ref<RunningGame> game) : game_(std::move(game)) {}
+
+    RunningGame& game() const { return *game_; }
+
     void onLoaded() override;
     void drawBackground() override;
     void onTimer() override;
@@ -50,6 +55,7 @@ private:
     int focusedGroup() const;
     void stepFocus(int group, int step);
 
+    Ref<RunningGame> game_;
     AdventureView view_;
     int command_ = kNoCommand;
     bool held_ = false;
@@ -59,7 +65,7 @@ private:
     Cell shownCell_{-1, -1};
 };
 
-// The one adventure screen, read from its form file on first use.
+// The adventure screen of the game in play; there must be one.
 AdventureForm& AdventureScreen();
 
 // The adventure screen's step of the hero by a command (0..8).

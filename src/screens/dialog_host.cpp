@@ -30,17 +30,22 @@ GuiElement* DialogHost::hitTest(Point point) {
     return open ? open->hitTest(point) : Form::hitTest(point);
 }
 
+// Input may end the game this screen shows (a load, a new game) and with it
+// the last other reference to the screen, so each handler keeps it alive.
 bool DialogHost::onPointer(const PointerEvent& event) {
+    Ref<DialogHost> self(this);
     Ref<Form> open(dialog());
     return open ? open->onPointer(event) : onOwnPointer(event);
 }
 
 bool DialogHost::onKey(int key, bool down) {
+    Ref<DialogHost> self(this);
     Ref<Form> open(dialog());
     return open ? open->onKey(key, down) : onOwnKey(key, down);
 }
 
 bool DialogHost::onChar(char16_t ch) {
+    Ref<DialogHost> self(this);
     Ref<Form> open(dialog());
     return open ? open->onChar(ch) : Form::onChar(ch);
 }

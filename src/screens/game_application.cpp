@@ -11,7 +11,6 @@
 #include "gfx/image_cache.h"
 #include "gui/gui_keys.h"
 #include "platform/platform.h"
-#include "screens/adventure_screen.h"
 #include "screens/command_keys.h"
 #include "screens/game_data_init.h"
 #include "screens/screen_game_ui.h"
@@ -64,8 +63,6 @@ bool GameApplication::Init() {
     ReadGuiKeys();
     SetUi(&TheScreenGameUi());
     SetScreen(&TitleScreen());
-    // Made now so that starting a game never waits for its form.
-    AdventureScreen();
     return true;
 }
 

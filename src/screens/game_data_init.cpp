@@ -26,18 +26,13 @@ void SeedFromLocalTime() {
     platform::SeedFromClock((milliseconds * 60 + now.minute) * 60 + now.hour);
 }
 
-void LoadRules() {
-    SetRoot(MakeRef<Dispatcher>());
-    Parse(*Root(), ReadAll(*OpenResourceOrFail("cv.ini")));
-}
-
 }  // namespace
 
 void InitGameData() {
     SeedFromLocalTime();
     RegisterFont("Default", loadFont("Fonts\\arial.fnm"));
     RegisterFont("Small", loadFont("Fonts\\small.fnm"));
-    LoadRules();
+    SetRoot(PackagedRules());
     AnimationsDisabled() = CfgHas("Animation") && CfgGet("Animation", "ON") == "OFF";
     LoadAnimationTable();
     Units().Load(Root());
@@ -45,6 +40,12 @@ void InitGameData() {
     TacticsMap().Load(Root());
     CombatParams().Load(Root());
     LoadCommandKeys();
+}
+
+Ref<Dispatcher> PackagedRules() {
+    Ref<Dispatcher> rules = MakeRef<Dispatcher>();
+    Parse(*rules, ReadAll(*OpenResourceOrFail("cv.ini")));
+    return rules;
 }
 
 }  // namespace cv

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/dispatcher.h"
+
 namespace cv {
 
 // The game data, brought up after the language: the
@@ -10,5 +12,8 @@ namespace cv {
 // the tactics map and the combat parameters, and last the command keys of
 // the CFG. A missing resource or a syntax error is fatal.
 void InitGameData();
+
+// A fresh tree of the packaged rules "cv.ini", for one game to play by.
+Ref<Dispatcher> PackagedRules();
 
 }  // namespace cv

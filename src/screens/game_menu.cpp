@@ -7,9 +7,9 @@
 #include "gui/form_reader.h"
 #include "gui/gui_message.h"
 #include "screens/adventure_screen.h"
+#include "screens/game_session.h"
 #include "screens/language_dialog.h"
 #include "screens/load_game_dialog.h"
-#include "screens/new_game.h"
 
 namespace cv {
 namespace {
@@ -21,8 +21,8 @@ constexpr std::pair<const char*, const char*> kCaptions[] = {
     {"Save", "Save Game"},      {"Load", "Load Game"},
     {"Quit", "Quit"},           {"Cancel", "Cancel"}};
 
-void SaveAndTell(RunningGame& game) {
-    SaveGame(game);
+void SaveAndTell(GameSession& session) {
+    session.Save();
     Ui().ShowMessage({GetText("Game saved"), {}, "OK", {}, {}}, {});
 }
 
@@ -64,13 +64,13 @@ bool GameMenuDialog::onMessage(const Message& message) {
     Ref<GameMenuDialog> keep(this);
     close();
     if (button == "Load") ShowLoadGame(AdventureScreen());
-    RunningGame* game = CurrentGame();
-    if (!game) return true;
-    Ref<RunningGame> keepGame(game);
-    if (button == "WeekEnd") game->time().EndWeekNow();
-    if (button == "Search") game->time().OfferSearch();
+    Ref<GameSession> session(CurrentSession());
+    if (!session) return true;
+    RunningGame& game = session->game();
+    if (button == "WeekEnd") game.time().EndWeekNow();
+    if (button == "Search") game.time().OfferSearch();
     if (button == "Language") ShowLanguageOverGame();
-    if (button == "Save") SaveAndTell(*game);
+    if (button == "Save") SaveAndTell(*session);
     return true;
 }
 

@@ -7,13 +7,14 @@
 #include "core/fatal_error.h"
 #include "core/language.h"
 #include "core/save_game.h"
+#include "game/model/army_rules.h"
 #include "gui/form_reader.h"
 #include "gui/gui_message.h"
 #include "platform/utf.h"
 #include "screens/adventure_screen.h"
+#include "screens/game_session.h"
 #include "screens/list_box.h"
 #include "screens/message_box_dialog.h"
-#include "screens/new_game.h"
 
 namespace cv {
 namespace {
@@ -156,14 +157,12 @@ void LoadGameDialog::startGame() {
     const SaveEntry* entry = current();
     if (!entry) return;
     Ref<LoadGameDialog> keep(this);
-    Ref<RunningGame> game = MakeRef<RunningGame>();
-    LoadGame(entry->saveName, *game);
-    SetCurrentGame(game);
+    Ref<GameSession> session = GameSession::Load(entry->saveName);
     close();
-    AdventureForm& adventure = AdventureScreen();
-    adventure.refresh();
-    adventure.updateTravelIndicator();
-    if (TheAppCore()) TheAppCore()->SetScreen(&adventure);
+    BeginSession(session);
+    if (TheAppCore()) TheAppCore()->SetScreen(&session->adventure());
+    const Hero& hero = session->game().hero();
+    WarnOutOfControl(hero.army(), hero.EffectiveLeadership());
 }
 
 void ShowLoadGame(DialogHost& host) {

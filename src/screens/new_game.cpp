@@ -4,14 +4,10 @@
 
 #include "core/resource_groups.h"
 #include "core/settings.h"
+#include "screens/game_session.h"
 
 namespace cv {
 namespace {
-
-Ref<RunningGame>& CurrentGameSlot() {
-    static Ref<RunningGame> game;
-    return game;
-}
 
 constexpr const char* kRandomMapFolder = "CVMRG";
 
@@ -27,18 +23,8 @@ NewGameChoices& TheNewGameChoices() {
     return choices;
 }
 
-RunningGame* CurrentGame() {
-    return CurrentGameSlot().get();
-}
-
-void SetCurrentGame(Ref<RunningGame> game) {
-    CurrentGameSlot() = std::move(game);
-}
-
-void StartNewGame() {
-    const NewGameChoices& choices = TheNewGameChoices();
-    SetCurrentGame(
-        RunningGame::NewGame(choices.heroClass, choices.heroName, choices.sex, choices.difficulty));
+void StartNewGame(Ref<Dispatcher> rules) {
+    BeginSession(GameSession::New(std::move(rules), TheNewGameChoices()));
     DropRandomMapSet();
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "game/world/running_game.h"
+#include "core/dispatcher.h"
 
 namespace cv {
 
@@ -15,14 +15,11 @@ struct NewGameChoices {
 };
 NewGameChoices& TheNewGameChoices();
 
-// The game being played; null before the first game starts.
-RunningGame* CurrentGame();
-void SetCurrentGame(Ref<RunningGame> game);
-
-// Starts a game from the choices and makes it current: the continents, the
-// days of the difficulty, the hero. The random map set, once merged into the
-// rules, is dropped: its folder leaves the resources and its "map.ini" is
-// deleted.
-void StartNewGame();
+// Starts a game of the choices, played by `rules` (the packaged rules, with
+// a random map set merged when the player asked for one), as the session in
+// play: the continents, the days of the difficulty, the hero. The random map
+// set, once in the rules, is dropped: its folder leaves the resources and its
+// "map.ini" is deleted.
+void StartNewGame(Ref<Dispatcher> rules);
 
 }  // namespace cv

@@ -8,6 +8,7 @@
 #include "gui/gui_message.h"
 #include "platform/utf.h"
 #include "screens/adventure_screen.h"
+#include "screens/game_data_init.h"
 #include "screens/hero_info_dialog.h"
 #include "screens/hero_select_screen.h"
 #include "screens/new_game.h"
@@ -160,14 +161,14 @@ void NewGameForm::showKeyboard() {
 
 void NewGameForm::startGame() {
     if (TheNewGameChoices().heroName.empty()) return;
-    auto begin = [] {
-        StartNewGame();
+    auto begin = [](Ref<Dispatcher> rules) {
+        StartNewGame(std::move(rules));
         ShowScreen(AdventureScreen());
     };
     if (randomMaps_) {
         ShowRandomMapGeneration(begin);
     } else {
-        begin();
+        begin(PackagedRules());
     }
 }
 

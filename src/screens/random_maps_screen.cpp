@@ -12,6 +12,7 @@
 #include "gui/gui_message.h"
 #include "mapgen/random_maps.h"
 #include "platform/platform.h"
+#include "screens/game_data_init.h"
 
 namespace cv {
 namespace {
@@ -27,9 +28,9 @@ bool WriteRandomMapSet() {
     return GenerateRandomMaps(folder);
 }
 
-void MergeRandomMapSet() {
+void MergeRandomMapSet(Dispatcher& rules) {
     AddSource("", kRandomMapFolder, true);
-    if (ResourceExists("map.ini")) Parse(*Root(), ReadAll(*OpenResourceOrFail("map.ini")));
+    if (ResourceExists("map.ini")) Parse(rules, ReadAll(*OpenResourceOrFail("map.ini")));
 }
 
 void RandomMapsForm::onLoaded() {
@@ -52,11 +53,12 @@ void RandomMapsForm::Tick() {
     finished_ = true;
     // `then` usually shows another screen, which may release this one.
     Ref<RandomMapsForm> keep(this);
-    if (succeeded_) MergeRandomMapSet();
-    if (then_) then_();
+    Ref<Dispatcher> rules = PackagedRules();
+    if (succeeded_) MergeRandomMapSet(*rules);
+    if (then_) then_(std::move(rules));
 }
 
-void ShowRandomMapGeneration(std::function<void()> then) {
+void ShowRandomMapGeneration(RandomMapsForm::Then then) {
     Ref<RandomMapsForm> form = MakeRef<RandomMapsForm>(std::move(then));
     loadForm(*form, "MapGen");
     if (TheAppCore()) TheAppCore()->SetScreen(form.get());

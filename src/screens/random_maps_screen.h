@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/dispatcher.h"
 #include "gui/form.h"
 
 namespace cv {
@@ -10,12 +11,14 @@ namespace cv {
 // The screen shown while a random map set is made, form "MapGen": "Text"
 // says so. The first refresh draws it, the next step makes the set in the
 // folder "CVMRG" of the game folder; 3000 ms later (counted on timer ticks,
-// so the window stays alive) the set joins the rules and `then` runs.
+// so the window stays alive) `then` runs with the packaged rules and the set
+// merged into them.
 class RandomMapsForm : public Form {
 public:
     static constexpr uint32_t kPauseMs = 3000;
+    using Then = std::function<void(Ref<Dispatcher> rules)>;
 
-    explicit RandomMapsForm(std::function<void()> then) : then_(std::move(then)) {}
+    explicit RandomMapsForm(Then then) : then_(std::move(then)) {}
 
     void onLoaded() override;
     void Update() override;
@@ -26,7 +29,7 @@ public:
     bool succeeded() const { return succeeded_; }
 
 private:
-    std::function<void()> then_;
+    Then then_;
     bool generated_ = false;
     bool succeeded_ = false;
     bool finished_ = false;
@@ -37,11 +40,12 @@ private:
 // when missing and the generator writes into it; false when it could not.
 bool WriteRandomMapSet();
 // Adds the folder to the default resource group and, when it holds
-// "map.ini", parses it into the rules, replacing the definitions of the same
+// "map.ini", parses it into `rules`, replacing the definitions of the same
 // names.
-void MergeRandomMapSet();
+void MergeRandomMapSet(Dispatcher& rules);
 
-// Shows the generation screen; `then` runs once the set is part of the rules.
-void ShowRandomMapGeneration(std::function<void()> then);
+// Shows the generation screen; `then` runs once the set is part of the rules
+// it is given (the packaged rules alone when the set could not be made).
+void ShowRandomMapGeneration(RandomMapsForm::Then then);
 
 }  // namespace cv

@@ -6,8 +6,8 @@
 #include "gui/form_reader.h"
 #include "gui/gui_message.h"
 #include "screens/adventure_screen.h"
+#include "screens/game_session.h"
 #include "screens/message_box_dialog.h"
-#include "screens/new_game.h"
 #include "screens/title_screen.h"
 #include "screens/week_report_dialog.h"
 

@@ -4,6 +4,8 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <tuple>
 
 #include "core/byte_io.h"
@@ -42,14 +44,12 @@ protected:
         dir.Write("French/French.lng.txt",
                   Utf16File(u"[<NAME> the <TITLE>]\n<TITLE> <NAME>\n[<NAME> the <TITLE>|F]\nf\n"));
         LoadLanguage("English.lng.txt");
-        CurrentSaveName().clear();
         game.gold = -77;
         game.note = "north of the river";
     }
     void TearDown() override {
         ResetLanguage();
         ResetResourceGroups();
-        CurrentSaveName().clear();
     }
     // The gold and note of the save `name`, loaded into a fresh game.
     std::string Loaded(const std::string& name) {
@@ -60,11 +60,12 @@ protected:
 
     test::ScratchDir dir;
     TestGame game;
+    std::string saveName;
 };
 
 TEST_F(SaveGameTest, WritesTheContainerAndReadsTheGameBack) {
-    SaveGame(game);
-    EXPECT_EQ(CurrentSaveName(), "1");
+    SaveGame(game, saveName);
+    EXPECT_EQ(saveName, "1");
     const std::string bytes = dir.Read("1.sav");
     const uint32_t size = static_cast<uint32_t>(bytes.size());
     EXPECT_EQ(bytes.substr(0, 12) + bytes.substr(48, 17),
@@ -85,7 +86,6 @@ TEST_F(SaveGameTest, WritesTheContainerAndReadsTheGameBack) {
     dir.Write("plain.sav", Patched(Patched(bytes.substr(0, 175), 32, chunkSize), 36, 0) + chunks);
     EXPECT_EQ(Loaded("plain"), "-77 north of the river");
     EXPECT_EQ(Loaded("1"), "-77 north of the river");
-    EXPECT_EQ(CurrentSaveName(), "1");  // the last load names the next save
 
     const platform::LocalTime now = platform::SystemLocalTime();
     SaveEntry entry = ReadSaveInfo("1");
@@ -113,8 +113,8 @@ TEST_F(SaveGameTest, NamesNumberingListingAndErasing) {
     for (const char* name : {"1.sav", "2.sav", "Old.SAV", "keep.sav.bak", "notes.txt", "d.sav/x"})
         dir.Write(name, "x");
     EXPECT_EQ(NewSaveName(), "3");
-    SaveGame(game);
-    EXPECT_EQ(CurrentSaveName(), "3");
+    SaveGame(game, saveName);
+    EXPECT_EQ(saveName, "3");
     std::vector<std::string> saves = ListSaves();
     std::sort(saves.begin(), saves.end());
     EXPECT_EQ(saves, (std::vector<std::string>{"1", "2", "3", "Old"}));
@@ -126,20 +126,22 @@ TEST_F(SaveGameTest, NamesNumberingListingAndErasing) {
 }
 
 TEST_F(SaveGameTest, AFailedWriteKeepsThePreviousSaveAsBackup) {
-    SaveGame(game);
+    SaveGame(game, saveName);
     const std::string first = dir.Read("1.sav");
     game.note = std::string(300, 'n');  // a stored string that cannot be written
-    EXPECT_EQ(ErrorOf([&] { SaveGame(game); }).rfind("Stored string longer than 255 bytes", 0), 0u);
+    EXPECT_EQ(
+        ErrorOf([&] { SaveGame(game, saveName); }).rfind("Stored string longer than 255 bytes", 0),
+        0u);
     EXPECT_EQ(dir.Read("1.sav.bak"), first);
     game.note = "fine";
-    SaveGame(game);  // the same name again
+    SaveGame(game, saveName);  // the same name again
     EXPECT_FALSE(dir.Has("1.sav.bak"));
     EXPECT_EQ(Loaded("1"), "-77 fine");
 }
 
 TEST_F(SaveGameTest, LoadingSwitchesBackToTheSavesLanguage) {
     LoadLanguage("French.lng.txt");
-    SaveGame(game);
+    SaveGame(game, saveName);
     EXPECT_EQ(ReadSaveInfo("1").displayName, u"Knight-Errant Ada");
     LoadLanguage("English.lng.txt");
     Loaded("1");
@@ -152,7 +154,7 @@ TEST_F(SaveGameTest, LoadingSwitchesBackToTheSavesLanguage) {
 }
 
 TEST_F(SaveGameTest, BadSavesAreRefusedWithClearMessages) {
-    SaveGame(game);
+    SaveGame(game, saveName);
     const std::string good = dir.Read("1.sav");
     const std::string path = dir / "bad.sav";
     const std::string corrupted = "Invalid  format or save corrupted: ";
@@ -178,6 +180,47 @@ TEST_F(SaveGameTest, BadSavesAreRefusedWithClearMessages) {
                   }),
                   message);
     }
+}
+
+TEST_F(SaveGameTest, ASaveWhoseExtensionDiffersInCaseIsLoadedNumberedAndErased) {
+    SaveGame(game, saveName);
+    std::filesystem::rename(dir / "1.sav", dir / "1.SAV");
+    EXPECT_EQ(ListSaves(), std::vector<std::string>{"1"});
+    EXPECT_EQ(NewSaveName(), "2");
+    EXPECT_EQ(Loaded("1"), "-77 north of the river");
+    EXPECT_EQ(ReadSaveInfo("1").daysLeft, u"321");
+    game.note = "again";
+    SaveGame(game, saveName);  // over the same save: one file, no backup left
+    EXPECT_EQ(ListSaves(), std::vector<std::string>{"1"});
+    EXPECT_FALSE(dir.Has("1.sav.bak") || dir.Has("1.SAV.bak"));
+    EXPECT_EQ(Loaded("1"), "-77 again");
+    std::filesystem::rename(dir / "1.sav", dir / "1.Sav");
+    EraseSave("1");
+    EXPECT_TRUE(ListSaves().empty());
+}
+
+// What the process has read from files so far, or -1 where Linux does not say.
+long long BytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    long long value = 0;
+    while (io >> key >> value) {
+        if (key == "rchar:") return value;
+    }
+    return -1;
+}
+
+TEST_F(SaveGameTest, TheLoadListReadsNoGameData) {
+    SaveGame(game, saveName);
+    std::string bytes = dir.Read("1.sav");
+    const uint32_t dataOffset = U32At(bytes, 28);
+    bytes.resize(size_t{4} << 20);  // a long game: 4 MB of game data
+    dir.Write("1.sav", Patched(Patched(bytes, 16, 4u << 20), 32, (4u << 20) - dataOffset));
+    const long long before = BytesReadSoFar();
+    if (before < 0) GTEST_SKIP() << "no /proc/self/io";
+    const SaveEntry entry = ReadSaveInfo("1");
+    EXPECT_LT(BytesReadSoFar() - before, 64 * 1024);
+    EXPECT_EQ(entry.displayName + u"|" + entry.daysLeft, u"Ada the Knight-Errant|321");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
@@ -156,6 +157,14 @@ TEST(RetryFileStreamTest, AMissingOrShortCardIsWaitedFor) {
     RetryFileStream never(dir / "never.pak", 'r');
     EXPECT_EQ(ErrorOf([&] { never.Open(); }), "Open error in " + (dir / "never.pak"));
     EXPECT_EQ(host.boxes.size(), 3u);
+
+    FlakyCard pulled(path, 0);
+    pulled.Open();
+    pulled.Seek(4);
+    std::filesystem::remove(path);  // the card is gone: the reopen asks, the player cancels
+    EXPECT_EQ(ErrorOf([&] { ReadText(pulled, 1); }), "Open error in " + path);
+    EXPECT_EQ(pulled.opens, 2);
+    EXPECT_EQ(host.boxes.size(), 4u);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 
 #include "core/file_stream.h"
@@ -133,8 +134,8 @@ TEST(SaveTool, ShowsTheContainerAndTheChunkTreeAndRefusesACutSave) {
     SetAppDir(dir.path().string() + "/");
     test::TestGame game;
     game.note = "a note";
-    CurrentSaveName() = "7";
-    SaveGame(game);
+    std::string saveName = "7";
+    SaveGame(game, saveName);
 
     RunResult r = RunProgram(CORVANTH_SAVE_TOOL, {"info", dir / "7.sav"});
     EXPECT_EQ(r.status, 0) << r.err;
@@ -148,7 +149,7 @@ TEST(SaveTool, ShowsTheContainerAndTheChunkTreeAndRefusesACutSave) {
     EXPECT_EQ(r.out,
               "game data: 36 bytes\n"
               "TEST  offset 0  length 28  version 0\n"
-              "  NOTE  offset 16  length 12  version 0\n");
+              "  unknown  offset 12: the fields of an unknown chunk\n");
 
     const std::string bytes = dir.Read("7.sav");
     dir.Write("cut.sav", bytes.substr(0, bytes.size() - 3));
@@ -157,6 +158,85 @@ TEST(SaveTool, ShowsTheContainerAndTheChunkTreeAndRefusesACutSave) {
         EXPECT_EQ(r.status, 1) << command;
         EXPECT_EQ(r.err, dir.Expand("Error: Invalid  format or save corrupted: game data outside "
                                     "the file in @/cut.sav\n"));
+    }
+}
+
+// From the title: a new Knight named Arthur, started, then the menu's "Save
+// Game" and the message's OK.
+const char kNewGameSaved[] =
+    "tick 1\nkey Esc\ntick 1\ntap 525 169\ntick 1\ntap 94 220\ntick 1\ntext Arthur\n"
+    "tap 319 417\ntick 1\ntap 560 233\ntap 425 221\ntick 1\ntap 320 321\ntick 1\n";
+
+// Each chunk line's text before "  offset": the tags and their nesting.
+std::string Skeleton(const std::string& dump) {
+    std::string skeleton;
+    std::istringstream lines(dump);
+    std::string line;
+    std::getline(lines, line);  // the size of the game data
+    while (std::getline(lines, line)) skeleton += line.substr(0, line.find("  offset")) + "|";
+    return skeleton;
+}
+
+// The offset on the first line of `tag`.
+size_t OffsetOf(const std::string& dump, const std::string& tag) {
+    const std::string label = tag + "  offset ";
+    return std::stoul(dump.substr(dump.find(label) + label.size()));
+}
+
+std::string WordBytes(uint32_t v) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(v >> (8 * i));
+    return bytes;
+}
+
+std::string Patched(std::string bytes, size_t at, const std::string& patch) {
+    return bytes.replace(at, patch.size(), patch);
+}
+
+// A save the game wrote, walked by the layout the game writes; then its game
+// data stored plainly with parts broken or unknown to the walk.
+TEST(SaveTool, DumpsAGameTheGameSavedAndMarksWhatItCannotWalk) {
+    TempDir dir;
+    CopyGameFolder(dir);
+    const RunResult game = RunGame(dir, kNewGameSaved);
+    ASSERT_EQ(game.status, 0) << game.err;
+    RunResult r = RunProgram(CORVANTH_SAVE_TOOL, {"dump", dir / "1.sav"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string continent = "  loc |    Pos0|";
+    std::string continents;
+    for (int i = 0; i < 4; ++i) continents += continent;
+    EXPECT_EQ(Skeleton(r.out), "LOCS|" + continents + "HERO|  SPLS|TIME|") << r.out;
+    const size_t pos0 = OffsetOf(r.out, "Pos0"), spells = OffsetOf(r.out, "SPLS");
+    const size_t time = OffsetOf(r.out, "TIME");
+
+    const std::string save = dir.Read("1.sav");
+    const uint32_t dataOffset = Word(save, 28);
+    const std::string chunks = Unpack(save.substr(dataOffset));
+    struct Case {
+        std::string chunks, line;
+        int status;
+    };
+    const Case cases[] = {
+        {Patched(chunks, pos0, "Pos9"),
+         "    unknown  offset " + std::to_string(pos0) + ": sub-record \"Pos9\" of 12 bytes", 0},
+        {Patched(chunks, 28, WordBytes(1)),  // the first continent's object count
+         ": the loc record ends inside its fields\n  loc   offset", 1},
+        {Patched(chunks, 8, WordBytes(1)),
+         "  unknown  offset 12: the fields of version 1\nHERO  offset", 0},
+        {Patched(chunks, spells, "SPLX"),
+         "  damaged  offset " + std::to_string(spells) +
+             ": expected \"SPLS\", found \"SPLX\"\n"
+             "TIME  offset",
+         1},
+        {chunks.substr(0, time + 20),
+         "damaged  offset " + std::to_string(time) + ": chunk \"TIME\" claims ", 1}};
+    for (const Case& c : cases) {
+        const std::string header =
+            Patched(save.substr(0, dataOffset), 32, WordBytes(uint32_t(c.chunks.size())));
+        dir.Write("plain.sav", Patched(header, 36, WordBytes(0)) + c.chunks);  // stored as is
+        r = RunProgram(CORVANTH_SAVE_TOOL, {"dump", dir / "plain.sav"});
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_NE(r.out.find(c.line), std::string::npos) << c.line << " not in\n" << r.out;
     }
 }
 

@@ -138,7 +138,7 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
         {"LangSel", MakeRef<LanguageDialog>(), {"Title", "Lang0", "Lang1", "Current", "OK"}},
         {"Settings", MakeRef<OptionsDialog>(), {"Title", "FlipScreen", "Animation", "OK"}},
         {"Game",
-         MakeRef<AdventureForm>(),
+         MakeRef<AdventureForm>(MakeRef<RunningGame>()),
          {"A1", "E5", "B2", "C3", "D4", "Status", "Fly", "Land", "Info", "Towns", "Castles", "Map",
           "Menu", "Villain", "GoldInfo"}},
         {"Menu",

@@ -1,7 +1,8 @@
 // From the title to a game and back again, as a player goes: a hero chosen,
 // named on the keyboard and the on-screen keys, started on a harder level,
-// walked and saved; then a second run loads that save from the title. And a
-// game on a freshly generated map set.
+// walked and saved; then a second run loads that save from the title. A
+// game on a freshly generated map set, and a second game after it in the same
+// run.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -25,11 +26,23 @@ const std::string kKnight = Tap(94, 220), kBarbarian = Tap(544, 220);
 // random maps box, the level "Hard" and "Start Game".
 const std::string kKeyboard = Tap(514, 139), kKeyN = Tap(305, 434), kCloseKeyboard = Tap(420, 383);
 const std::string kRandomMaps = Tap(290, 178), kHard = Tap(290, 315), kStart = Tap(319, 417);
+const std::string kImpossible = Tap(290, 345);
 // The adventure screen's menu, its "Save Game" and the message's OK.
 const std::string kSaveGame = Tap(560, 233) + Tap(425, 221) + "tick 1\n" + Tap(320, 321);
 // The title's "Load Game" and the list's "Start Game".
 const std::string kLoadFirst = "tick 1\nkey Esc\ntick 1\n" + Tap(525, 222) + "tick 1\n";
 const std::string kStartLoaded = Tap(143, 411);
+
+// The 300 days of "Impossible" run out at the 43rd end of week; Enter answers
+// each week's notice and budget, and at last the ending, which leads back to
+// the title.
+std::string LoseByEndingWeeks() {
+    const std::string weekEnd = Tap(560, 233) + Tap(214, 221) + "tick 1\n";
+    std::string script;
+    for (int week = 1; week < 43; ++week)
+        script += weekEnd + "key Enter\ntick 1\nkey Enter\ntick 1\n";
+    return script + weekEnd + "key Enter\ntick 1\n";
+}
 
 bool SameFrame(const Png& a, const Png& b) {
     return a.rgba == b.rgba;
@@ -85,6 +98,33 @@ TEST_F(NewGame, RandomMapsAreMadeUnderTheNoticeAndTheGameStartsOnThemAfterThePau
     EXPECT_EQ(terrainFiles, 4);
     // Merged into the rules, the set's text is not needed any more.
     EXPECT_FALSE(fs::exists(dir_ / "CVMRG" / "map.ini"));
+}
+
+// A second game in the same run is a game of its own: it starts on the
+// packaged maps exactly as in a fresh run, and saves beside the first game
+// instead of over it.
+TEST_F(NewGame, AfterALostRandomMapGameANewGameStartsAfreshAndSavesUnderANewName) {
+    const std::string firstGame = kToHeroChoice + kKnight + "tick 1\ntext Arthur\n" + kRandomMaps +
+                                  kImpossible + kStart + "tick 19\n" + kSaveGame;
+    const std::string secondGame = "tick 1\n" + Tap(525, 169) + "tick 1\n" + kBarbarian +
+                                   "tick 1\n" + kRandomMaps + kStart + "tick 1\n" +
+                                   Shot("second.png") + kSaveGame;
+    RunResult r = RunGame(dir_, firstGame + LoseByEndingWeeks() + Shot("title.png") + secondGame);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const auto& [save, heroClass] :
+         {std::pair{"1.sav", "Class: Knight\n"}, std::pair{"2.sav", "Class: Barbarian\n"}}) {
+        const RunResult info = RunProgram(CORVANTH_SAVE_TOOL, {"info", (dir_ / save).string()});
+        EXPECT_NE(info.out.find(heroClass), std::string::npos) << save << ":\n" << info.out;
+    }
+
+    TempDir fresh;
+    CopyGameFolder(fresh);
+    r = RunGame(fresh, kToHeroChoice + kBarbarian + "tick 1\ntext Arthur\n" + kImpossible + kStart +
+                           "tick 1\nshot " + (fresh / "first.png").string() + "\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(SameFrame(Frame("title.png"), Frame("second.png"))) << "no second game began";
+    EXPECT_TRUE(SameFrame(ReadBack(fresh / "first.png"), Frame("second.png")))
+        << "the second game did not start as a game in a fresh run does";
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ TEST(Tools, EveryProgramExplainsItsUsageAndRefusesBadInput) {
     std::filesystem::copy_file(std::string(CORVANTH_GAME_DIR) + "/Corvanth.pak", dir / "cut.pak");
     std::filesystem::resize_file(dir / "cut.pak", 100);
     dir.Write("tiny.sav", "CVSave");
+    dir.Write("twins/Img/a.txt", "one");
+    dir.Write("twins/IMG/A.txt", "the other");
     dir.Write("bad.s16", std::string("S16\0\1", 5));
     dir.Write("bad.fnm", std::string(70, '\0'));
     const std::string game = CORVANTH_EXE, ini = CORVANTH_INI_TOOL, pack = CORVANTH_PACK_TOOL,
@@ -50,6 +52,9 @@ TEST(Tools, EveryProgramExplainsItsUsageAndRefusesBadInput) {
         {pack, "list @/none.pak", 1, "Error: Open error in @/none.pak\n"},
         {pack, "create x.pak", 2, ""},
         {pack, "create --fast x.pak dir", 2, ""},
+        {pack, "create @/twins.pak @/twins", 1,
+         "Error: @/twins/IMG/A.txt and @/twins/Img/a.txt differ only in case, and package names "
+         "do not\n"},
         {save, "info @/tiny.sav", 1,
          "Error: Invalid  format or save corrupted: header cut short in @/tiny.sav\n"},
         {save, "show x", 2, ""},

@@ -38,7 +38,6 @@ std::string FakeUi::FrontText() const {
     return open.empty() ? "" : Utf16ToUtf8(open.front().message.text);
 }
 
-// A "Maps" node with the continent "Isle" (index 0), for kTestRules.
 const char* const kTestMaps = R"(
 Maps {
   Isle {

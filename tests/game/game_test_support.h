@@ -47,6 +47,8 @@ public:
 // The rules the model tests run on: a dozen units with every ability, two
 // hero classes, time, scores, combat parameters, artifacts and terrain kinds.
 extern const char* const kTestRules;
+// A "Maps" node with the continent "Isle" (index 0), for kTestRules.
+extern const char* const kTestMaps;
 
 // Parses `text` into a fresh Root and loads the unit tables from it.
 void LoadRules(const std::string& text);

@@ -198,8 +198,8 @@ TEST_F(RulesFileGame, ASaveFileKeepsTheGameAndSpeaksTheHerosLanguage) {
     LoadLanguage("English.lng.txt");
     Ref<RunningGame> game = RunningGame::NewGame("Sorceress", u"Morgan", 1, 1);
     EXPECT_EQ(KingAudience(game->hero()), u"My lady Morgan,\nbring me two villains");
-    CurrentSaveName().clear();
-    SaveGame(*game);
+    std::string saveName;
+    SaveGame(*game, saveName);
     const SaveEntry entry = ReadSaveInfo("1");
     EXPECT_EQ(entry.displayName, u"Morgan, Witch");
     EXPECT_EQ(entry.daysLeft, u"600");  // the middle difficulty's days

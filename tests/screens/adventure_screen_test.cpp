@@ -99,6 +99,12 @@ TEST_F(Adventure, TheTravelButtonsFollowTheHero) {
     game->PlaceHero(0, {7, 2});  // over water
     adventure->Update();
     EXPECT_TRUE(land->isVisible() && !land->isEnabled());
+
+    // Buttons the screen does not act on are left to the standard handling.
+    for (const char* button : {"Towns", "Hide", "Cancel"}) {
+        EXPECT_FALSE(adventure->onMessage({"Button", button, 0, nullptr})) << button;
+    }
+    EXPECT_TRUE(adventure->onMessage({"Button", "Land", 0, nullptr}));
 }
 
 TEST_F(Adventure, ANewGameTakesTheDaysOfItsDifficultyAndDropsTheRandomMaps) {
@@ -106,14 +112,14 @@ TEST_F(Adventure, ANewGameTakesTheDaysOfItsDifficultyAndDropsTheRandomMaps) {
     DefaultGroup()->Add(MakeDirectorySource("CVMRG"));
     NewGameChoices& choices = TheNewGameChoices();
     choices.difficulty = 2;
-    StartNewGame();
+    StartNewGame(Ref<Dispatcher>(Root()));
     EXPECT_EQ(CurrentGame()->time().daysLeft(), 400);
     EXPECT_EQ(CurrentGame()->hero().name(), u"Hero");
     EXPECT_FALSE(folder.Has("CVMRG/map.ini"));
     EXPECT_EQ(DefaultGroup()->sourceCount(), 1u);
 
     choices.difficulty = 7;  // no "HardLevels" entry
-    StartNewGame();
+    StartNewGame(Ref<Dispatcher>(Root()));
     EXPECT_EQ(CurrentGame()->time().daysLeft(), 600);
     choices = NewGameChoices();
 }

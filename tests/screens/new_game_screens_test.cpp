@@ -8,10 +8,12 @@
 #include "core/dispatcher_access.h"
 #include "core/resource_groups.h"
 #include "core/save_game.h"
+#include "core/save_info.h"
 #include "gui/form_reader.h"
 #include "gui/text_button.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/runtime_rand.h"
+#include "screens/game_data_init.h"
 #include "screens/hero_info_dialog.h"
 #include "screens/hero_select_screen.h"
 #include "screens/list_box.h"
@@ -22,6 +24,11 @@
 
 namespace cv {
 namespace {
+
+// Level 2 of the rules has no texts, level 3 is missing.
+constexpr const char* kScreenRules = R"(StartHero { X0 = 2 Y0 = 2 }
+HardLevels { 0 { Difficulty = "Easy" Score = "50%" } 1 { Difficulty = "Normal" } }
+)";
 
 class NewGameScreens : public ::testing::Test {
 protected:
@@ -34,16 +41,15 @@ protected:
         for (const char* heroClass : kHeroClasses) {
             folder.Write(std::string("Img/Heroes/") + heroClass + ".tga", std::string("S16\0", 4));
         }
+        // The packaged rules each game starts from, and the same rules in force.
+        folder.Write("cv.ini", std::string(test::kTestRules) + test::kTestMaps + kScreenRules);
         test::LoadIsleRules();
-        // Level 2 of the rules has no texts, level 3 is missing.
-        Parse(*Root(), R"(StartHero { X0 = 2 Y0 = 2 }
-            HardLevels { 0 { Difficulty = "Easy" Score = "50%" } 1 { Difficulty = "Normal" } })");
+        Parse(*Root(), kScreenRules);
         folder.WriteTerrain("Isle", test::IsleTerrain());
         platform::Srand(5);
         TheNewGameChoices() = NewGameChoices{};
-        CurrentSaveName().clear();
     }
-    void TearDown() override { SetCurrentGame(nullptr); }
+    void TearDown() override { BeginSession(nullptr); }
 
     template <class Screen>
     static Ref<Screen> Loaded(const char* formName) {
@@ -60,9 +66,9 @@ protected:
     static bool Checked(Form& form, const std::string& box) {
         return dynamic_cast<CheckButton&>(*form.findChild(box)).checked();
     }
-    static int StartX() {
+    static int StartX(Dispatcher* rules) {
         int32_t x = -1;
-        FindValue(Root(), "StartHero.X0")->GetInt(x);
+        FindValue(rules, "StartHero.X0")->GetInt(x);
         return x;
     }
     static std::u16string TextOf(Form& form, const std::string& widget) {
@@ -155,8 +161,9 @@ TEST_F(NewGameScreens, AGeneratedMapSetJoinsTheRulesThreeSecondsAfterItIsWritten
     platform::HeadlessPlatform host("", nullptr);
     platform::SetCurrent(&host);
     host.SetTimer(platform::kTimerId, platform::kTimerPeriodMs);
-    bool continued = false;
-    Ref<RandomMapsForm> screen = MakeRef<RandomMapsForm>([&] { continued = true; });
+    Ref<Dispatcher> rules;
+    Ref<RandomMapsForm> screen =
+        MakeRef<RandomMapsForm>([&](Ref<Dispatcher> merged) { rules = std::move(merged); });
     loadForm(*screen, "MapGen");
     screen->Update();
     EXPECT_TRUE(screen->succeeded());
@@ -166,22 +173,68 @@ TEST_F(NewGameScreens, AGeneratedMapSetJoinsTheRulesThreeSecondsAfterItIsWritten
         screen->Tick();
     };
     while (host.TickCount() + platform::kTimerPeriodMs < RandomMapsForm::kPauseMs) tick();
-    EXPECT_FALSE(continued);
-    EXPECT_EQ(StartX(), 2) << "merged before the pause";
+    EXPECT_EQ(rules, nullptr) << "went on before the pause";
     tick();
-    EXPECT_TRUE(continued);
+    ASSERT_NE(rules, nullptr);
     platform::SetCurrent(nullptr);
 
-    // The set's own hero start replaces the rules' one, and its terrain is found.
+    // The set's own hero start replaces the packaged one in the rules it came
+    // with, not in those in force, and its terrain is found.
     const std::string ini = folder.Read("CVMRG/map.ini");
-    EXPECT_EQ(StartX(), std::stoi(ini.substr(ini.find("StartHero.X0 = ") + 15)));
-    const std::string generated = NextChildName(FindNode(Root(), "Maps"), "Isle");
+    EXPECT_EQ(StartX(rules.get()), std::stoi(ini.substr(ini.find("StartHero.X0 = ") + 15)));
+    EXPECT_EQ(StartX(Root()), 2);
+    const std::string generated = NextChildName(FindNode(rules.get(), "Maps"), "Isle");
     EXPECT_TRUE(ResourceExists("Terr\\" + generated + ".cvmap")) << generated;
+}
+
+// Nothing of one game reaches the next: each new game plays by fresh
+// packaged rules, saves under a name of its own and has a screen of its own;
+// a loaded game saves back to its file and warns of an unruly army at once.
+TEST_F(NewGameScreens, EachGameIsASessionOfItsOwn) {
+    Ref<Dispatcher> merged = PackagedRules();
+    Parse(*merged, "StartHero { X0 = 4 Y0 = 5 }");
+    TheNewGameChoices().heroName = u"Arthur";
+    StartNewGame(merged);
+    GameSession* first = CurrentSession();
+    EXPECT_EQ(first->game().hero().position(), (Cell{4, 5}));
+    first->game().hero().army().Add("Knights", 50);  // far beyond a squire's leadership
+    first->game().hero().SetTravelMode(TravelMode::kFly);
+    first->adventure().updateTravelIndicator();
+    first->Save();
+    EXPECT_EQ(first->saveName(), "1");
+
+    TheNewGameChoices().heroClass = "Sorceress";
+    StartNewGame(PackagedRules());
+    GameSession* second = CurrentSession();
+    ASSERT_NE(second, first);
+    EXPECT_EQ(second->game().hero().position(), (Cell{2, 2})) << "the random set's start stayed";
+    EXPECT_EQ(StartX(Root()), 2);
+    EXPECT_EQ(second->saveName(), "");
+    const AdventureForm& screen = second->adventure();
+    EXPECT_TRUE(screen.findChild("Fly")->isVisible() && !screen.findChild("Land")->isVisible());
+    EXPECT_EQ(TextOf(const_cast<AdventureForm&>(screen), "Status"), u"Days Left: 600");
+    second->Save();
+    EXPECT_EQ(second->saveName(), "2");
+    EXPECT_EQ(ReadSaveInfo("1").portrait, "Img\\Heroes\\Knight")
+        << "the first save was overwritten";
+
+    Ref<DialogHost> title = MakeRef<DialogHost>();
+    ShowLoadGame(*title);
+    auto& list = dynamic_cast<ListBox&>(*title->dialog()->findChild("GamesList"));
+    list.select(list.items()[0] == u"Arthur the Squire" ? 0 : 1);
+    EXPECT_TRUE(ui.open.empty());
+    Click(*title->dialog(), "Start Game");
+    EXPECT_EQ(CurrentGame()->hero().classId(), "Knight");
+    ASSERT_EQ(ui.open.size(), 1u);
+    EXPECT_EQ(ui.open.front().message.name, "OutOfControl_Warning");
+    CurrentSession()->Save();
+    EXPECT_FALSE(folder.Has("3.sav")) << "a loaded game saved under a new name";
 }
 
 TEST_F(NewGameScreens, ErasingAsksFirstAndTheLastSaveLeavesOnlyTheNotice) {
     folder.Write("damaged.sav", "not a save at all");
-    SaveGame(*RunningGame::NewGame("Knight", u"Arthur", 0, 1));
+    std::string saveName;
+    SaveGame(*RunningGame::NewGame("Knight", u"Arthur", 0, 1), saveName);
     Ref<DialogHost> host = MakeRef<DialogHost>();
     ShowLoadGame(*host);
     Ref<LoadGameDialog> load(dynamic_cast<LoadGameDialog*>(host->dialog()));

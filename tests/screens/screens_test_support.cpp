@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "core/config_parser.h"
-#include "gui/form_reader.h"
 #include "gui/gui_keys.h"
 #include "platform/runtime_rand.h"
 #include "screens/command_keys.h"
@@ -39,13 +38,13 @@ void OnIsle::SetUp() {
     ResetGuiKeys();
     ResetCommandKeys();
     game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
-    SetCurrentGame(game);
-    adventure = MakeRef<AdventureForm>();
-    loadForm(*adventure, "Game");
+    session = MakeRef<GameSession>(Ref<Dispatcher>(Root()), game);
+    BeginSession(session);
+    adventure = &session->adventure();
 }
 
 void OnIsle::TearDown() {
-    SetCurrentGame(nullptr);
+    BeginSession(nullptr);
 }
 
 void OnIsle::Tap(const std::string& widget) {

@@ -6,6 +6,7 @@
 
 #include "game_test_support.h"
 #include "screens/adventure_screen.h"
+#include "screens/game_session.h"
 #include "screens/new_game.h"
 
 namespace cv::test {
@@ -13,9 +14,9 @@ namespace cv::test {
 // The game's own form file `name`, without its background picture.
 std::string FormWithoutBackground(const std::string& name);
 
-// A knight on the test continent "Isle" at (2, 2), made the current game,
-// with the game's own forms (their backgrounds left out) in a scratch
-// folder and an adventure screen read from the "Game" form.
+// A knight on the test continent "Isle" at (2, 2), the game in play, with
+// the game's own forms (their backgrounds left out) in a scratch folder and
+// the session's adventure screen read from the "Game" form.
 class OnIsle : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -31,6 +32,7 @@ protected:
     GameFolder folder;
     FakeUi ui;
     Ref<RunningGame> game;
+    Ref<GameSession> session;
     Ref<AdventureForm> adventure;
 };
 

@@ -1,4 +1,5 @@
 // corvanth-pack: builds, lists and unpacks the game's resource packages.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -63,10 +64,20 @@ int Create(const std::vector<std::string>& args) {
     const fs::path out = args[next], folder = args[next + 1];
     if (!fs::is_directory(folder)) cv::FatalError("%s is not a folder", folder.string().c_str());
     cv::Package package;
+    std::map<std::string, fs::path> added;  // by the name the package looks up
     std::error_code same;
     for (const fs::directory_entry& file : fs::recursive_directory_iterator(folder)) {
         if (!file.is_regular_file() || fs::equivalent(file.path(), out, same)) continue;
-        package.Add(EntryName(fs::relative(file.path(), folder)), ReadFile(file.path()));
+        const std::string name = EntryName(fs::relative(file.path(), folder));
+        // One of the two would silently replace the other.
+        const auto [first, fresh] = added.emplace(cv::LowerCaseName(name), file.path());
+        if (!fresh) {
+            const std::string one = first->second.string(), other = file.path().string();
+            const auto [a, b] = std::minmax(one, other);
+            cv::FatalError("%s and %s differ only in case, and package names do not", a.c_str(),
+                           b.c_str());
+        }
+        package.Add(name, ReadFile(file.path()));
     }
     cv::FileStream stream(out.string(), 'c');
     package.Write(stream, flags);

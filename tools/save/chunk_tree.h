@@ -6,20 +6,19 @@
 
 namespace cv::tools {
 
-// One chunk found in a save's game data; offsets count from its start.
-struct ChunkNode {
-    std::string tag;
-    uint32_t offset = 0;
-    uint32_t length = 0;  // bytes after the first 8
-    uint32_t version = 0;
-    int depth = 0;
+// A save's game data as text, walked by the layout the game writes: "LOCS"
+// with its "loc " records (their object records and "Stop"/"Pos0"
+// sub-records), "HERO" with its "SPLS" after the hero's own data, "TIME" and
+// "VILS". One line a part, nested parts indented two blanks a level; offsets
+// count from the start of the game data. A chunk shows its tag, offset,
+// length and version; a sub-record its tag, offset and length. What the walk
+// does not know is shown on an "unknown" line and what breaks the layout on a
+// "damaged" line, each with its offset; nothing is guessed.
+struct ChunkDump {
+    std::vector<std::string> lines;
+    bool damaged = false;
 };
 
-// The top-level chunks must follow each other to the end of the data; the
-// function fails (returns false, `error` says where) when they do not.
-// Nested records are recognised by their shape inside their parent: four
-// letters, digits or blanks, a length that fits, and version 0.
-bool ReadChunkTree(const std::vector<uint8_t>& data, std::vector<ChunkNode>& out,
-                   std::string& error);
+ChunkDump DumpGameData(const std::vector<uint8_t>& data);
 
 }  // namespace cv::tools

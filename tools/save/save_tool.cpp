@@ -19,7 +19,8 @@ const char kUsage[] =
     "info   the header fields, the date of saving, the language and the info records\n"
     "       (the game data is unpacked to check it)\n"
     "dump   the chunk tree of the game data: tag, offset, length, version, one line\n"
-    "       each, nested records indented under their parent (found by their shape)\n";
+    "       each, nested records indented under their parent; unknown and damaged\n"
+    "       parts are marked with their offset\n";
 
 cv::SaveFileReader Open(const std::string& path) {
     cv::Ref<cv::FileStream> file = cv::MakeRef<cv::FileStream>(path, 'r');
@@ -46,15 +47,10 @@ int Info(const std::string& path) {
 int Dump(const std::string& path) {
     cv::SaveFileReader save = Open(path);
     cv::Ref<cv::MemoryStream> data = save.GameData();
-    std::vector<cv::tools::ChunkNode> chunks;
-    std::string error;
-    const bool whole = cv::tools::ReadChunkTree(data->bytes(), chunks, error);
+    const cv::tools::ChunkDump dump = cv::tools::DumpGameData(data->bytes());
     std::printf("game data: %zu bytes\n", data->bytes().size());
-    for (const cv::tools::ChunkNode& chunk : chunks) {
-        std::printf("%*s%s  offset %u  length %u  version %u\n", 2 * chunk.depth, "",
-                    chunk.tag.c_str(), chunk.offset, chunk.length, chunk.version);
-    }
-    if (!whole) cv::FatalError("%s: %s", path.c_str(), error.c_str());
+    for (const std::string& line : dump.lines) std::printf("%s\n", line.c_str());
+    if (dump.damaged) cv::FatalError("%s: the game data is damaged", path.c_str());
     return 0;
 }
 
