@@ -7,6 +7,7 @@
 #include "core/stream.h"
 #include "game/combat/combat_sys.h"
 #include "game/combat/tactics_map.h"
+#include "game/model/spell_system.h"
 #include "game/model/unit_tables.h"
 #include "game/world/terrain_kinds.h"
 #include "gfx/animation.h"
@@ -36,6 +37,7 @@ void InitGameData() {
     AnimationsDisabled() = CfgHas("Animation") && CfgGet("Animation", "ON") == "OFF";
     LoadAnimationTable();
     Units().Load(Root());
+    Spells().Load(Root());
     LoadTerrainKinds(Root());
     TacticsMap().Load(Root());
     CombatParams().Load(Root());

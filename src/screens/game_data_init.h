@@ -8,7 +8,7 @@ namespace cv {
 // random seed, the fonts "Default" ("Fonts\arial.fnm") and "Small"
 // ("Fonts\small.fnm"), the rules "cv.ini" parsed into a fresh Root, the
 // animation switch (CFG "Animation" = "OFF" turns animations off), the
-// animation table "anim.ini", then from the rules the units, the terrains,
+// animation table "anim.ini", then from the rules the units, the spells, the terrains,
 // the tactics map and the combat parameters, and last the command keys of
 // the CFG. A missing resource or a syntax error is fatal.
 void InitGameData();

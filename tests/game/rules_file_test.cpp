@@ -11,6 +11,7 @@
 #include "core/save_info.h"
 #include "game/combat/combat_sys.h"
 #include "game/model/king_castle.h"
+#include "game/model/spell_system.h"
 #include "game/model/unit_tables.h"
 #include "game/world/hero_step.h"
 #include "game_test_support.h"
@@ -94,6 +95,23 @@ TEST_F(RulesFile, UnitsCoverEveryAbilityAndTheIdsTheRulesNeed) {
     EXPECT_EQ(MoraleOf(army, 0, 1000), Morale::kHigh);
     army.Add("Skeletons", 9);
     EXPECT_EQ(MoraleOf(army, 0, 1000), Morale::kLow);
+}
+
+// Every kind the game casts, in lists without holes, the combat one within its
+// ten lines, and bridges of walkable ground that takes no second bridge.
+TEST_F(RulesFile, SpellsLoadEveryKindWithBridgesToWalkOn) {
+    Spells().Load(Root());
+    EXPECT_EQ(Spells().all().size(), 14u);
+    EXPECT_LE(Spells().Count(SpellList::kCombat), 10);
+    for (SpellList list : {SpellList::kCombat, SpellList::kAdventure}) {
+        for (int i = 0; i < Spells().Count(list); ++i) EXPECT_TRUE(Spells().SpellAt(list, i)) << i;
+    }
+    for (const char* orientation : {"Horizontal", "Vertical"}) {
+        const int kind = IntAt(std::string("Spells.Adventure.BridgeSpell.") + orientation);
+        ASSERT_TRUE(kind >= 0 && kind < kTerrainKindCount) << orientation;
+        EXPECT_TRUE(TerrainKinds()[kind].Has(kTerrainWalk)) << orientation;
+        EXPECT_FALSE(TerrainKinds()[kind].Has(kTerrainBridge)) << orientation;
+    }
 }
 
 TEST_F(RulesFile, EveryClassClimbsFourRanksWithinTheVillainsThereAre) {

@@ -73,6 +73,7 @@ void Battle::StartRound() {
     ++round_;
     strikes_.StartRound();
     spellCast_ = false;
+    spells_.Cancel();
     BeginSide(kHeroSide);
 }
 
@@ -160,6 +161,12 @@ void Battle::TurnRebels() {
         hero_.army().RemoveSlot(hero_.army().SlotOf(rebel.get()));
     for (const Ref<Squad>& rebel : rebels) enemy_->Add(rebel);
     view_.MarkRedraw();
+}
+
+void Battle::AfterSpell(bool damaging) {
+    spellCast_ = true;
+    if (damaging && !EndCheck()) return;
+    StartCountdown(false);
 }
 
 void Battle::StartCountdown(bool passOn) {

@@ -6,6 +6,7 @@
 
 #include "game/combat/battle_computer.h"
 #include "game/combat/battle_field.h"
+#include "game/combat/battle_spells.h"
 #include "game/combat/battle_view.h"
 #include "game/combat/strike_resolver.h"
 #include "game/model/game_ui.h"
@@ -41,6 +42,7 @@ public:
     Battlefield& field() { return field_; }
     const Battlefield& field() const { return field_; }
     const BattleCounters& counters() const { return strikes_.counters(); }
+    StrikeResolver& strikes() { return strikes_; }
     CombatSquadState& StateOf(const Squad& squad) { return strikes_.StateOf(squad); }
     const CombatSquadState& StateOf(const Squad& squad) const;
     const Ref<Squad>& active() const { return active_; }
@@ -48,9 +50,12 @@ public:
     int round() const { return round_; }
     bool actionPending() const { return countdown_ > 0; }
     bool finished() const { return finished_; }
-    // One combat spell a round: the spells set it, a new round clears it.
+    // One combat spell a round: a cast sets it, a new round clears it.
     bool spellCast() const { return spellCast_; }
-    void SetSpellCast() { spellCast_ = true; }
+    BattleSpells& spells() { return spells_; }
+    // The round's spell took effect: a damaging one runs the end check, then
+    // its animation delay runs.
+    void AfterSpell(bool damaging);
 
     // 0 or 1, or -1 for a squad in neither army.
     int SideOf(const Squad& squad) const;
@@ -116,6 +121,7 @@ private:
     Battlefield field_;
     ComputerPlayer enemyPlayer_{*this, ComputerPlayer::Role::kEnemySide};
     ComputerPlayer rebelPlayer_{*this, ComputerPlayer::Role::kOutOfControl};
+    BattleSpells spells_{*this};
     Ref<Squad> active_;
     int sideToAct_ = kHeroSide;
     int round_ = 0;

@@ -18,12 +18,17 @@ const char* CursorName(BattleCursor cursor) {
             return "selBad";
         case BattleCursor::kStop:
             return "stop";
+        case BattleCursor::kSpell:
+            return "$Spell";
         default:
             return "";
     }
 }
 
 BattleCursor BattleInput::CursorAt(Cell cell) const {
+    if (mode() == Mode::kSpell && battle_.PlayerMayAct() && Battlefield::OnField(cell)) {
+        return battle_.spells().Accepts(cell) ? BattleCursor::kSelOk : BattleCursor::kSpell;
+    }
     switch (IntentAt(cell)) {
         case Intent::kWait:
             return BattleCursor::kStop;
@@ -43,6 +48,7 @@ BattleCursor BattleInput::CursorAt(Cell cell) const {
 }
 
 void BattleInput::Release(Cell cell) {
+    if (mode() == Mode::kSpell) return battle_.spells().CastAt(cell);
     const Intent intent = IntentAt(cell);
     if (battle_.PlayerMayAct()) mode_ = Mode::kNone;
     Perform(intent, cell);
@@ -59,7 +65,7 @@ bool BattleInput::MayFly() const {
 
 BattleInput::Intent BattleInput::IntentAt(Cell cell) const {
     if (!battle_.PlayerMayAct() || !Battlefield::OnField(cell)) return Intent::kNone;
-    if (mode_ != Mode::kNone) return TargetingIntent(cell);
+    if (mode() != Mode::kNone) return TargetingIntent(cell);
     if (cell == ActiveCell()) return Intent::kWait;
     const bool adjacent = Adjacent(cell, ActiveCell());
     if (Ref<Squad> squad = battle_.SquadAt(cell)) return SquadIntent(*squad, adjacent);
@@ -109,19 +115,20 @@ void BattleInput::Perform(Intent intent, Cell cell) {
 
 void BattleInput::Direction(int direction) {
     if (!battle_.PlayerMayAct() || direction < 0 || direction >= 8) return;
-    if (mode_ == Mode::kNone)
+    if (mode() == Mode::kNone)
         return battle_.MoveOrAttack(battle_.active(), Neighbour(ActiveCell(), direction));
     const Cell next = Neighbour(cursor_, direction);
     if (Battlefield::OnField(next)) cursor_ = next;
 }
 
 void BattleInput::ActionKey() {
-    if (mode_ != Mode::kNone) return Confirm();
+    if (mode() != Mode::kNone) return Confirm();
     if (battle_.PlayerMayAct()) battle_.Wait(battle_.active());
 }
 
 // A target the squad cannot take keeps the mode, so the cursor can move on.
 void BattleInput::Confirm() {
+    if (mode() == Mode::kSpell) return battle_.spells().CastAt(cursor_);
     if (mode_ == Mode::kNone || !battle_.PlayerMayAct()) return;
     const Intent intent = TargetingIntent(cursor_);
     if (intent == Intent::kNone) return;
@@ -131,6 +138,7 @@ void BattleInput::Confirm() {
 
 void BattleInput::BeginShoot() {
     if (!battle_.PlayerMayAct() || battle_.StateOf(*battle_.active()).shotsLeft <= 0) return;
+    battle_.spells().Cancel();
     mode_ = Mode::kShoot;
     cursor_ = ActiveCell();
     battle_.ShowMessageLine(GetText("Select target"));
@@ -138,14 +146,31 @@ void BattleInput::BeginShoot() {
 
 void BattleInput::BeginFly() {
     if (!battle_.PlayerMayAct() || !MayFly()) return;
+    battle_.spells().Cancel();
     mode_ = Mode::kFly;
     cursor_ = ActiveCell();
     battle_.ShowMessageLine(GetText("Select new location"));
 }
 
+void BattleInput::OpenSpellList() {
+    battle_.spells().OpenList([this](const std::string& spellId) { ArmSpell(spellId); });
+}
+
+bool BattleInput::ArmSpell(const std::string& spellId) {
+    if (!battle_.spells().Arm(spellId)) return false;
+    mode_ = Mode::kNone;
+    cursor_ = ActiveCell();
+    return true;
+}
+
+void BattleInput::Cancel() {
+    mode_ = Mode::kNone;
+    battle_.spells().Cancel();
+}
+
 // Cyclically by slot, over the squads that obey and still have moves.
 void BattleInput::CycleSquad(int step) {
-    if (!battle_.PlayerMayAct() || mode_ != Mode::kNone) return;
+    if (!battle_.PlayerMayAct() || mode() != Mode::kNone) return;
     const Army& army = battle_.ArmyOf(Battle::kHeroSide);
     const int from = army.SlotOf(battle_.active().get());
     for (int i = 1; i < Army::kSlots; ++i) {

@@ -5,8 +5,8 @@
 namespace cv {
 
 // The pointer pictures of the field ("Img\Arrows\" + name).
-enum class BattleCursor { kNone, kFly, kStrike, kShoot, kSelOk, kSelBad, kStop };
-// "fly", "strike", "shoot", "selOk", "selBad", "stop"; "" for none.
+enum class BattleCursor { kNone, kFly, kStrike, kShoot, kSelOk, kSelBad, kStop, kSpell };
+// "fly", "strike", "shoot", "selOk", "selBad", "stop", "$Spell"; "" for none.
 const char* CursorName(BattleCursor cursor);
 
 // The player's commands to the active squad, from the stylus or the keys,
@@ -14,10 +14,12 @@ const char* CursorName(BattleCursor cursor);
 // runs. Knows nothing of drawing.
 class BattleInput {
 public:
-    enum class Mode { kNone, kShoot, kFly };
+    // kSpell while an armed combat spell waits for its target.
+    enum class Mode { kNone, kShoot, kFly, kSpell };
     explicit BattleInput(Battle& battle) : battle_(battle) {}
 
     // What lifting the stylus on `cell` would do; a plain step shows none.
+    // With a spell armed: selOk over a cell that takes it, else $Spell.
     BattleCursor CursorAt(Cell cell) const;
     void Release(Cell cell);
 
@@ -31,10 +33,18 @@ public:
     // The "Shoot" and "Fly" buttons: the next cell chosen is the target.
     void BeginShoot();
     void BeginFly();
+    // The "Spells" button and the key "3": "Only 1 spell per round" after
+    // this round's cast, else the "CombatSpells" screen, which answers with
+    // the id of the spell to arm.
+    void OpenSpellList();
+    // Arms a combat spell with its prompt; the key cursor starts on the
+    // active squad. False when the spell cannot be cast now.
+    bool ArmSpell(const std::string& spellId);
     void Confirm();
-    void Cancel() { mode_ = Mode::kNone; }
+    // Leaves the targeting mode, disarming a spell.
+    void Cancel();
 
-    Mode mode() const { return mode_; }
+    Mode mode() const { return battle_.spells().armed() ? Mode::kSpell : mode_; }
     Cell cursor() const { return cursor_; }
 
 private:

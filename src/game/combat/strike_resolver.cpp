@@ -103,6 +103,19 @@ void StrikeResolver::RecordKills(int count, const Squad& defender) {
     }
 }
 
+int StrikeResolver::SpellStrike(Squad& target, int damage) {
+    const int killed = KillCount(damage, target.kind().hitPoints, target);
+    target.AddCount(-killed);
+    RecordKills(killed, target);
+    if (view_) view_->PlayStrike(target);
+    return killed;
+}
+
+void StrikeResolver::UncountFollowerKills(int n) {
+    hero_.AddFollowersKilled(-n);
+    counters_.followersKilled = ClampToInt(int64_t{counters_.followersKilled} - n);
+}
+
 int StrikeResolver::ResolveStrike(const AttackRecord& attack, bool /*retaliation*/, bool shot) {
     Squad& attacker = *attack.attacker;
     Squad& defender = *attack.defender;

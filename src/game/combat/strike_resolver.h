@@ -67,6 +67,13 @@ public:
     // the defender's count; the rest stays as the wound.
     int KillCount(int damage, int hitPoints, const Squad& defender);
     void RecordKills(int count, const Squad& defender);
+    // A spell's blow: the damage as given plus the carried wound against the
+    // "Hit" of the target's kind, with no hero, morale or week factor; the
+    // kills are recorded. Returns the target's losses.
+    int SpellStrike(Squad& target, int damage);
+    // Units raised again no longer count as followers killed, for the hero
+    // and for this battle.
+    void UncountFollowerKills(int n);
 
     // A melee attack: the strike, then a retaliation queued unless the
     // defender already struck back this round. Returns the defender's losses.

@@ -7,6 +7,7 @@
 #include "core/language.h"
 #include "game/model/game_ui.h"
 #include "game/model/int_math.h"
+#include "game/model/spell_system.h"
 
 namespace cv {
 namespace {
@@ -72,6 +73,14 @@ void Hero::AddMaxSpells(int n) {
 }
 void Hero::AddFollowersKilled(int n) {
     followersKilled_ = Added(followersKilled_, n);
+}
+
+int Hero::SpellBuyable(const std::string& id) const {
+    if (!canUseSpells_) return 0;
+    const int cost = Spells().SpellById(id).cost;
+    const int room = maxSpells_ - spells_.Total();
+    if (room <= 0 || cost <= 0) return 0;
+    return std::max(0, std::min(room, gold_ / cost));
 }
 
 int Hero::WeeklyCommission() const {

@@ -72,6 +72,10 @@ public:
     const std::string& instantArmyUnit() const { return instantArmyUnit_; }
     SpellContainer& spells() { return spells_; }
     const SpellContainer& spells() const { return spells_; }
+    // How many of the spell the hero may buy now: none without magic, else
+    // as many as fit below max spells and the gold pays for. Fatal "Invalid
+    // spell id=%s" for an unknown spell.
+    int SpellBuyable(const std::string& id) const;
 
     int villainsNeeded() const { return villainsNeeded_; }
     int currentContract() const { return currentContract_; }

@@ -3,14 +3,9 @@
 #include <algorithm>
 
 #include "game/model/int_math.h"
+#include "game/model/spell_system.h"
 
 namespace cv {
-namespace {
-// An older spelling of the lightning spell that saved games may still hold.
-std::string CanonicalSpellId(const std::string& id) {
-    return id == "LightingSpell" ? "LightningSpell" : id;
-}
-}  // namespace
 
 void SpellContainer::Add(const std::string& id, int n) {
     int& count = counts_[CanonicalSpellId(id)];
@@ -29,6 +24,12 @@ void SpellContainer::Remove(const std::string& id, int n) {
 int SpellContainer::Count(const std::string& id) const {
     auto found = counts_.find(CanonicalSpellId(id));
     return found == counts_.end() ? 0 : found->second;
+}
+
+bool SpellContainer::Cast(const std::string& id, const Caster& caster) {
+    if (Count(id) <= 0 || !caster(Spells().SpellById(id))) return false;
+    Remove(id, 1);
+    return true;
 }
 
 void SpellContainer::Clear() {
