@@ -29,6 +29,17 @@ int IntOr(Dispatcher* node, const std::string& name, int fallback) {
     return value;
 }
 
+// The entry `node` holds under `name`; false when it names no first frame.
+bool ReadEntry(Dispatcher* node, const std::string& name) {
+    Value* first = node ? FindValue(node, "Name1st") : nullptr;
+    TableEntry entry;
+    if (!first || !first->GetString(entry.firstFrame)) return false;
+    entry.delay = IntOr(node, "Delay", 1);
+    entry.count = IntOr(node, "Count", 1);
+    Table()[name] = entry;
+    return true;
+}
+
 Ref<Animation> BuildAnimation(std::string name, int count, int delay) {
     Ref<Animation> animation = MakeRef<Animation>();
     for (int i = 0; i < count; ++i) {
@@ -107,17 +118,21 @@ Ref<Animation> createAnimationById(const std::string& name) {
 void LoadAnimationTable() {
     Dispatcher root;
     Parse(root, ReadAll(*OpenResourceOrFail("anim.ini")));
-    auto& table = Table();
-    table.clear();
+    Table().clear();
     for (const auto& [name, item] : root.children()) {
         Dispatcher* node = item->AsDispatcher();
-        Value* first = node ? FindValue(node, "Name1st") : nullptr;
-        TableEntry entry;
-        if (!first || !first->GetString(entry.firstFrame)) continue;
-        entry.delay = IntOr(node, "Delay", 1);
-        entry.count = IntOr(node, "Count", 1);
-        table[name] = entry;
+        if (!node || ReadEntry(node, name)) continue;
+        // A group: a name in the file cannot hold the ":" of "Army:<unit>".
+        for (const auto& [inner, child] : node->children()) {
+            ReadEntry(child->AsDispatcher(), name + ":" + inner);
+        }
     }
+}
+
+std::vector<std::string> AnimationNames() {
+    std::vector<std::string> names;
+    for (const auto& [name, entry] : Table()) names.push_back(name);
+    return names;
 }
 
 }  // namespace cv

@@ -65,7 +65,11 @@ Ref<Animation> createAnimationById(const std::string& name);
 std::string NextFrameName(std::string name);
 
 // Reads the animation table "anim.ini" from the resources, replacing the
-// one read before.
+// one read before. A block without "Name1st" is a group: each of its blocks
+// is the entry "<group>:<block>".
 void LoadAnimationTable();
+
+// The names of the table's entries, in name order.
+std::vector<std::string> AnimationNames();
 
 }  // namespace cv

@@ -100,8 +100,13 @@ TEST_F(Animations, TheTableNamesFirstFrameCountAndDelay) {
     folder.Write("anim.ini",
                  "Fire {\nName1st = Anim\\Fire10\nDelay = 3\nCount = 2\n}\n"
                  "Spark {\nName1st = Anim\\Fire12\n}\n"
-                 "Nameless {\nDelay = 4\n}\n");
+                 "Nameless {\nDelay = 4\n}\n"
+                 "Army {\nGnomes {\nName1st = Anim\\Fire10\nCount = 3\n}\n}\n");
     LoadAnimationTable();
+    EXPECT_EQ(AnimationNames(), (std::vector<std::string>{"Army:Gnomes", "Fire", "Spark"}));
+    Ref<Animation> gnomes = createAnimationById("Army:Gnomes");
+    ASSERT_TRUE(gnomes);
+    EXPECT_EQ(Frames(*gnomes), (std::vector<int>{2, 3, 4}));
     Ref<Animation> fire = createAnimationById("Fire");
     ASSERT_TRUE(fire);
     EXPECT_EQ(Frames(*fire), (std::vector<int>{2, 3}));

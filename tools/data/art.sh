@@ -181,12 +181,17 @@ recipe_portrait() {
     -bordercolor '#3b2408' -border 1 -bordercolor '#d8b060' -border 1 "PNG32:$out"
 }
 
+# The battlefield's square cells, and the scale of the units standing on
+# them: 5/4 of Wesnoth's sprites.
+battle_cell=80
+battle_scale=125
+
 source "$(dirname "$0")/art_terrain.sh"
 source "$(dirname "$0")/art_marks.sh"
 
 case "$recipe" in
   picture | stack | panel | title | flag | portrait | field | edge | shore | landmark | castle | \
-    bridge | unit | mark)
+    bridge | battle | unit | figure | band | cursor | glow | frost | mark)
     "recipe_$recipe"
     ;;
   *) echo "art.sh: unknown recipe $recipe" >&2; exit 2 ;;

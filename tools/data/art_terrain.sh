@@ -191,3 +191,59 @@ recipe_bridge() {
     -draw 'rectangle 22,63 27,73 rectangle 70,63 75,73' -rotate "$turn" \) \
     -compose over -composite -alpha off "PNG32:$out"
 }
+
+# battle PIECE: a cell of the battlefield, the grass of the first source
+# repeating without a seam, with what stands on it: "ground" nothing; "rock"
+# the other sources (Wesnoth scenery) laid together at the battle's scale;
+# "tree" the second source fitted into the cell; "wall-left", "wall" and
+# "wall-right" a castle wall across the middle of the cell, with a tower at
+# the end of the wall for the first and last, from Wesnoth's castle pieces:
+# the second source (a tower with its wall running right) and the third (a
+# tower with its wall running left).
+recipe_battle() {
+  # The texture takes the size of the cell from here.
+  local cell=$battle_cell
+  texture "$work/ground.png" "${sources[0]}"
+  local thing=()
+  case "${args[0]}" in
+    ground) ;;
+    rock)
+      thing=(\( "${sources[@]:1}" -background none -layers merge -trim +repage -filter Lanczos
+        -resize "$battle_scale%" -resize "$((cell - 6))x$((cell - 6))>" \)
+        -gravity south -geometry +0+3) ;;
+    tree)
+      thing=(\( "${sources[1]}" -trim +repage -filter Lanczos -resize "$((cell - 4))x$((cell - 2))"
+        \) -gravity south -geometry +0+1) ;;
+    wall-left | wall | wall-right) mapfile -t thing < <(rampart "${args[0]}") ;;
+    *) echo "art.sh: no battlefield piece called ${args[0]}" >&2; exit 2 ;;
+  esac
+  [ ${#thing[@]} -eq 0 ] || im "$work/ground.png" "${thing[@]}" -compose over -composite \
+    "PNG32:$work/ground.png"
+  im "$work/ground.png" -alpha off "PNG32:$out"
+}
+
+# ImageMagick layers of a castle wall cell (see recipe_battle), drawn at 7/4
+# of Wesnoth's castle so that it stands as high as a man: the wall is a slice
+# of the second source repeated across, each tower the source's own.
+rampart() {
+  local side=$1 span=$((battle_cell * 4 / 7 + 1)) wall=() tower=()
+  # Where Wesnoth's pieces hold them: a slice of the wall (merlons, face and
+  # foot), which starts 17 rows below the top of a tower; the tower with its
+  # shadow on the left, the one whose wall runs left. The wall runs from the
+  # middle of a tower.
+  local slice=(\( "${sources[1]}" -crop 6x18+82+99 +repage -write mpr:slice +delete \))
+  case "$side" in
+    wall) wall=(0 "$span") ;;
+    wall-left) wall=(14 "$span") tower=("${sources[1]}" -crop 34x40+48+82 +repage) ;;
+    wall-right) wall=(0 32) tower=("${sources[2]}" -crop 22x40+44+46 +repage) ;;
+  esac
+  printf '%s\n' "(" -size "${span}x$span" xc:none "${slice[@]}" \
+    "(" -size "$((wall[1] - wall[0]))x18" tile:mpr:slice ")" -geometry "+${wall[0]}+18" -composite
+  if [ ${#tower[@]} -gt 0 ]; then
+    local x=-11
+    [ "$side" = wall-right ] && x=$((span - 24))
+    printf '%s\n' "(" "${tower[@]}" ")" -geometry "+$x+1" -composite
+  fi
+  printf '%s\n' -filter Lanczos -resize 175% -crop "${battle_cell}x$battle_cell+0+0" +repage ")" \
+    -gravity northwest -geometry +0+0
+}
