@@ -26,6 +26,7 @@ enum KeyCode : int {
     kKeyEnd = 15,
     kKeyF1 = 18,
     kKeyF2 = 19,
+    kKey3 = 33,
     kKeyTab = 44,
     kKeyLWin = 82,
 };

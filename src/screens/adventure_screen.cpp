@@ -292,6 +292,24 @@ void AdventureForm::stepHero(int command) {
     }
 }
 
+void AdventureForm::startBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) {
+    auto ended = [this, then = std::move(then)](BattleForm&, BattleOutcome outcome) {
+        Ref<AdventureForm> keep(this);
+        Ref<BattleForm> battle = std::move(battle_);
+        if (TheAppCore()) TheAppCore()->SetScreen(this);
+        updateStatus();
+        updateTravelIndicator();
+        if (then) then(outcome);
+    };
+    battle_ = MakeRef<BattleForm>(game_, std::move(enemy), std::move(ended));
+    loadForm(*battle_, "Tactics");
+    if (TheAppCore()) TheAppCore()->SetScreen(battle_.get());
+}
+
+DialogHost& AdventureForm::front() {
+    return battle_ ? static_cast<DialogHost&>(*battle_) : *this;
+}
+
 void StepHero(int command) {
     AdventureScreen().stepHero(command);
 }

@@ -2,6 +2,7 @@
 
 #include "game/world/running_game.h"
 #include "screens/adventure_view.h"
+#include "screens/battle_screen.h"
 #include "screens/command_keys.h"
 #include "screens/dialog_host.h"
 
@@ -38,6 +39,12 @@ public:
     void updateStatus();
     void updateTravelIndicator();
 
+    // Shows the battle of the hero's army against `enemy`; once it has ended
+    // the map comes back and `then` learns the outcome.
+    void startBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then);
+    // Where the rules' messages show: the battle while one runs, else the map.
+    DialogHost& front();
+
     // The command of the cell held now, none when no cell is held.
     int heldCommand() const { return held_ ? command_ : kNoCommand; }
     bool statusHeld() const { return statusHeld_; }
@@ -56,6 +63,7 @@ private:
     void stepFocus(int group, int step);
 
     Ref<RunningGame> game_;
+    Ref<BattleForm> battle_;
     AdventureView view_;
     int command_ = kNoCommand;
     bool held_ = false;

@@ -8,6 +8,7 @@
 #include "screens/adventure_screen.h"
 #include "screens/game_session.h"
 #include "screens/message_box_dialog.h"
+#include "screens/spell_list_dialog.h"
 #include "screens/title_screen.h"
 #include "screens/week_report_dialog.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 void Show(Ref<Form> dialog, const std::string& formName) {
     loadForm(*dialog, formName);
-    AdventureScreen().pushDialog(std::move(dialog));
+    AdventureScreen().front().pushDialog(std::move(dialog));
 }
 
 // The end of a game, won or lost: its line, then back to the title.
@@ -43,6 +44,12 @@ void ScreenGameUi::OpenScreen(const std::string& name, AnswerHandler then) {
         Show(MakeRef<WeekReportDialog>(game->time().lastBudget(), std::move(then)), name);
         return;
     }
+    if (name == "CombatSpells" && game) {
+        Show(MakeRef<SpellListDialog>(GetText("Combat Spells"),
+                                      CombatSpellItems(game->hero().spells()), std::move(then)),
+             name);
+        return;
+    }
     if ((name == "Winner" || name == "Fail") && game) {
         ShowEnding(game->hero(), name == "Winner", std::move(then));
         return;
@@ -50,15 +57,15 @@ void ScreenGameUi::OpenScreen(const std::string& name, AnswerHandler then) {
     FatalError("No screen %s", name.c_str());
 }
 
-void ScreenGameUi::StartBattle(Ref<Army>, std::function<void(BattleOutcome)>) {
-    FatalError("No battle screen");
+void ScreenGameUi::StartBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) {
+    AdventureScreen().startBattle(std::move(enemy), std::move(then));
 }
 
-// The dialog on top, or the adventure screen when none covers it.
+// The dialog on top, or the screen in front when none covers it.
 void ScreenGameUi::NotifyActiveForm(const std::string& message) {
-    AdventureForm& adventure = AdventureScreen();
-    Form* top = adventure.dialog();
-    sendMessage(nullptr, top ? top : &adventure, Message{message, "", 0, nullptr});
+    DialogHost& front = AdventureScreen().front();
+    Form* top = front.dialog();
+    sendMessage(nullptr, top ? top : &front, Message{message, "", 0, nullptr});
 }
 
 bool ScreenGameUi::AdventureIsCurrent() const {

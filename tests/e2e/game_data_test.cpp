@@ -19,6 +19,7 @@
 #include "core/resource_groups.h"
 #include "core/settings.h"
 #include "core/stream.h"
+#include "game/combat/battle_input.h"
 #include "game/model/unit_tables.h"
 #include "game/world/running_game.h"
 #include "game/world/terrain_kinds.h"
@@ -29,6 +30,7 @@
 #include "gui/form_reader.h"
 #include "gui/virtual_keyboard.h"
 #include "screens/adventure_screen.h"
+#include "screens/battle_screen.h"
 #include "screens/credits_dialog.h"
 #include "screens/game_menu.h"
 #include "screens/hero_select_screen.h"
@@ -38,6 +40,7 @@
 #include "screens/new_game_screen.h"
 #include "screens/options_dialog.h"
 #include "screens/random_maps_screen.h"
+#include "screens/tactics_menu.h"
 #include "screens/title_screen.h"
 #include "screens/week_report_dialog.h"
 #include "support/error_of.h"
@@ -97,6 +100,46 @@ protected:
         }
         return false;
     }
+
+    // The packaged rules, with the unit tables read from them.
+    static void LoadRules() {
+        SetRoot(MakeRef<Dispatcher>());
+        Parse(*Root(), ReadAll(*OpenResourceOrFail("cv.ini")));
+        Units().Load(Root());
+    }
+
+    // The picture each item of the rules node `path` names by `key`.
+    static std::vector<std::string> PicturesOfItems(const char* path, const char* key) {
+        std::vector<std::string> pictures;
+        for (const auto& [id, item] : FindNode(Root(), path)->children()) {
+            std::string picture;
+            EXPECT_TRUE(FindValue(item->AsDispatcher(), key)->GetString(picture)) << path << id;
+            pictures.push_back(picture);
+        }
+        return pictures;
+    }
+
+    // A ground drawn at a cell's corner: exactly the cell, without a hole
+    // through which the previous frame would show.
+    static void ExpectCovers(const RgbaPicture& ground, Size cell, const std::string& name) {
+        ASSERT_EQ((Size{ground.width, ground.height}), cell) << name;
+        for (size_t i = 3; i < ground.pixels.size(); i += 4) {
+            ASSERT_EQ(ground.pixels[i], 255) << name << " has a hole at pixel " << i / 4;
+        }
+    }
+
+    // Every frame of a figure centred on a cell stays inside it and lets the
+    // ground show at its corner.
+    static void ExpectFits(const std::string& animation, Size cell) {
+        Ref<Animation> figure = createAnimationById(animation);
+        ASSERT_TRUE(figure) << animation;
+        for (int i = 0; i < figure->frameCount(); ++i) {
+            const RgbaPicture frame = UprightPictureOf(*figure->frameSprite(i));
+            EXPECT_LE(frame.width, cell.width) << animation << " frame " << i;
+            EXPECT_LE(frame.height, cell.height) << animation << " frame " << i;
+            EXPECT_EQ(frame.At(0, 0)[3], 0) << animation << " frame " << i << " hides its cell";
+        }
+    }
 };
 
 // The pictures of the art list, and those the widgets ask for by name.
@@ -130,6 +173,8 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
         Ref<Form> form;
         std::vector<std::string> widgets;
     };
+    const Ref<BattleForm> battle =
+        MakeRef<BattleForm>(MakeRef<RunningGame>(), MakeRef<Army>(), nullptr);
     const ScreenForm screens[] = {
         {"Start",
          MakeRef<TitleForm>(),
@@ -161,7 +206,11 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
         {"LoadGame",
          MakeRef<LoadGameDialog>(),
          {"Title", "GamesList", "PgUp", "PgDown", "Status", "Hero", "Start Game", "Erase"}},
-        {"MapGen", MakeRef<RandomMapsForm>(nullptr), {"Text"}}};
+        {"MapGen", MakeRef<RandomMapsForm>(nullptr), {"Text"}},
+        {"Tactics",
+         battle,
+         {"BattleField", "Status", "Message", "Spells", "Menu", "Shoot", "Fly", "Turn"}},
+        {"TacticsMenu", MakeRef<TacticsMenuDialog>(*battle), {"Title", "GiveUp", "Cancel"}}};
     for (const ScreenForm& screen : screens) {
         EXPECT_EQ(test::ErrorOf([&] { loadForm(*screen.form, screen.name); }), "no error")
             << screen.name;
@@ -216,24 +265,11 @@ TEST_F(GameData, MapTilesCoverTheirCellsAndTheHeroAndMarksFitOne) {
         kinds.push_back(std::stoi(name));
     }
     for (int kind : kinds) {
-        const RgbaPicture tile = PictureIn(*DefaultGroup(), TerrainImageName(kind));
-        ASSERT_EQ(tile.width, 96) << kind;
-        ASSERT_EQ(tile.height, 96) << kind;
-        for (size_t i = 3; i < tile.pixels.size(); i += 4) {
-            ASSERT_EQ(tile.pixels[i], 255) << kind << " has a hole at pixel " << i / 4;
-        }
+        const std::string name = TerrainImageName(kind);
+        ExpectCovers(PictureIn(*DefaultGroup(), name), {96, 96}, name);
     }
     LoadAnimationTable();
-    for (const char* name : {"MainHeroLand", "Sail", "MainHeroAir"}) {
-        Ref<Animation> hero = createAnimationById(name);
-        ASSERT_TRUE(hero) << name;
-        for (int i = 0; i < hero->frameCount(); ++i) {
-            const RgbaPicture frame = UprightPictureOf(*hero->frameSprite(i));
-            EXPECT_LE(frame.width, 96) << name << " frame " << i;
-            EXPECT_LE(frame.height, 96) << name << " frame " << i;
-            EXPECT_EQ(frame.At(0, 0)[3], 0) << name << " frame " << i << " hides its cell";
-        }
-    }
+    for (const char* name : {"MainHeroLand", "Sail", "MainHeroAir"}) ExpectFits(name, {96, 96});
     for (const char* mark : {"1", "2", "3", "4", "6", "7", "8", "9", "stop", "selOk"}) {
         const RgbaPicture picture = PictureIn(*DefaultGroup(), std::string("Img\\Arrows\\") + mark);
         EXPECT_LE(picture.width, 96) << mark;
@@ -242,6 +278,55 @@ TEST_F(GameData, MapTilesCoverTheirCellsAndTheHeroAndMarksFitOne) {
             mostOpaque = std::max(mostOpaque, picture.pixels[i]);
         EXPECT_LT(mostOpaque, 255) << mark << " hides the ground under it";
     }
+}
+
+// Every picture a rule, an animation or the battle screen names is packed,
+// so that no battle, message or map ends the game with "Resource not found".
+TEST_F(GameData, EveryPictureTheRulesAnimationsAndBattleNameIsPacked) {
+    LoadRules();
+    LoadAnimationTable();
+    const std::vector<std::string> animations = AnimationNames();
+    std::vector<std::string> names = {"Img\\freezy", "Img\\spell", "Img\\Army\\Gnomes.Layer 4"};
+    for (auto cursor = BattleCursor::kFly; cursor <= BattleCursor::kSpell;
+         cursor = static_cast<BattleCursor>(static_cast<int>(cursor) + 1)) {
+        names.push_back(std::string("Img\\Arrows\\") + CursorName(cursor));
+    }
+    for (int i = 0; i < Units().UnitCount(); ++i) {
+        const SquadDef& unit = *Units().UnitAt(i);
+        names.push_back(unit.StillPicture());
+        EXPECT_TRUE(std::count(animations.begin(), animations.end(), unit.AnimationName()))
+            << unit.AnimationName() << " is not in anim.ini";
+    }
+    for (const auto& [path, key] : {std::pair{"TacticsMap", "Img"}, {"Maps", "EnemyIcon"}}) {
+        for (const std::string& picture : PicturesOfItems(path, key)) names.push_back(picture);
+    }
+    std::vector<std::string> missing;
+    for (const std::string& name : names) {
+        if (!OpenResource(name + ".s16")) missing.push_back(name);
+    }
+    EXPECT_EQ(missing, std::vector<std::string>{});
+    for (const std::string& name : animations) {
+        EXPECT_EQ(test::ErrorOf([&] { createAnimationById(name); }), "no error") << name;
+    }
+}
+
+// The battlefield draws each cell's ground at the cell's corner and each squad
+// centred on its cell, so the grounds must cover a cell of the field the form
+// lays out and every squad's frames fit one.
+TEST_F(GameData, BattleCellsAreCoveredAndEverySquadFitsOne) {
+    LoadRules();
+    LoadAnimationTable();
+    LoadLanguage("English.lng.txt");
+    const Ref<BattleForm> battle =
+        MakeRef<BattleForm>(MakeRef<RunningGame>(), MakeRef<Army>(), nullptr);
+    loadForm(*battle, "Tactics");
+    const Rect field = battle->findChild("BattleField")->bounds();
+    const Size cell{field.width / Battlefield::kWidth, field.height / Battlefield::kHeight};
+    for (const std::string& name : PicturesOfItems("TacticsMap", "Img")) {
+        ExpectCovers(PictureIn(*DefaultGroup(), name), cell, name);
+    }
+    for (int i = 0; i < Units().UnitCount(); ++i)
+        ExpectFits(Units().UnitAt(i)->AnimationName(), cell);
 }
 
 size_t ChildCount(const std::string& path) {

@@ -34,7 +34,7 @@ TEST(Tools, EveryProgramExplainsItsUsageAndRefusesBadInput) {
     const std::string game = CORVANTH_EXE, ini = CORVANTH_INI_TOOL, pack = CORVANTH_PACK_TOOL,
                       save = CORVANTH_SAVE_TOOL, sprite = CORVANTH_SPRITE_TOOL,
                       font = CORVANTH_FONT_TOOL, ttf = CORVANTH_TEST_FONT,
-                      mapgen = CORVANTH_MAPGEN_TOOL;
+                      mapgen = CORVANTH_MAPGEN_TOOL, battle = CORVANTH_BATTLE_TOOL;
     struct Case {
         std::string program, args;
         int status;
@@ -72,7 +72,11 @@ TEST(Tools, EveryProgramExplainsItsUsageAndRefusesBadInput) {
         {mapgen, "--help", 0, "Usage: corvanth-mapgen generate"},
         {mapgen, "generate --seed -1 @/maps", 2, ""},
         {mapgen, "preview @/none @/p.png", 1, "Error: Open error in @/none/map.ini\n"},
-        {mapgen, "preview @", 2, ""}};
+        {mapgen, "preview @", 2, ""},
+        {battle, "--help", 0, "Usage: corvanth-battle"},
+        {battle, "--runs 0 Knights:1 Peasants:1", 2, ""},
+        {battle, "Knights:1", 2, ""},
+        {battle, "Knights:1 Orcs:2", 1, "Error: Invalid Unit ID: <Orcs>\n"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::filesystem::path(c.program).filename().string() + " " + c.args);
         const RunResult r = RunProgram(c.program, Words(c.args, dir));
@@ -85,6 +89,26 @@ TEST(Tools, EveryProgramExplainsItsUsageAndRefusesBadInput) {
             EXPECT_NE(printed.find(text), std::string::npos) << printed;
         }
     }
+}
+
+// The same seed fights the same battles; a battle is told round by round.
+TEST(BattleTool, RepeatsItselfForASeed) {
+    const auto fight = [](const std::vector<std::string>& args) {
+        const RunResult r = RunProgram(CORVANTH_BATTLE_TOOL, args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return r.out;
+    };
+    const std::string one = fight({"--seed", "3", "Knights:5", "Ogres:5"});
+    EXPECT_EQ(one.rfind("Round 1: Knights:5 | Ogres:5\n", 0), 0u) << one;
+    EXPECT_NE(one.find("\nOutcome: the "), std::string::npos) << one;
+    EXPECT_EQ(fight({"--seed", "3", "Knights:5", "Ogres:5"}), one);
+    const std::vector<std::string> sample = {"--seed", "9",         "--runs",
+                                             "40",     "Pikemen:9", "Wolves:9"};
+    const std::string summary = fight(sample);
+    EXPECT_EQ(summary.rfind("Pikemen:9 against Wolves:9: 40 battles, the first army wins ", 0), 0u)
+        << summary;
+    EXPECT_EQ(fight(sample), summary);
+    EXPECT_NE(fight({"--seed", "10", "--runs", "40", "Pikemen:9", "Wolves:9"}), summary);
 }
 
 TEST(IniTool, DumpsEveryItemInChildOrder) {

@@ -8,6 +8,16 @@
 
 namespace cv::tool {
 
+unsigned ParseUnsigned(const std::string& text) {
+    if (text.empty() || text.size() > 10 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        throw UsageError{};
+    }
+    const unsigned long long value = std::stoull(text);
+    if (value > 0xFFFFFFFFull) throw UsageError{};
+    return static_cast<unsigned>(value);
+}
+
 int RunTool(int argc, char** argv, const char* usage,
             const std::function<int(const Arguments&)>& command) {
     Arguments args(argv + 1, argv + argc);

@@ -23,21 +23,11 @@ const char kUsage[] =
     "  sea, grass, mountains, forest, swamp, shore and castles (gates darker),\n"
     "  treasure yellow, armies red, towns pink, castles black, others cyan.\n";
 
-unsigned ParseSeed(const std::string& text) {
-    if (text.empty() || text.size() > 10 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
-        throw cv::tool::UsageError{};
-    }
-    const unsigned long long value = std::stoull(text);
-    if (value > 0xFFFFFFFFull) throw cv::tool::UsageError{};
-    return static_cast<unsigned>(value);
-}
-
 int Generate(const cv::tool::Arguments& args) {
     std::optional<unsigned> seed;
     std::string folder;
     if (args.size() == 4 && args[1] == "--seed") {
-        seed = ParseSeed(args[2]);
+        seed = cv::tool::ParseUnsigned(args[2]);
         folder = args[3];
     } else if (args.size() == 2) {
         folder = args[1];

@@ -28,16 +28,18 @@ void ComputerPlayer::Act() {
     const Ref<Squad> mover = battle_.active();
     if (!mover) return;
     // No one left to fight: passing on runs the end check, which ends it.
-    if (battle_.SquadsOf(Battle::kHeroSide).empty()) return battle_.PassOn();
+    const int foes = role_ == Role::kHeroSide ? Battle::kEnemySide : Battle::kHeroSide;
+    if (battle_.SquadsOf(foes).empty()) return battle_.PassOn();
     if (battle_.StateOf(*mover).frozen) return battle_.LoseFrozenTurn(mover);
     if (TryShoot(mover)) return;
     if (mover->kind().Has(kUnitFly)) return Fly(mover);
     Walk(mover);
 }
 
-// The enemy side goes for the hero's squads; a squad out of control for
-// everyone else, the enemy first.
+// The enemy side goes for the hero's squads and the hero's side for the
+// enemy's; a squad out of control for everyone else, the enemy first.
 ComputerPlayer::Squads ComputerPlayer::Targets(const Squad& mover) const {
+    if (role_ == Role::kHeroSide) return battle_.SquadsOf(Battle::kEnemySide);
     Squads targets;
     if (role_ == Role::kOutOfControl) targets = battle_.SquadsOf(Battle::kEnemySide);
     for (const Ref<Squad>& squad : battle_.SquadsOf(Battle::kHeroSide)) {

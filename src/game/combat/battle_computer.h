@@ -11,10 +11,11 @@ namespace cv {
 class Battle;
 
 // Plays the active squad when the player does not: the enemy side, or a hero
-// squad out of control. Acts once every few ticks, each time for one step.
+// squad out of control; and for the battle tool, the hero's side too. Acts
+// once every few ticks, each time for one step.
 class ComputerPlayer {
 public:
-    enum class Role { kEnemySide, kOutOfControl };
+    enum class Role { kEnemySide, kOutOfControl, kHeroSide };
     ComputerPlayer(Battle& battle, Role role) : battle_(battle), role_(role) {}
 
     // Counts down the delay, then acts once for the active squad.

@@ -1,0 +1,185 @@
+#include "screens/battle_screen.h"
+
+#include "app/key_codes.h"
+#include "core/language.h"
+#include "game/combat/combat_sys.h"
+#include "gui/form_reader.h"
+#include "gui/gui_message.h"
+#include "screens/command_keys.h"
+#include "screens/tactics_menu.h"
+
+namespace cv {
+namespace {
+
+constexpr std::pair<const char*, const char*> kCaptions[] = {
+    {"Spells", "Spells"}, {"Menu", "Menu"}, {"Shoot", "Shoot"}, {"Fly", "Fly"}, {"Turn", "Turn"}};
+
+}  // namespace
+
+BattleForm::BattleForm(Ref<RunningGame> game, Ref<Army> enemy, Then then)
+    : game_(std::move(game)), enemy_(std::move(enemy)), then_(std::move(then)) {}
+
+Ref<GuiElement> BattleForm::createWidget(const std::string& type) {
+    if (type == "BattleField") return MakeRef<BattleFieldWidget>();
+    return DialogHost::createWidget(type);
+}
+
+void BattleForm::onLoaded() {
+    field_ = dynamic_cast<BattleFieldWidget*>(findChild("BattleField"));
+    for (const auto& [widget, caption] : kCaptions) {
+        sendToChild(*this, widget, Message{"SetJustify", "CC", 0, nullptr});
+        setChildText(widget, GetText(caption));
+    }
+    sendToChild(*this, "Status", Message{"SetJustify", "LC", 0, nullptr});
+    sendToChild(*this, "Message", Message{"SetJustify", "LC", 0, nullptr});
+    battle_ =
+        std::make_unique<Battle>(game_->hero(), enemy_, game_->time().unitOfWeek(), CombatParams(),
+                                 *this, [this](BattleOutcome outcome) { outcome_ = outcome; });
+    input_ = std::make_unique<BattleInput>(*battle_);
+    if (field_) field_->attach(battle_.get());
+    setFocusTo(nullptr);
+    battle_->Start();
+    updateButtons();
+}
+
+void BattleForm::onTimer() {
+    Ref<BattleForm> self(this);
+    DialogHost::onTimer();
+    if (outcome_ && !told_) {
+        told_ = true;
+        if (then_) then_(*this, *outcome_);
+        return;
+    }
+    if (!dialog()) battle_->Tick();
+    updateButtons();
+}
+
+bool BattleForm::onMessage(const Message& message) {
+    if (message.name != "Button") return DialogHost::onMessage(message);
+    const std::string& button = message.text;
+    if (button == "Menu") {
+        ShowTacticsMenu(*this);
+    } else if (button == "Spells" && battle_->PlayerMayAct()) {
+        input_->OpenSpellList();
+    } else if (button == "Shoot" && battle_->PlayerMayAct()) {
+        input_->BeginShoot();
+        ShowMessageLine(GetText("Select target"));
+    } else if (button == "Fly" && battle_->PlayerMayAct()) {
+        input_->BeginFly();
+        ShowMessageLine(GetText("Select new location"));
+    } else if (button == "Turn" && battle_->PlayerMayAct()) {
+        input_->Cancel();
+        battle_->EndHeroTurn();
+    } else {
+        return DialogHost::onMessage(message);
+    }
+    updateButtons();
+    return true;
+}
+
+// The cursor shows while the stylus stays on the cell it went down on; only
+// a release there acts.
+bool BattleForm::onOwnPointer(const PointerEvent& event) {
+    const std::optional<Cell> over = field_ ? field_->cellAt({event.x, event.y}) : std::nullopt;
+    if (event.kind == PointerEvent::Press && event.button == PointerEvent::Left && over) {
+        pressed_ = over;
+        showCursor(over);
+        return true;
+    }
+    if (!pressed_) return DialogHost::onOwnPointer(event);
+    const bool onPressed = over && *over == *pressed_;
+    if (event.kind == PointerEvent::Move) showCursor(onPressed ? over : std::nullopt);
+    if (event.kind == PointerEvent::Release) {
+        const Cell cell = *pressed_;
+        pressed_.reset();
+        showCursor(std::nullopt);
+        if (onPressed) input_->Release(cell);
+        updateButtons();
+    }
+    return true;
+}
+
+void BattleForm::showCursor(std::optional<Cell> over) {
+    if (!field_) return;
+    const BattleCursor cursor = over ? input_->CursorAt(*over) : BattleCursor::kNone;
+    field_->setCursor(over.value_or(Cell{}), CursorName(cursor));
+}
+
+bool BattleForm::onOwnKey(int key, bool down) {
+    if (down && battleKey(key)) {
+        updateButtons();
+        return true;
+    }
+    return DialogHost::onOwnKey(key, down);
+}
+
+bool BattleForm::battleKey(int key) {
+    const int command = CommandOfKey(key);
+    if (command < kCentreCommand) {
+        input_->Direction(command);
+    } else if (command == kCentreCommand) {
+        input_->ActionKey();
+    } else if (key == kKeyEnter) {
+        input_->Confirm();
+    } else if (key == kKeyEsc && input_->mode() != BattleInput::Mode::kNone) {
+        input_->Cancel();
+    } else if (key == kKeyTab) {
+        input_->NextSquad();
+    } else if (key == kKeyBackspace) {
+        input_->PreviousSquad();
+    } else if (key == kKey3 && battle_->PlayerMayAct()) {
+        input_->OpenSpellList();
+    } else {
+        return false;
+    }
+    showTargetCursor();
+    return true;
+}
+
+// The keys' target cursor stays in sight on cells it cannot act on.
+void BattleForm::showTargetCursor() {
+    if (!field_) return;
+    if (input_->mode() == BattleInput::Mode::kNone) {
+        field_->setCursor({}, "");
+        return;
+    }
+    const std::string name = CursorName(input_->CursorAt(input_->cursor()));
+    field_->setCursor(input_->cursor(), name.empty() ? "selBad" : name);
+}
+
+void BattleForm::updateButtons() {
+    const bool mayAct = battle_->PlayerMayAct();
+    const Ref<Squad>& active = battle_->active();
+    const bool mayFly = mayAct && active->kind().Has(kUnitFly) && !battle_->StateOf(*active).flew;
+    const std::pair<const char*, bool> states[] = {{"Shoot", mayAct && battle_->CanShoot(*active)},
+                                                   {"Fly", mayFly},
+                                                   {"Turn", mayAct},
+                                                   {"Spells", mayAct}};
+    for (const auto& [name, enabled] : states) {
+        if (GuiElement* button = findChild(name); button && button->isEnabled() != enabled) {
+            button->setEnabled(enabled);
+        }
+    }
+}
+
+void BattleForm::ShowStatus(const std::u16string& text) {
+    setChildText("Status", text);
+}
+
+void BattleForm::ShowMessageLine(const std::u16string& text) {
+    setChildText("Message", text);
+}
+
+void BattleForm::ShowHalf(const Squad& target) {
+    if (field_) field_->showHalf(target);
+}
+
+void BattleForm::PlayStrike(const Squad&) {
+    requestRedraw();
+}
+
+void BattleForm::setChildText(const std::string& child, const std::u16string& text) {
+    if (GuiElement* element = findChild(child)) element->setText(text);
+}
+
+}  // namespace cv

@@ -1,0 +1,35 @@
+#include "screens/spell_list_dialog.h"
+
+#include "core/language.h"
+#include "gui/gui_message.h"
+
+namespace cv {
+
+void SpellListDialog::onLoaded() {
+    setTitle(title_);
+    for (int line = 0; line < kLines; ++line) {
+        if (GuiElement* button = findChild("CItem" + std::to_string(line))) {
+            button->setVisible(false);
+        }
+    }
+    for (const SpellListItem& item : items_) {
+        sendToChild(*this, item.widget, Message{"SetJustify", "LC", 0, nullptr});
+        setChildText(item.widget, item.text);
+        if (GuiElement* button = findChild(item.widget)) button->setVisible(true);
+    }
+    setChildText("Cancel", GetText("Cancel"));
+}
+
+bool SpellListDialog::onMessage(const Message& message) {
+    if (message.name != "Button" || !message.sender) return AnsweredDialog::onMessage(message);
+    for (const SpellListItem& item : items_) {
+        if (message.sender->name() == item.widget) {
+            answer(item.spellId);
+            return true;
+        }
+    }
+    answer("Cancel");
+    return true;
+}
+
+}  // namespace cv

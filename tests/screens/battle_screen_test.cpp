@@ -1,0 +1,162 @@
+// A battle on its own screen, played through the form's input as the window
+// delivers it: taps on the field, keys, the buttons and the battle's menu, to
+// victory and to defeat.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "app/key_codes.h"
+#include "core/config_parser.h"
+#include "game/combat/combat_sys.h"
+#include "game/combat/tactics_map.h"
+#include "gui/gui_message.h"
+#include "platform/runtime_rand.h"
+#include "screens/screen_game_ui.h"
+#include "screens_test_support.h"
+#include "spell_test_rules.h"
+
+namespace cv {
+namespace {
+
+class BattleScreen : public test::OnIsle {
+protected:
+    void SetUp() override {
+        for (const char* form : {"Tactics", "TacticsMenu", "CombatSpells"}) {
+            folder.Write(std::string("Forms/") + form + "/form.txt",
+                         test::FormWithoutBackground(form));
+        }
+        for (const char* unit : {"Archers", "Knights"}) {
+            folder.Write(std::string("Img/Army/") + unit + ".Layer 1.tga", std::string("S16\0", 4));
+        }
+        OnIsle::SetUp();
+        Parse(*Root(), R"(TacticsMap { 0 { Img = "G" } 1 { Img = "R" } 2 { Img = "T" } })");
+        TacticsMap().Load(Root());
+        CombatParams().Load(Root());
+        test::LoadTestSpells();
+        SetUi(&TheScreenGameUi());
+    }
+    void TearDown() override {
+        SetUi(&ui);
+        OnIsle::TearDown();
+    }
+
+    BattleForm& Fight(const std::string& mine, const std::string& theirs) {
+        game->hero().army().Clear();
+        game->hero().army().Parse(mine);
+        Ref<Army> enemy = MakeRef<Army>();
+        enemy->Parse(theirs);
+        platform::Srand(3);
+        Ui().StartBattle(enemy, [this](BattleOutcome result) { outcome = result; });
+        return dynamic_cast<BattleForm&>(adventure->front());
+    }
+    static void TapCell(BattleForm& form, Cell cell) {
+        const Rect r = form.field()->cellRect(cell);
+        const int x = r.x + r.width / 2, y = r.y + r.height / 2;
+        form.onPointer({PointerEvent::Press, x, y, PointerEvent::Left, 1});
+        form.onPointer({PointerEvent::Release, x, y, 0, 1});
+    }
+    static void Ticks(Form& form, int n) {
+        for (int i = 0; i < n; ++i) form.onTimer();
+    }
+    static void Click(Form& form, const std::string& button) {
+        sendMessage(nullptr, &form, Message{"Button", button, 0, nullptr});
+    }
+    static std::u16string Text(Form& form, const std::string& widget) {
+        return form.findChild(widget)->text();
+    }
+
+    std::optional<BattleOutcome> outcome;
+};
+
+TEST_F(BattleScreen, AShotTappedOnTheEnemyWinsAndTheMapComesBackWithTheSpoils) {
+    Ref<BattleForm> form(&Fight("Archers:10", "Peasants:1"));
+    EXPECT_EQ(Text(*form, "Status"), u"Archers, MV: 2, Shoots: 12");
+    EXPECT_TRUE(form->findChild("Shoot")->isEnabled());
+    EXPECT_FALSE(form->findChild("Fly")->isEnabled());
+
+    // The cursor shows only while the stylus stays on the cell it went down on.
+    const Rect enemy = form->field()->cellRect({5, 0});
+    form->onPointer({PointerEvent::Press, enemy.x + 5, enemy.y + 5, PointerEvent::Left, 1});
+    EXPECT_EQ(form->field()->cursor(), "shoot");
+    form->onPointer({PointerEvent::Move, enemy.x - 5, enemy.y + 5, PointerEvent::Left, 0});
+    EXPECT_EQ(form->field()->cursor(), "");
+    form->onPointer({PointerEvent::Release, enemy.x - 5, enemy.y + 5, 0, 1});
+    EXPECT_EQ(form->battle().SquadsOf(Battle::kEnemySide).size(), 1u) << "shot on a slide-out";
+
+    const int gold = game->hero().gold();
+    TapCell(*form, {5, 0});
+    Ticks(*form, Battle::kActionDelayTicks + 1);
+    Form* box = form->dialog();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Text(*box, "Text").rfind(u"Victory!", 0), 0u) << "the box shows over the battle";
+    Click(*box, "Button0");
+    EXPECT_FALSE(outcome) << "told from inside the battle";
+    Ticks(*form, 1);
+    EXPECT_EQ(outcome, BattleOutcome::kVictory);
+    EXPECT_EQ(game->hero().gold(), gold + 5);
+    EXPECT_EQ(&adventure->front(), adventure.get());
+}
+
+// The spell list opens over the battle; the chosen spell waits for its target
+// under the "$Spell" cursor, and one spell is all a round allows.
+TEST_F(BattleScreen, AFireballChosenFromTheListBurnsTheTappedEnemyOncePerRound) {
+    game->hero().SetCanUseSpells(true);
+    game->hero().AddSpellPower(2);
+    game->hero().spells().Add("FireballSpell", 2);
+    Ref<BattleForm> form(&Fight("Knights:2", "Peasants:20,Militia:9"));
+    Click(*form, "Spells");
+    Form* list = form->dialog();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Text(*list, "CItem2"), u"FireballSpell: 2");
+    EXPECT_FALSE(list->findChild("CItem6")->isVisible());
+    sendMessage(list->findChild("CItem2"), list, Message{"Button", "CItem2", 0, nullptr});
+    EXPECT_EQ(form->dialog(), nullptr);
+    EXPECT_EQ(form->input().mode(), BattleInput::Mode::kSpell);
+    const Rect militia = form->field()->cellRect({5, 1});
+    form->onPointer({PointerEvent::Press, militia.x + 9, militia.y + 9, PointerEvent::Left, 1});
+    EXPECT_EQ(form->field()->cursor(), "selOk");
+    form->onPointer({PointerEvent::Release, militia.x + 9, militia.y + 9, 0, 1});
+    // Power 2 x value 25 burns 25 militia of 2 hit points: all nine.
+    EXPECT_EQ(game->hero().spells().Count("FireballSpell"), 1);
+    EXPECT_EQ(form->battle().SquadsOf(Battle::kEnemySide).size(), 1u);
+    Ticks(*form, Battle::kActionDelayTicks);
+    form->onKey(kKey3, true);
+    ASSERT_NE(form->dialog(), nullptr);
+    EXPECT_EQ(Text(*form->dialog(), "Text"), u"Only 1 spell per round");
+}
+
+TEST_F(BattleScreen, KeysMoveAndTargetAndTheMenuGivesUp) {
+    Ref<BattleForm> form(&Fight("Knights:2,Archers:5", "Dragons:1"));
+    const Ref<Squad> knights = game->hero().army().At(0);
+    form->onKey(kKeyRight, true);
+    EXPECT_EQ(form->battle().StateOf(*knights).cell, (Cell{1, 0}));
+    Ticks(*form, Battle::kActionDelayTicks + 1);
+    ASSERT_EQ(form->battle().active()->kind().id, "Archers");
+
+    Click(*form, "Shoot");
+    EXPECT_EQ(Text(*form, "Message"), u"Select target");
+    for (int step = 0; step < 4; ++step) form->onKey(kKeyRight, true);
+    EXPECT_EQ(form->field()->cursor(), "selBad");
+    form->onKey(kKeyPgDown, true);
+    EXPECT_EQ(form->field()->cursor(), "shoot") << "the target cursor did not reach the dragon";
+    form->onKey(kKeyEsc, true);
+    EXPECT_EQ(form->field()->cursor(), "");
+    EXPECT_EQ(form->input().mode(), BattleInput::Mode::kNone);
+
+    Click(*form, "Menu");
+    Form* menu = form->dialog();
+    ASSERT_NE(menu, nullptr);
+    Ticks(*form, 20);
+    EXPECT_EQ(form->battle().active()->kind().id, "Archers") << "the battle went on under the menu";
+    Click(*menu, "GiveUp");
+    Form* ask = form->dialog();
+    ASSERT_NE(ask, nullptr);
+    EXPECT_EQ(Text(*ask, "Text"), u"Give up?");
+    Click(*ask, "Button0");
+    Ticks(*form, 1);
+    EXPECT_EQ(outcome, BattleOutcome::kDefeat);
+    EXPECT_TRUE(game->hero().army().IsEmpty());
+}
+
+}  // namespace
+}  // namespace cv
