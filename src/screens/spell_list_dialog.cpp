@@ -13,7 +13,7 @@ void SpellListDialog::onLoaded() {
         }
     }
     for (const SpellListItem& item : items_) {
-        sendToChild(*this, item.widget, Message{"SetJustify", "LC", 0, nullptr});
+        sendToChild(*this, item.widget, Message{"SetJustify", "CC", 0, nullptr});
         setChildText(item.widget, item.text);
         if (GuiElement* button = findChild(item.widget)) button->setVisible(true);
     }

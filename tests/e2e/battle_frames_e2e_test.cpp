@@ -34,7 +34,8 @@ TEST(BattleFrames, ABattleIsDrawnFromStartToVictoryAndTheMapComesBack) {
     fs::create_directories(kFrames);
     const auto shot = [](const char* name) { return "shot " + (kFrames / name).string() + "\n"; };
     // The archers stand in the second row; the peasants in the first, far right.
-    dir.Write("battle.txt", "tick 1\n" + shot("start.png") + "tap 560 105\nkey Right\nkey Right\n" +
+    dir.Write("battle.txt", "tick 1\n" + shot("start.png") + "tap 560 74\n" + shot("spells.png") +
+                                "key Esc\ntap 560 105\nkey Right\nkey Right\n" +
                                 "key Right\nkey Right\nkey PgDown\n" + shot("aim.png") +
                                 "key Enter\ntick 6\n" + shot("victory.png") +
                                 "key Enter\ntick 2\n" + shot("map.png") + "quit\n");

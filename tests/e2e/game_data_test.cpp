@@ -40,6 +40,7 @@
 #include "screens/new_game_screen.h"
 #include "screens/options_dialog.h"
 #include "screens/random_maps_screen.h"
+#include "screens/spell_list_dialog.h"
 #include "screens/tactics_menu.h"
 #include "screens/title_screen.h"
 #include "screens/week_report_dialog.h"
@@ -210,7 +211,10 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
         {"Tactics",
          battle,
          {"BattleField", "Status", "Message", "Spells", "Menu", "Shoot", "Fly", "Turn"}},
-        {"TacticsMenu", MakeRef<TacticsMenuDialog>(*battle), {"Title", "GiveUp", "Cancel"}}};
+        {"TacticsMenu", MakeRef<TacticsMenuDialog>(*battle), {"Title", "GiveUp", "Cancel"}},
+        {"CombatSpells",
+         MakeRef<SpellListDialog>(u"", std::vector<SpellListItem>{}, AnswerHandler()),
+         {"Title", "CItem0", "CItem9", "Cancel"}}};
     for (const ScreenForm& screen : screens) {
         EXPECT_EQ(test::ErrorOf([&] { loadForm(*screen.form, screen.name); }), "no error")
             << screen.name;
