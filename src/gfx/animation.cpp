@@ -129,6 +129,10 @@ void LoadAnimationTable() {
     }
 }
 
+void RegisterStillAnimation(const std::string& name, const std::string& picture) {
+    Table().try_emplace(name, TableEntry{picture, 1, 1});
+}
+
 std::vector<std::string> AnimationNames() {
     std::vector<std::string> names;
     for (const auto& [name, entry] : Table()) names.push_back(name);

@@ -69,6 +69,10 @@ std::string NextFrameName(std::string name);
 // is the entry "<group>:<block>".
 void LoadAnimationTable();
 
+// Enters `name` as a one-frame animation of `picture` unless the table holds
+// it already: a unit that anim.ini forgot still shows its still picture.
+void RegisterStillAnimation(const std::string& name, const std::string& picture);
+
 // The names of the table's entries, in name order.
 std::vector<std::string> AnimationNames();
 

@@ -11,11 +11,14 @@
 #include "core/fatal_error.h"
 #include "core/language.h"
 #include "game/model/game_ui.h"
+#include "game/world/adventure_spells.h"
 #include "game/world/hero_step.h"
 #include "gui/form_reader.h"
 #include "gui/gui_keys.h"
+#include "screens/army_view_dialog.h"
 #include "screens/game_menu.h"
 #include "screens/game_session.h"
+#include "screens/hero_status_dialog.h"
 
 namespace cv {
 namespace {
@@ -143,9 +146,10 @@ bool AdventureForm::onMessage(const Message& message) {
         updateStatus();
         return true;
     }
+    if (showInformation(message)) return true;
     if (message.name != "Button") return DialogHost::onMessage(message);
-    // Buttons without a screen of their own yet (Info, Towns, Castles, Map)
-    // go on to the standard handling like any other.
+    // Buttons without a screen of their own yet (Towns, Castles, Map) go on
+    // to the standard handling like any other.
     const std::string& button = message.text;
     if (button == "Menu") {
         ShowGameMenu();
@@ -159,6 +163,26 @@ bool AdventureForm::onMessage(const Message& message) {
         updateTravelIndicator();
     } else {
         return DialogHost::onMessage(message);
+    }
+    return true;
+}
+
+// The hero's information, army and spells open from their messages, their
+// buttons, and the panels that stand for them until the panels are drawn.
+bool AdventureForm::showInformation(const Message& message) {
+    const bool button = message.name == "Button";
+    const auto is = [&](const char* name, const char* buttonName, const char* panel) {
+        return message.name == name ||
+               (button && (message.text == buttonName || message.text == panel));
+    };
+    if (is("ShowHeroInfo", "Info", "GoldInfo")) {
+        ShowHeroStatus(*this, Ref<Hero>(&game_->hero()));
+    } else if (is("ShowArmyInfo", "Army", "WeaponInfo")) {
+        ShowArmyView(*this, Ref<Hero>(&game_->hero()), true);
+    } else if (is("ShowSpellInfo", "SpellInfo", "SpellInfo")) {
+        OpenAdventureSpells(*game_);
+    } else {
+        return false;
     }
     return true;
 }

@@ -54,6 +54,8 @@ protected:
     bool onOwnKey(int key, bool down) override;
 
 private:
+    // Opens the hero's information, army view or spells the message asks for.
+    bool showInformation(const Message& message);
     void press(const PointerEvent& event);
     void moveHeld(const PointerEvent& event);
     void liftStylus();

@@ -5,6 +5,7 @@
 #include "game/combat/combat_sys.h"
 #include "gui/form_reader.h"
 #include "gui/gui_message.h"
+#include "screens/army_view_dialog.h"
 #include "screens/command_keys.h"
 #include "screens/tactics_menu.h"
 
@@ -129,6 +130,8 @@ bool BattleForm::battleKey(int key) {
         input_->PreviousSquad();
     } else if (key == kKey3 && battle_->PlayerMayAct()) {
         input_->OpenSpellList();
+    } else if (key == KeyCodeByName("I")) {
+        ShowArmyView(*this, hero(), false);
     } else {
         return false;
     }

@@ -17,8 +17,9 @@ namespace cv {
 // battle; while a dialog covers it the battle waits. Keys: the direction
 // commands step or move the target cursor, the centre command waits or
 // confirms, Enter confirms, Esc leaves a targeting mode, Tab and Backspace
-// take the next and previous squad, "3" opens the combat spells. Once the battle has ended the
-// caller's handler is told, on the next tick, so the battle is never destroyed from inside itself.
+// take the next and previous squad, "3" opens the combat spells, "I" the
+// army view. Once the battle has ended the caller's handler is told, on the
+// next tick, so the battle is never destroyed from inside itself.
 class BattleForm : public DialogHost, public BattleView {
 public:
     using Then = std::function<void(BattleForm& form, BattleOutcome outcome)>;
@@ -31,6 +32,7 @@ public:
     bool onMessage(const Message& message) override;
 
     Battle& battle() { return *battle_; }
+    Ref<Hero> hero() const { return Ref<Hero>(&game_->hero()); }
     BattleInput& input() { return *input_; }
     BattleFieldWidget* field() const { return field_; }
 

@@ -37,6 +37,10 @@ void InitGameData() {
     AnimationsDisabled() = CfgHas("Animation") && CfgGet("Animation", "ON") == "OFF";
     LoadAnimationTable();
     Units().Load(Root());
+    for (int i = 0; i < Units().UnitCount(); ++i) {
+        const SquadDef& unit = *Units().UnitAt(i);
+        RegisterStillAnimation(unit.AnimationName(), unit.StillPicture());
+    }
     Spells().Load(Root());
     LoadTerrainKinds(Root());
     TacticsMap().Load(Root());

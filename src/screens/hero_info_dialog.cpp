@@ -7,14 +7,6 @@
 #include "screens/new_game.h"
 
 namespace cv {
-namespace {
-
-std::string Numbered(const char* prefix, int index) {
-    return prefix + std::to_string(index);
-}
-
-}  // namespace
-
 void HeroInfoDialog::onLoaded() {
     const NewGameChoices& choices = TheNewGameChoices();
     Ref<Hero> hero = MakeRef<Hero>();
@@ -31,8 +23,7 @@ void HeroInfoDialog::onLoaded() {
         {"Spell Power", GroupedNumber(hero->spellPower())}};
     for (int i = 0; i < kFields; ++i) {
         setChildText(Numbered("SField", i), GetText(fields[i].first));
-        sendToChild(*this, Numbered("Field", i), Message{"SetJustify", "RC", 0, nullptr});
-        setChildText(Numbered("Field", i), fields[i].second);
+        setChildText(Numbered("Field", i), fields[i].second, "RC");
     }
     showArmy(hero->army());
 }
@@ -41,8 +32,7 @@ void HeroInfoDialog::showArmy(const Army& army) {
     for (int slot = 0; slot < Army::kSlots; ++slot) {
         const Ref<Squad> squad = army.At(slot);
         setChildText(Numbered("Army", slot), squad ? GetText(squad->kind().id) : u"");
-        sendToChild(*this, Numbered("NArmy", slot), Message{"SetJustify", "RC", 0, nullptr});
-        setChildText(Numbered("NArmy", slot), squad ? GroupedNumber(squad->count()) : u"");
+        setChildText(Numbered("NArmy", slot), squad ? GroupedNumber(squad->count()) : u"", "RC");
     }
 }
 

@@ -3,9 +3,11 @@
 #include "app/app_core.h"
 #include "core/fatal_error.h"
 #include "core/language.h"
+#include "game/world/bridge_spell.h"
 #include "gui/form_reader.h"
 #include "gui/gui_message.h"
 #include "screens/adventure_screen.h"
+#include "screens/bridge_building_dialog.h"
 #include "screens/game_session.h"
 #include "screens/message_box_dialog.h"
 #include "screens/spell_list_dialog.h"
@@ -32,6 +34,45 @@ void ShowEnding(const Hero& hero, bool won, AnswerHandler then) {
     });
 }
 
+Ref<Form> WeekReport(RunningGame& game, AnswerHandler then) {
+    return MakeRef<WeekReportDialog>(game.time().lastBudget(), std::move(then));
+}
+
+Ref<Form> CombatSpells(RunningGame& game, AnswerHandler then) {
+    return MakeRef<SpellListDialog>(GetText("Combat Spells"), "CItem",
+                                    CombatSpellItems(game.hero().spells()), std::move(then));
+}
+
+// The combat counts show over the list, which stays open to choose from.
+Ref<Form> AdventureSpells(RunningGame& game, AnswerHandler then) {
+    SpellListDialog::Section combat{
+        "CHeader", GetText("Combat Spells"),
+        [keep = Ref<RunningGame>(&game)] { ShowCombatSpellCounts(keep->hero().spells()); }};
+    return MakeRef<SpellListDialog>(GetText("Adventure Spells"), "Item",
+                                    AdventureSpellItems(game.hero().spells()), std::move(then),
+                                    std::move(combat));
+}
+
+Ref<Form> BridgeBuilding(RunningGame& game, AnswerHandler then) {
+    std::vector<std::string> open;
+    for (const BridgeDirection& direction : kBridgeDirections) {
+        if (BridgeDirectionOpen(game, direction)) open.push_back(direction.button);
+    }
+    return MakeRef<BridgeBuildingDialog>(std::move(open), std::move(then));
+}
+
+struct GameScreen {
+    const char* name;
+    Ref<Form> (*make)(RunningGame&, AnswerHandler);
+};
+
+constexpr GameScreen kGameScreens[] = {
+    {"WeekReport", WeekReport},
+    {"CombatSpells", CombatSpells},
+    {"AdventureSpells", AdventureSpells},
+    {"BridgeBuilding", BridgeBuilding},
+};
+
 }  // namespace
 
 void ScreenGameUi::ShowMessage(const GameMessage& message, AnswerHandler then) {
@@ -40,15 +81,11 @@ void ScreenGameUi::ShowMessage(const GameMessage& message, AnswerHandler then) {
 
 void ScreenGameUi::OpenScreen(const std::string& name, AnswerHandler then) {
     RunningGame* game = CurrentGame();
-    if (name == "WeekReport" && game) {
-        Show(MakeRef<WeekReportDialog>(game->time().lastBudget(), std::move(then)), name);
-        return;
-    }
-    if (name == "CombatSpells" && game) {
-        Show(MakeRef<SpellListDialog>(GetText("Combat Spells"),
-                                      CombatSpellItems(game->hero().spells()), std::move(then)),
-             name);
-        return;
+    for (const GameScreen& screen : kGameScreens) {
+        if (name == screen.name && game) {
+            Show(screen.make(*game, std::move(then)), name);
+            return;
+        }
     }
     if ((name == "Winner" || name == "Fail") && game) {
         ShowEnding(game->hero(), name == "Winner", std::move(then));

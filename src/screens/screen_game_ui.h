@@ -6,8 +6,9 @@ namespace cv {
 
 // The rules' messages and screens, shown over the adventure screen or, while
 // a battle runs, over the battle. Of the screens the rules open by name,
-// "WeekReport" and "CombatSpells" are forms of their own; the endings "Winner" and "Fail" are
-// message boxes that lead back to the title. A battle is the "Tactics" form.
+// "WeekReport", "CombatSpells", "AdventureSpells" and "BridgeBuilding" are forms of their own;
+// the endings "Winner" and "Fail" are message boxes that lead back to the title. A battle is
+// the "Tactics" form.
 class ScreenGameUi : public GameUi {
 public:
     void ShowMessage(const GameMessage& message, AnswerHandler then) override;

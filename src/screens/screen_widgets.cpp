@@ -50,7 +50,26 @@ void PortraitButton::paint() {
     TextButton::paint();
 }
 
+void ColourPanel::paint() {
+    if (colour_ == 0) return;
+    const uint32_t frame = 0xFF000000u | ((colour_ >> 1) & 0x7F7F7Fu);
+    if (UsePaintColor(colour_)) CurrentPainter()->fillRect(bounds());
+    if (UsePaintColor(frame)) CurrentPainter()->drawRect(bounds());
+}
+
+bool ColourPanel::onMessage(const Message& message) {
+    if (message.name != "SetColor") return false;
+    colour_ = static_cast<uint32_t>(message.number);
+    requestRedraw();
+    return true;
+}
+
+std::string Numbered(const char* prefix, int index) {
+    return prefix + std::to_string(index);
+}
+
 Ref<GuiElement> CreateScreenWidget(const std::string& type) {
+    if (type == "ColourPanel") return MakeRef<ColourPanel>();
     if (type == "PlateButton") return MakeRef<PlateButton>();
     if (type == "PortraitButton") return MakeRef<PortraitButton>();
     if (type == "ListBox") return MakeRef<ListBox>();
@@ -68,6 +87,12 @@ void ScreenDialog::setTitle(const std::u16string& text) {
 
 void ScreenDialog::setChildText(const std::string& child, const std::u16string& text) {
     if (GuiElement* element = findChild(child)) element->setText(text);
+}
+
+void ScreenDialog::setChildText(const std::string& child, const std::u16string& text,
+                                const std::string& justification) {
+    sendToChild(*this, child, Message{"SetJustify", justification, 0, nullptr});
+    setChildText(child, text);
 }
 
 }  // namespace cv

@@ -26,6 +26,21 @@ public:
     void paint() override;
 };
 
+// A filled rectangle in the colour of a "SetColor" message (number =
+// 0xAARRGGBB) under a darker frame: the ground of a block of text. Form files
+// ask for it with "Item:ColourPanel".
+class ColourPanel : public GuiElement {
+public:
+    void paint() override;
+    bool onMessage(const Message& message) override;
+
+private:
+    uint32_t colour_ = 0;
+};
+
+// A widget name with a number after it: "Field" 3 is "Field3".
+std::string Numbered(const char* prefix, int index);
+
 // The widgets of the game's screens: the plate, portrait and list kinds, then
 // the standard kinds ("Unknown Widget type: %s" for any other name).
 Ref<GuiElement> CreateScreenWidget(const std::string& type);
@@ -43,6 +58,9 @@ protected:
     void close();
     // Sets the named child's text, when the form has that child.
     void setChildText(const std::string& child, const std::u16string& text);
+    // The same, placed in the child by a justification ("LC", "CC", "RC").
+    void setChildText(const std::string& child, const std::u16string& text,
+                      const std::string& justification);
     // The dialog's heading, the label "Title", centred over its rule.
     void setTitle(const std::u16string& text);
 };

@@ -8,7 +8,7 @@ namespace cv {
 void SpellListDialog::onLoaded() {
     setTitle(title_);
     for (int line = 0; line < kLines; ++line) {
-        if (GuiElement* button = findChild("CItem" + std::to_string(line))) {
+        if (GuiElement* button = findChild(linePrefix_ + std::to_string(line))) {
             button->setVisible(false);
         }
     }
@@ -17,13 +17,18 @@ void SpellListDialog::onLoaded() {
         setChildText(item.widget, item.text);
         if (GuiElement* button = findChild(item.widget)) button->setVisible(true);
     }
+    if (section_) setChildText(section_->widget, section_->caption);
     setChildText("Cancel", GetText("Cancel"));
 }
 
 bool SpellListDialog::onMessage(const Message& message) {
-    if (message.name != "Button" || !message.sender) return AnsweredDialog::onMessage(message);
+    if (message.name != "Button") return AnsweredDialog::onMessage(message);
+    if (section_ && message.text == section_->widget) {
+        if (section_->touched) section_->touched();
+        return true;
+    }
     for (const SpellListItem& item : items_) {
-        if (message.sender->name() == item.widget) {
+        if (message.text == item.widget) {
             answer(item.spellId);
             return true;
         }

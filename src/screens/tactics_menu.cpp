@@ -4,22 +4,21 @@
 #include "gui/form_reader.h"
 #include "gui/gui_keys.h"
 #include "gui/gui_message.h"
+#include "screens/army_view_dialog.h"
 #include "screens/battle_screen.h"
+#include "screens/hero_status_dialog.h"
 
 namespace cv {
 namespace {
 
-constexpr std::pair<const char*, const char*> kCaptions[] = {{"GiveUp", "Give Up"},
-                                                             {"Cancel", "Cancel"}};
+constexpr std::pair<const char*, const char*> kCaptions[] = {
+    {"Army", "Army"}, {"Info", "Info"}, {"GiveUp", "Give Up"}, {"Cancel", "Cancel"}};
 
 }  // namespace
 
 void TacticsMenuDialog::onLoaded() {
     setTitle(GetText("Battle Menu"));
-    for (const auto& [widget, caption] : kCaptions) {
-        sendToChild(*this, widget, Message{"SetJustify", "CC", 0, nullptr});
-        setChildText(widget, GetText(caption));
-    }
+    for (const auto& [widget, caption] : kCaptions) setChildText(widget, GetText(caption), "CC");
 }
 
 bool TacticsMenuDialog::onMessage(const Message& message) {
@@ -27,6 +26,8 @@ bool TacticsMenuDialog::onMessage(const Message& message) {
     Ref<TacticsMenuDialog> keep(this);
     close();
     if (message.text == "GiveUp") battle_.battle().GiveUp();
+    if (message.text == "Army") ShowArmyView(battle_, battle_.hero(), false);
+    if (message.text == "Info") ShowHeroStatus(battle_, battle_.hero());
     return true;
 }
 

@@ -5,14 +5,6 @@
 #include "gui/gui_message.h"
 
 namespace cv {
-namespace {
-
-std::string Numbered(const char* prefix, int index) {
-    return prefix + std::to_string(index);
-}
-
-}  // namespace
-
 void WeekReportDialog::onLoaded() {
     std::u16string heading = GetText("Budget for week #<N>");
     ReplacePlaceholder(heading, u"<N>", budget_.week);
@@ -20,8 +12,7 @@ void WeekReportDialog::onLoaded() {
     setChildText("OK", GetText("OK"));
     for (int i = 0; i < WeeklyBudget::kValueCount; ++i) {
         setChildText(Numbered("SField", i), GetText(WeeklyBudget::kLabels[i]));
-        sendToChild(*this, Numbered("Field", i), Message{"SetJustify", "RC", 0, nullptr});
-        setChildText(Numbered("Field", i), GroupedNumber(budget_.values[i]));
+        setChildText(Numbered("Field", i), GroupedNumber(budget_.values[i]), "RC");
     }
     showRows();
 }
@@ -36,8 +27,7 @@ void WeekReportDialog::showRows() {
             pay = row.left ? GetText("Leave") : GroupedNumber(row.pay);
         }
         setChildText(Numbered("Army", i), unit);
-        sendToChild(*this, Numbered("NArmy", i), Message{"SetJustify", "RC", 0, nullptr});
-        setChildText(Numbered("NArmy", i), pay);
+        setChildText(Numbered("NArmy", i), pay, "RC");
     }
 }
 

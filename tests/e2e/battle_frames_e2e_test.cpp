@@ -1,21 +1,19 @@
 // A battle on the real game folder, drawn headless by the game itself and kept
-// as frames to look at: the field with a frozen and a halved squad, the
-// shot's target under the keys' cursor, the victory box and the map again.
+// as frames to look at: the field with a frozen and a halved squad, the army
+// view and the hero's information from the battle, the spell list and a
+// spell armed, the shot's target under the keys' cursor, the victory box and
+// the map again.
 // Until wandering armies start battles on the map, the test starts it the
 // way they will, through the game's screens.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
-#include "app/key_codes.h"
 #include "game/model/game_ui.h"
-#include "game_run.h"
-#include "platform/headless/headless_platform.h"
-#include "platform/runtime_rand.h"
-#include "screens/game_application.h"
-#include "screens/game_data_init.h"
+#include "headless_game.h"
 #include "screens/game_session.h"
-#include "screens/new_game.h"
 
 namespace cv::e2e {
 namespace {
@@ -34,22 +32,26 @@ TEST(BattleFrames, ABattleIsDrawnFromStartToVictoryAndTheMapComesBack) {
     fs::create_directories(kFrames);
     const auto shot = [](const char* name) { return "shot " + (kFrames / name).string() + "\n"; };
     // The archers stand in the second row; the peasants in the first, far right.
-    dir.Write("battle.txt", "tick 1\n" + shot("start.png") + "tap 560 74\n" + shot("spells.png") +
-                                "key Esc\ntap 560 105\nkey Right\nkey Right\n" +
-                                "key Right\nkey Right\nkey PgDown\n" + shot("aim.png") +
+    // The keys' target cursor goes from the archers to the peasants.
+    const std::string toPeasants = "key Right\nkey Right\nkey Right\nkey Right\nkey PgDown\n";
+    const std::string armyAndHero = "key I\ntick 1\n" + shot("army.png") +
+                                    "key Esc\ntap 560 235\ntick 1\ntap 320 228\ntick 1\n" +
+                                    shot("hero.png") + "key Esc\n";
+    const std::string freezeArmed = "tap 560 74\n" + shot("spells.png") + "tap 223 333\n" +
+                                    toPeasants + shot("spell.png") + "key Esc\n";
+    dir.Write("battle.txt", "tick 1\n" + shot("start.png") + armyAndHero + freezeArmed +
+                                "tap 560 105\n" + toPeasants + shot("aim.png") +
                                 "key Enter\ntick 6\n" + shot("victory.png") +
                                 "key Enter\ntick 2\n" + shot("map.png") + "quit\n");
-    platform::SetFixedSeed(11);
-    platform::HeadlessPlatform host((dir / "battle.txt").string(), VirtualKeyOfKeyName);
-    platform::SetCurrent(&host);
-    GameApplication app((dir / "Corvanth").string());
-    ASSERT_TRUE(app.Init());
-    TheNewGameChoices() = NewGameChoices{u"Arthur", "Knight", 0, 1};
-    StartNewGame(PackagedRules());
-    app.SetScreen(&AdventureScreen());
+    HeadlessGame game(dir, "battle.txt");
+    ASSERT_TRUE(game.started());
     CurrentGame()->hero().army().Clear();
     CurrentGame()->hero().army().Parse("Knights:5,Archers:20,Dragons:1");
     CurrentGame()->hero().AddLeadershipBonus(100000);  // a hero they all obey
+    CurrentGame()->hero().SetCanUseSpells(true);
+    CurrentGame()->hero().spells().Add("FreezeSpell", 2);
+    CurrentGame()->hero().AddArtifact("A2");
+    CurrentGame()->hero().AddArtifact("B3");
     Ref<Army> enemy = MakeRef<Army>();
     enemy->Parse("Peasants:3");
     std::optional<BattleOutcome> outcome;
@@ -59,14 +61,15 @@ TEST(BattleFrames, ABattleIsDrawnFromStartToVictoryAndTheMapComesBack) {
     battle.battle().StateOf(*peasants).frozen = true;
     battle.ShowHalf(*peasants);
     battle.battle().Select(CurrentGame()->hero().army().At(1));
-    app.Run();
-    app.Exit();
-    platform::SetCurrent(nullptr);
+    game.Play();
 
     EXPECT_EQ(outcome, BattleOutcome::kVictory);
-    const Png start = ReadBack(kFrames / "start.png"), aim = ReadBack(kFrames / "aim.png");
-    const Png victory = ReadBack(kFrames / "victory.png"), map = ReadBack(kFrames / "map.png");
-    EXPECT_TRUE(Differ(start, aim) && Differ(aim, victory) && Differ(victory, map));
+    EXPECT_EQ(CurrentGame()->hero().spells().Count("FreezeSpell"), 2) << "the armed spell was cast";
+    std::vector<Png> frames;
+    for (const char* name : {"start", "army", "hero", "spells", "spell", "aim", "victory", "map"}) {
+        frames.push_back(ReadBack(kFrames / (std::string(name) + ".png")));
+    }
+    for (size_t i = 1; i < frames.size(); ++i) EXPECT_TRUE(Differ(frames[i - 1], frames[i])) << i;
 }
 
 }  // namespace

@@ -30,10 +30,13 @@
 #include "gui/form_reader.h"
 #include "gui/virtual_keyboard.h"
 #include "screens/adventure_screen.h"
+#include "screens/army_view_dialog.h"
 #include "screens/battle_screen.h"
+#include "screens/bridge_building_dialog.h"
 #include "screens/credits_dialog.h"
 #include "screens/game_menu.h"
 #include "screens/hero_select_screen.h"
+#include "screens/hero_status_dialog.h"
 #include "screens/language_dialog.h"
 #include "screens/load_game_dialog.h"
 #include "screens/message_box_dialog.h"
@@ -167,6 +170,7 @@ TEST_F(GameData, EveryPictureIsInItsPackageAndShowsSomething) {
 // widget kind and animation frame the form or the code names exists, the
 // widgets the code fills are there, and the background covers the screen.
 TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
+    LoadRules();
     LoadAnimationTable();
     LoadLanguage("English.lng.txt");
     struct ScreenForm {
@@ -176,6 +180,8 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
     };
     const Ref<BattleForm> battle =
         MakeRef<BattleForm>(MakeRef<RunningGame>(), MakeRef<Army>(), nullptr);
+    const Ref<Hero> knight = MakeRef<Hero>();
+    knight->Create("Knight", u"Arthur", 0, 1);
     const ScreenForm screens[] = {
         {"Start",
          MakeRef<TitleForm>(),
@@ -211,10 +217,25 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
         {"Tactics",
          battle,
          {"BattleField", "Status", "Message", "Spells", "Menu", "Shoot", "Fly", "Turn"}},
-        {"TacticsMenu", MakeRef<TacticsMenuDialog>(*battle), {"Title", "GiveUp", "Cancel"}},
+        {"TacticsMenu",
+         MakeRef<TacticsMenuDialog>(*battle),
+         {"Title", "Army", "Info", "GiveUp", "Cancel"}},
+        {"ArmyView",
+         MakeRef<ArmyViewDialog>(knight, true),
+         {"Header", "UnitBk1", "UnitAnim1", "Count1", "Name1", "InfoBk1", "SL5", "MV5", "Morale5",
+          "Hit5", "Dmg5", "Cost5", "Dism5"}},
+        {"HeroStatus",
+         MakeRef<HeroStatusDialog>(knight),
+         {"Header", "Hero", "Title", "SField10", "Field10", "Slot7"}},
         {"CombatSpells",
-         MakeRef<SpellListDialog>(u"", std::vector<SpellListItem>{}, AnswerHandler()),
-         {"Title", "CItem0", "CItem9", "Cancel"}}};
+         MakeRef<SpellListDialog>(u"", "CItem", std::vector<SpellListItem>{}, AnswerHandler()),
+         {"Title", "CItem0", "CItem9", "Cancel"}},
+        {"AdventureSpells",
+         MakeRef<SpellListDialog>(u"", "Item", std::vector<SpellListItem>{}, AnswerHandler()),
+         {"Title", "Item0", "Item6", "CHeader", "Cancel"}},
+        {"BridgeBuilding",
+         MakeRef<BridgeBuildingDialog>(std::vector<std::string>{}, AnswerHandler()),
+         {"Title", "Left", "Right", "Down", "Up", "Cancel"}}};
     for (const ScreenForm& screen : screens) {
         EXPECT_EQ(test::ErrorOf([&] { loadForm(*screen.form, screen.name); }), "no error")
             << screen.name;
@@ -284,13 +305,19 @@ TEST_F(GameData, MapTilesCoverTheirCellsAndTheHeroAndMarksFitOne) {
     }
 }
 
-// Every picture a rule, an animation or the battle screen names is packed,
-// so that no battle, message or map ends the game with "Resource not found".
+// Every picture a rule, an animation, the battle screen or the hero's
+// information names is packed, so that no battle, message or map ends the
+// game with "Resource not found".
 TEST_F(GameData, EveryPictureTheRulesAnimationsAndBattleNameIsPacked) {
     LoadRules();
     LoadAnimationTable();
     const std::vector<std::string> animations = AnimationNames();
-    std::vector<std::string> names = {"Img\\freezy", "Img\\spell", "Img\\Army\\Gnomes.Layer 4"};
+    std::vector<std::string> names = {"Img\\freezy", "Img\\spell", "Img\\Army\\Gnomes.Layer 4",
+                                      "Terr\\003"};
+    for (const auto& [id, artifact] : FindNode(Root(), "Artifacts")->children()) {
+        names.push_back("Img\\Inv\\" + id);
+        names.push_back("Img\\Inv\\empty" + id.substr(0, 1));
+    }
     for (auto cursor = BattleCursor::kFly; cursor <= BattleCursor::kSpell;
          cursor = static_cast<BattleCursor>(static_cast<int>(cursor) + 1)) {
         names.push_back(std::string("Img\\Arrows\\") + CursorName(cursor));

@@ -116,6 +116,12 @@ TEST_F(Animations, TheTableNamesFirstFrameCountAndDelay) {
     EXPECT_EQ(spark->getDuration(), 1);
     EXPECT_FALSE(createAnimationById("Nameless"));
     EXPECT_FALSE(createAnimationById("Smoke"));
+    // A unit the table forgot shows its still picture; one it has keeps its frames.
+    RegisterStillAnimation("Army:Wolves", "Anim\\Fire12");
+    RegisterStillAnimation("Army:Gnomes", "Anim\\Fire12");
+    ASSERT_TRUE(createAnimationById("Army:Wolves"));
+    EXPECT_EQ(Frames(*createAnimationById("Army:Wolves")), (std::vector<int>{4}));
+    EXPECT_EQ(Frames(*createAnimationById("Army:Gnomes")), (std::vector<int>{2, 3, 4}));
 }
 
 }  // namespace

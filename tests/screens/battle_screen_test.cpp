@@ -18,26 +18,17 @@
 namespace cv {
 namespace {
 
-class BattleScreen : public test::OnIsle {
+class BattleScreen : public test::OnIsleScreens {
 protected:
     void SetUp() override {
-        for (const char* form : {"Tactics", "TacticsMenu", "CombatSpells"}) {
-            folder.Write(std::string("Forms/") + form + "/form.txt",
-                         test::FormWithoutBackground(form));
-        }
-        for (const char* unit : {"Archers", "Knights"}) {
-            folder.Write(std::string("Img/Army/") + unit + ".Layer 1.tga", std::string("S16\0", 4));
-        }
-        OnIsle::SetUp();
+        WriteForms({"Tactics", "TacticsMenu", "CombatSpells", "ArmyView", "HeroStatus"});
+        WritePictures({"Img/Army/Archers.Layer 1", "Img/Army/Knights.Layer 1", "Terr/003",
+                       "Img/Heroes/Knight", "Img/Inv/emptyA"});
+        OnIsleScreens::SetUp();
         Parse(*Root(), R"(TacticsMap { 0 { Img = "G" } 1 { Img = "R" } 2 { Img = "T" } })");
         TacticsMap().Load(Root());
         CombatParams().Load(Root());
         test::LoadTestSpells();
-        SetUi(&TheScreenGameUi());
-    }
-    void TearDown() override {
-        SetUi(&ui);
-        OnIsle::TearDown();
     }
 
     BattleForm& Fight(const std::string& mine, const std::string& theirs) {
@@ -156,6 +147,33 @@ TEST_F(BattleScreen, KeysMoveAndTargetAndTheMenuGivesUp) {
     Ticks(*form, 1);
     EXPECT_EQ(outcome, BattleOutcome::kDefeat);
     EXPECT_TRUE(game->hero().army().IsEmpty());
+}
+
+// The army and the hero can be looked at in battle, but no squad dismissed,
+// and the battle waits while they are shown.
+TEST_F(BattleScreen, TheMenuAndTheIKeyShowTheArmyAndTheHeroWithoutDismissal) {
+    Ref<BattleForm> form(&Fight("Knights:2,Archers:5", "Dragons:1"));
+    form->onKey(KeyCodeByName("I"), true);
+    Form* view = form->dialog();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Text(*view, "Name2"), u"Archers");
+    EXPECT_FALSE(view->findChild("Dism1")->isVisible());
+    sendMessage(view->findChild("Dism1"), view, Message{"Button", "Dism1", 0, nullptr});
+    EXPECT_EQ(form->dialog(), view) << "a dismissal was asked in battle";
+    Ticks(*form, 20);
+    EXPECT_EQ(form->battle().active()->kind().id, "Knights");
+    Click(*view, "Header");
+    ASSERT_EQ(form->dialog(), nullptr);
+
+    for (const char* entry : {"Army", "Info"}) {
+        Click(*form, "Menu");
+        Click(*form->dialog(), entry);
+        ASSERT_NE(form->dialog(), nullptr) << entry;
+        EXPECT_EQ(form->dialog()->findChild("Field0") != nullptr, std::string(entry) == "Info");
+        form->onKey(kKeyEsc, true);
+        EXPECT_EQ(form->dialog(), nullptr) << entry;
+    }
+    EXPECT_EQ(game->hero().army().ToText(), "Knights:2,Archers:5");
 }
 
 }  // namespace

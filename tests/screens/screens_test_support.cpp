@@ -7,6 +7,7 @@
 #include "gui/gui_keys.h"
 #include "platform/runtime_rand.h"
 #include "screens/command_keys.h"
+#include "screens/screen_game_ui.h"
 
 namespace cv::test {
 namespace {
@@ -14,6 +15,12 @@ namespace {
 Point CentreOf(const GuiElement& widget) {
     const Rect r = widget.bounds();
     return {r.x + r.width / 2, r.y + r.height / 2};
+}
+
+void Slide(Form& form, Point start, Point releaseAt) {
+    form.onPointer({PointerEvent::Press, start.x, start.y, PointerEvent::Left, 1});
+    form.onPointer({PointerEvent::Move, releaseAt.x, releaseAt.y, PointerEvent::Left, 0});
+    form.onPointer({PointerEvent::Release, releaseAt.x, releaseAt.y, 0, 1});
 }
 
 }  // namespace
@@ -28,9 +35,7 @@ std::string FormWithoutBackground(const std::string& name) {
 }
 
 void OnIsle::SetUp() {
-    for (const char* form : {"Game", "Menu", "MsgBox", "LangSel"}) {
-        folder.Write(std::string("Forms/") + form + "/form.txt", FormWithoutBackground(form));
-    }
+    WriteForms({"Game", "Menu", "MsgBox", "LangSel"});
     LoadIsleRules();
     Parse(*Root(), "StartHero { X0 = 2 Y0 = 2 }");
     folder.WriteTerrain("Isle", IsleTerrain());
@@ -47,6 +52,28 @@ void OnIsle::TearDown() {
     BeginSession(nullptr);
 }
 
+void OnIsle::WriteForms(std::initializer_list<const char*> forms) const {
+    for (const char* form : forms) {
+        folder.Write(std::string("Forms/") + form + "/form.txt", FormWithoutBackground(form));
+    }
+}
+
+void OnIsle::WritePictures(std::initializer_list<const char*> pictures) const {
+    for (const char* picture : pictures) {
+        folder.Write(std::string(picture) + ".tga", std::string("S16\0", 4));
+    }
+}
+
+void OnIsleScreens::SetUp() {
+    OnIsle::SetUp();
+    SetUi(&TheScreenGameUi());
+}
+
+void OnIsleScreens::TearDown() {
+    SetUi(&ui);
+    OnIsle::TearDown();
+}
+
 void OnIsle::Tap(const std::string& widget) {
     GuiElement* element = adventure->findChild(widget);
     ASSERT_NE(element, nullptr) << widget;
@@ -56,10 +83,15 @@ void OnIsle::Tap(const std::string& widget) {
 void OnIsle::PressAndSlide(const std::string& widget, Point releaseAt) {
     GuiElement* element = adventure->findChild(widget);
     ASSERT_NE(element, nullptr) << widget;
-    const Point start = CentreOf(*element);
-    adventure->onPointer({PointerEvent::Press, start.x, start.y, PointerEvent::Left, 1});
-    adventure->onPointer({PointerEvent::Move, releaseAt.x, releaseAt.y, PointerEvent::Left, 0});
-    adventure->onPointer({PointerEvent::Release, releaseAt.x, releaseAt.y, 0, 1});
+    Slide(*adventure, CentreOf(*element), releaseAt);
+}
+
+void OnIsle::TapOnDialog(const std::string& widget) {
+    Form* top = adventure->dialog();
+    ASSERT_NE(top, nullptr) << widget;
+    GuiElement* element = top->findChild(widget);
+    ASSERT_NE(element, nullptr) << widget;
+    Slide(*adventure, CentreOf(*element), CentreOf(*element));
 }
 
 void OnIsle::Key(int key) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "game_test_support.h"
@@ -27,13 +28,28 @@ protected:
     // to `releaseAt` first when given.
     void Tap(const std::string& widget);
     void PressAndSlide(const std::string& widget, Point releaseAt);
+    // Press and release on the named widget of the dialog on top.
+    void TapOnDialog(const std::string& widget);
     void Key(int key);
+
+    // The game's own forms, and blank pictures under the names given
+    // ("Img/Army/Gnomes.Layer 4"); both before SetUp.
+    void WriteForms(std::initializer_list<const char*> forms) const;
+    void WritePictures(std::initializer_list<const char*> pictures) const;
 
     GameFolder folder;
     FakeUi ui;
     Ref<RunningGame> game;
     Ref<GameSession> session;
     Ref<AdventureForm> adventure;
+};
+
+// The same, with the rules' messages and screens shown by the game's own
+// screens instead of the fake.
+class OnIsleScreens : public OnIsle {
+protected:
+    void SetUp() override;
+    void TearDown() override;
 };
 
 }  // namespace cv::test

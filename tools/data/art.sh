@@ -174,10 +174,12 @@ recipe_flag() {
     -bordercolor '#3b2408' -border 1 "PNG32:$out"
 }
 
+# portrait SIZE [IM-OPTION...]: a picture in a gilt frame on a dark ground,
+# the options applied to the picture.
 recipe_portrait() {
   local inner=$((args[0] - 4))
   im -size "${inner}x$inner" radial-gradient:'#6a4c34'-'#1c120a' \
-    \( "${sources[0]}" -resize "${inner}x$inner" \) -gravity south -composite \
+    \( "${sources[0]}" -resize "${inner}x$inner" "${args[@]:1}" \) -gravity south -composite \
     -bordercolor '#3b2408' -border 1 -bordercolor '#d8b060' -border 1 "PNG32:$out"
 }
 
