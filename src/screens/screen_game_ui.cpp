@@ -1,5 +1,7 @@
 #include "screens/screen_game_ui.h"
 
+#include <vector>
+
 #include "app/app_core.h"
 #include "core/fatal_error.h"
 #include "core/language.h"
@@ -73,6 +75,17 @@ constexpr GameScreen kGameScreens[] = {
     {"BridgeBuilding", BridgeBuilding},
 };
 
+// The forms about one thing of the map, each made for its subject.
+struct SubjectScreen {
+    const char* name;
+    Ref<Form> (*make)(RunningGame&, Ref<RefCounted> subject, AnswerHandler);
+};
+
+const std::vector<SubjectScreen>& SubjectScreens() {
+    static const std::vector<SubjectScreen> screens = {};
+    return screens;
+}
+
 }  // namespace
 
 void ScreenGameUi::ShowMessage(const GameMessage& message, AnswerHandler then) {
@@ -90,6 +103,18 @@ void ScreenGameUi::OpenScreen(const std::string& name, AnswerHandler then) {
     if ((name == "Winner" || name == "Fail") && game) {
         ShowEnding(game->hero(), name == "Winner", std::move(then));
         return;
+    }
+    FatalError("No screen %s", name.c_str());
+}
+
+void ScreenGameUi::OpenScreenFor(const std::string& name, Ref<RefCounted> subject,
+                                 AnswerHandler then) {
+    RunningGame* game = CurrentGame();
+    for (const SubjectScreen& screen : SubjectScreens()) {
+        if (name == screen.name && game) {
+            Show(screen.make(*game, std::move(subject), std::move(then)), name);
+            return;
+        }
     }
     FatalError("No screen %s", name.c_str());
 }

@@ -13,6 +13,8 @@ class ScreenGameUi : public GameUi {
 public:
     void ShowMessage(const GameMessage& message, AnswerHandler then) override;
     void OpenScreen(const std::string& name, AnswerHandler then) override;
+    void OpenScreenFor(const std::string& name, Ref<RefCounted> subject,
+                       AnswerHandler then) override;
     void StartBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) override;
     void NotifyActiveForm(const std::string& message) override;
     bool AdventureIsCurrent() const override;

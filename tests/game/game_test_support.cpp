@@ -16,11 +16,15 @@ namespace cv::test {
 const char* const kCorrupted = "Invalid  format or save corrupted: ";
 
 void FakeUi::ShowMessage(const GameMessage& message, AnswerHandler then) {
-    open.push_back({{}, message, std::move(then)});
+    open.push_back({{}, message, std::move(then), nullptr});
 }
 
 void FakeUi::OpenScreen(const std::string& name, AnswerHandler then) {
-    open.push_back({name, {}, std::move(then)});
+    open.push_back({name, {}, std::move(then), nullptr});
+}
+
+void FakeUi::OpenScreenFor(const std::string& name, Ref<RefCounted> subject, AnswerHandler then) {
+    open.push_back({name, {}, std::move(then), std::move(subject)});
 }
 
 void FakeUi::StartBattle(Ref<Army>, std::function<void(BattleOutcome)>) {

@@ -24,6 +24,7 @@ public:
         std::string screen;  // the form's name; empty for a message box
         GameMessage message;
         AnswerHandler then;
+        Ref<RefCounted> subject;  // what a screen opened for something is about
     };
 
     FakeUi() { SetUi(this); }
@@ -31,6 +32,8 @@ public:
 
     void ShowMessage(const GameMessage& message, AnswerHandler then) override;
     void OpenScreen(const std::string& name, AnswerHandler then) override;
+    void OpenScreenFor(const std::string& name, Ref<RefCounted> subject,
+                       AnswerHandler then) override;
     void StartBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) override;
     void NotifyActiveForm(const std::string& message) override { notes.push_back(message); }
     bool AdventureIsCurrent() const override { return open.empty(); }

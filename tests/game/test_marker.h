@@ -9,11 +9,11 @@ namespace cv::test {
 class Marker : public MapObj {
 public:
     const MapObjFactory& Factory() const override;
-    bool Visit() override {
+    bool Visit(RunningGame&) override {
         ++visits;
         return blocks;
     }
-    void OnStep() override { ++steps; }
+    void OnStep(RunningGame&) override { ++steps; }
     bool IsStatic() const override { return isStatic; }
     void Save(ChunkWriter& out) const override {
         MapObj::Save(out);
@@ -30,12 +30,7 @@ public:
     int steps = 0;
 };
 
-class MarkerFactory : public MapObjFactory {
-public:
-    MarkerFactory() : MapObjFactory("Marker") {}
-    Ref<MapObj> Create() const override { return MakeRef<Marker>(); }
-};
-inline const MarkerFactory kMarkerFactory;
+inline const MapObjFactoryOf<Marker> kMarkerFactory("Marker");
 
 inline const MapObjFactory& Marker::Factory() const {
     return kMarkerFactory;

@@ -20,6 +20,9 @@ public:
     void OpenScreen(const std::string&, AnswerHandler then) override {
         if (then) then("OK");
     }
+    void OpenScreenFor(const std::string&, Ref<RefCounted>, AnswerHandler then) override {
+        if (then) then("OK");
+    }
     void StartBattle(Ref<Army>, std::function<void(BattleOutcome)>) override {}
     void NotifyActiveForm(const std::string&) override {}
     bool AdventureIsCurrent() const override { return true; }

@@ -30,6 +30,10 @@ public:
     virtual void ShowMessage(const GameMessage& message, AnswerHandler then) = 0;
     // Opens a named form ("WeekReport", "Fail"); `then` runs when it closes.
     virtual void OpenScreen(const std::string& name, AnswerHandler then) = 0;
+    // Opens a named form about one thing of the game: a dwelling's
+    // "Warriors", a teacher's "TeachSpell"; the form knows its kind.
+    virtual void OpenScreenFor(const std::string& name, Ref<RefCounted> subject,
+                               AnswerHandler then) = 0;
     virtual void StartBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) = 0;
     // A string-named message for the form on top ("UpdateTimeInfo").
     virtual void NotifyActiveForm(const std::string& message) = 0;

@@ -29,13 +29,13 @@ void StepHero(RunningGame& game, int dx, int dy) {
     hero.FaceStep(dx);
     if (hero.travelMode() != TravelMode::kFly) {
         Ref<MapObj> object = location.ObjectAt(target);
-        if (object && object->Visit()) return;
+        if (object && object->Visit(game)) return;
     }
     if (!TerrainAllows(hero, location.KindAt(target))) return;
     game.PlaceHero(hero.continent(), target);
     const bool sailing = hero.travelMode() == TravelMode::kSail;
     if (sailing && game.rentedBoat()) game.rentedBoat()->SetCell(target);
-    location.OnStep();
+    location.OnStep(game);
     const bool slow =
         hero.travelMode() == TravelMode::kLand && location.KindAt(target).Has(kTerrainSlow);
     game.time().Step(slow);

@@ -89,23 +89,24 @@ void Location::RemoveObject(const MapObj* object) {
 }
 
 // Re-reads the list after each call: an object may take itself away.
-void Location::CallEach(void (MapObj::*operation)(), bool untilScreenOpens) {
+void Location::CallEach(RunningGame& game, void (MapObj::*operation)(RunningGame&),
+                        bool untilScreenOpens) {
     for (size_t i = 0; i < objects_.size(); ++i) {
         if (untilScreenOpens && !Ui().AdventureIsCurrent()) return;
         Ref<MapObj> object = objects_[i];
-        (object.get()->*operation)();
+        (object.get()->*operation)(game);
         if (i >= objects_.size() || objects_[i] != object) --i;
     }
 }
 
-void Location::OnScreenOpen() {
-    CallEach(&MapObj::OnScreenOpen, false);
+void Location::OnScreenOpen(RunningGame& game) {
+    CallEach(game, &MapObj::OnScreenOpen, false);
 }
-void Location::OnStep() {
-    CallEach(&MapObj::OnStep, true);
+void Location::OnStep(RunningGame& game) {
+    CallEach(game, &MapObj::OnStep, true);
 }
-void Location::OnNewWeek() {
-    CallEach(&MapObj::OnNewWeek, false);
+void Location::OnNewWeek(RunningGame& game) {
+    CallEach(game, &MapObj::OnNewWeek, false);
 }
 
 bool Location::IsStop(Cell cell) const {

@@ -53,10 +53,10 @@ public:
     // Appends the object and stamps it with this continent.
     void AddObject(Ref<MapObj> object);
     void RemoveObject(const MapObj* object);
-    void OnScreenOpen();
+    void OnScreenOpen(RunningGame& game);
     // Every object's step reaction, until one of them opens a screen.
-    void OnStep();
-    void OnNewWeek();
+    void OnStep(RunningGame& game);
+    void OnNewWeek(RunningGame& game);
 
     bool IsStop(Cell cell) const;
     const std::vector<Cell>& stops() const { return stops_; }
@@ -68,7 +68,8 @@ public:
     void Load(ChunkReader& in, Dispatcher* root, uint32_t objectCount);
 
 private:
-    void CallEach(void (MapObj::*operation)(), bool untilScreenOpens);
+    void CallEach(RunningGame& game, void (MapObj::*operation)(RunningGame&),
+                  bool untilScreenOpens);
     void LoadSubRecords(ChunkReader& in);
     std::string Requester() const { return "Location " + id_; }
 

@@ -39,6 +39,7 @@ MapObjFactory::~MapObjFactory() {
 }
 
 const MapObjFactory& FindFactory(const std::string& name) {
+    RegisterWorldObjectTypes();
     for (const MapObjFactory* f = FirstFactory(); f; f = f->next_) {
         if (f->name() == name) return *f;
     }

@@ -69,7 +69,7 @@ void RunningGame::PlaceHero(int continent, Cell cell) {
 
 void RunningGame::WeeklyTurn() {
     for (int i = 0; i < world_.Count(); ++i) {
-        if (Location* location = world_.Get(i)) location->OnNewWeek();
+        if (Location* location = world_.Get(i)) location->OnNewWeek(*this);
     }
 }
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "game/world/location.h"
+#include "game/world/map_obj.h"
+
+namespace cv {
+
+// A dwelling of one unit ("Recr"): the hero recruits there from a stock
+// that fills up again in the week of its unit.
+class Dwelling : public MapObj {
+public:
+    const MapObjFactory& Factory() const override;
+    void Save(ChunkWriter& out) const override;
+    void Load(ChunkReader& in, int version) override;
+    // Opens the recruiting form "Warriors".
+    bool Visit(RunningGame& game) override;
+    void OnNewWeek(RunningGame& game) override;
+    uint32_t MapColor() const override { return 0xFFFF40FFu; }
+    // "<source>:<unit>", translated.
+    std::u16string Caption() const override;
+
+    // Stores the unit (fatal "Invalid Unit ID: <%s>" for an unknown one),
+    // paints the unit's source's ground under the cell when it has one, and
+    // fills the stock to the unit's "Avail". The cell must be set first.
+    void Setup(Location& location, const std::string& unitId);
+
+    const std::string& unit() const { return unit_; }
+    int available() const { return available_; }
+    void SetAvailable(int count) { available_ = count; }
+
+private:
+    std::string unit_;
+    int available_ = 0;
+};
+
+}  // namespace cv
