@@ -69,10 +69,14 @@ if [ $((width % 640)) -ne 0 ] || [ $((width / 640 * 480)) -ne "$height" ]; then
 fi
 
 # The title screen in the window: the screen is no longer the server's black.
-sleep 1
+# A loaded machine or a sanitizer build may take a while for the first frame.
 mkdir -p "$(dirname "$shot")"
-import -window root "$shot"
-brightness=$(convert "$shot" -format '%[fx:int(mean*1000)]' info:)
+for _ in $(seq 60); do
+  sleep 0.5
+  import -window root "$shot"
+  brightness=$(convert "$shot" -format '%[fx:int(mean*1000)]' info:)
+  [ "$brightness" -ge 20 ] && break
+done
 echo "screenshot: $shot, mean brightness $brightness/1000"
 if [ "$brightness" -lt 20 ]; then
   echo "the window shows nothing"; kill $game_pid; exit 1
