@@ -8,6 +8,7 @@
 #include "gui/image_widget.h"
 #include "gui/label.h"
 #include "gui/num_field.h"
+#include "gui/text_auto_scroll.h"
 #include "gui/text_button.h"
 #include "gui/text_view.h"
 
@@ -23,6 +24,7 @@ using Maker = Ref<GuiElement> (*)();
 
 constexpr std::pair<const char*, Maker> kKinds[] = {{"Label", Make<Label>},
                                                     {"TextView", Make<TextView>},
+                                                    {"TextAutoScroll", Make<TextAutoScroll>},
                                                     {"Edit", Make<Edit>},
                                                     {"Image", Make<Image>},
                                                     {"Animation", Make<AnimationWidget>},

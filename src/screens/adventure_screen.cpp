@@ -103,6 +103,11 @@ void AdventureForm::refresh() {
     updateStatus();
 }
 
+void AdventureForm::Activate(bool active) {
+    DialogHost::Activate(active);
+    if (active) game_->here().OnScreenOpen(*game_);
+}
+
 void AdventureForm::drawBackground() {
     DialogHost::drawBackground();
     view_.paint(*game_);

@@ -19,8 +19,12 @@ public:
     explicit AdventureForm(Ref<RunningGame> game) : game_(std::move(game)) {}
 
     RunningGame& game() const { return *game_; }
+    const AdventureView& view() const { return view_; }
 
     void onLoaded() override;
+    // Each time the map is shown again, its continent's objects react to it
+    // (a beaten army leaves).
+    void Activate(bool active) override;
     void drawBackground() override;
     void onTimer() override;
     bool onMessage(const Message& message) override;

@@ -26,6 +26,11 @@ Point CentredIn(const Sprite& sprite, const Rect& rect) {
     return {rect.x + (rect.width - size.width) / 2, rect.y + (rect.height - size.height) / 2};
 }
 
+void DrawCentred(const std::string& picture, const Rect& rect) {
+    const Ref<Sprite> sprite = getImage(picture);
+    sprite->draw(CentredIn(*sprite, rect), kDrawPlain);
+}
+
 }  // namespace
 
 Rect AdventureView::cellRect(int column, int row) const {
@@ -35,6 +40,25 @@ Rect AdventureView::cellRect(int column, int row) const {
 
 Cell AdventureView::MapCellAt(Cell hero, int column, int row) {
     return {hero.x - kCells / 2 + column, hero.y + kCells / 2 - row};
+}
+
+std::optional<Point> AdventureView::ViewCellOf(Cell hero, Cell cell) {
+    const Point at{cell.x - hero.x + kCells / 2, hero.y + kCells / 2 - cell.y};
+    if (at.x < 0 || at.x >= kCells || at.y < 0 || at.y >= kCells) return std::nullopt;
+    return at;
+}
+
+std::vector<AdventureView::PlacedPicture> AdventureView::objectPictures(
+    const RunningGame& game) const {
+    std::vector<PlacedPicture> placed;
+    const Cell hero = game.hero().position();
+    for (const Ref<MapObj>& object : game.here().objects()) {
+        const std::optional<Point> at = ViewCellOf(hero, object->cell());
+        if (!at) continue;
+        std::string picture = object->MapPicture(game);
+        if (!picture.empty()) placed.push_back({std::move(picture), cellRect(at->x, at->y)});
+    }
+    return placed;
 }
 
 void AdventureView::setArrow(const std::string& name, const Rect& cell) {
@@ -52,11 +76,12 @@ void AdventureView::paint(const RunningGame& game) {
             paintCell(location, MapCellAt(hero.position(), column, row), cellRect(column, row));
         }
     }
+    // After all the ground, so that a picture taller than its cell is not
+    // cut by the next row's tile.
+    for (const PlacedPicture& object : objectPictures(game))
+        DrawCentred(object.picture, object.cell);
     paintHero(hero);
-    if (!arrow_.empty()) {
-        const Ref<Sprite> arrow = getImage(arrow_);
-        arrow->draw(CentredIn(*arrow, arrowCell_), kDrawPlain);
-    }
+    if (!arrow_.empty()) DrawCentred(arrow_, arrowCell_);
     if (weekOverlay_) paintWeekOverlay(game.time());
 }
 
@@ -86,8 +111,7 @@ void AdventureView::paintWeekOverlay(const TimeSystem& time) {
     const Rect band{area_.x, area_.y + (area_.height - kOverlayHeight) / 2, area_.width,
                     kOverlayHeight};
     FillRect(band, kOverlayShade);
-    const Ref<Sprite> mark = getImage("Img\\Arrows\\selOk");
-    mark->draw(CentredIn(*mark, band), kDrawPlain);
+    DrawCentred("Img\\Arrows\\selOk", band);
     std::u16string week = GetText("Week #<N>");
     ReplacePlaceholder(week, u"<N>", time.week());
     if (!UsePaintColor(kOverlayText)) return;

@@ -51,8 +51,8 @@ void GameMenuDialog::onLoaded() {
     if (GuiElement* newContinent = findChild("NewContinent")) newContinent->setEnabled(sailing);
 }
 
-// The continent choice and the puzzle come with their own screens; until then
-// their buttons leave the menu as it is.
+// The continent choice comes with its own screen; until then its button leaves
+// the menu as it is. The puzzle shows over the menu, which stays open below it.
 bool GameMenuDialog::onMessage(const Message& message) {
     if (message.name != "Button") return ScreenDialog::onMessage(message);
     const std::string& button = message.text;
@@ -60,7 +60,10 @@ bool GameMenuDialog::onMessage(const Message& message) {
         AskToQuit();
         return true;
     }
-    if (button == "PuzzleMap") return true;
+    if (button == "PuzzleMap") {
+        Ui().OpenScreen("Puzzle", {});
+        return true;
+    }
     Ref<GameMenuDialog> keep(this);
     close();
     if (button == "Load") ShowLoadGame(AdventureScreen());

@@ -10,10 +10,15 @@
 #include "gui/gui_message.h"
 #include "screens/adventure_screen.h"
 #include "screens/bridge_building_dialog.h"
+#include "screens/castle_of_king_dialog.h"
+#include "screens/ending_dialog.h"
 #include "screens/game_session.h"
 #include "screens/message_box_dialog.h"
+#include "screens/puzzle_dialog.h"
+#include "screens/sign_dialog.h"
 #include "screens/spell_list_dialog.h"
-#include "screens/title_screen.h"
+#include "screens/teach_spell_dialog.h"
+#include "screens/warriors_dialog.h"
 #include "screens/week_report_dialog.h"
 
 namespace cv {
@@ -22,18 +27,6 @@ namespace {
 void Show(Ref<Form> dialog, const std::string& formName) {
     loadForm(*dialog, formName);
     AdventureScreen().front().pushDialog(std::move(dialog));
-}
-
-// The end of a game, won or lost: its line, then back to the title.
-void ShowEnding(const Hero& hero, bool won, AnswerHandler then) {
-    std::u16string text =
-        GetText(won ? "Congratulations, <NAME>. Final Score: <N>" : "<NAME>, you have failed!");
-    ReplacePlaceholder(text, u"<NAME>", hero.NameWithTitle());
-    ReplacePlaceholder(text, u"<N>", hero.Score());
-    TheScreenGameUi().ShowMessage({text, {}, "Exit", {}, {}}, [then](const std::string& answer) {
-        if (then) then(answer);
-        if (TheAppCore()) TheAppCore()->SetScreen(&TitleScreen());
-    });
 }
 
 Ref<Form> WeekReport(RunningGame& game, AnswerHandler then) {
@@ -73,6 +66,9 @@ constexpr GameScreen kGameScreens[] = {
     {"CombatSpells", CombatSpells},
     {"AdventureSpells", AdventureSpells},
     {"BridgeBuilding", BridgeBuilding},
+    {"Puzzle", PuzzleScreen},
+    {"Winner", WinnerScreen},
+    {"Fail", FailScreen},
 };
 
 // The forms about one thing of the map, each made for its subject.
@@ -82,7 +78,12 @@ struct SubjectScreen {
 };
 
 const std::vector<SubjectScreen>& SubjectScreens() {
-    static const std::vector<SubjectScreen> screens = {};
+    static const std::vector<SubjectScreen> screens = {
+        {"CastleOfKing", CastleOfKingScreen},
+        {"Warriors", WarriorsScreen},
+        {"TeachSpell", TeachSpellScreen},
+        {"Sign", SignScreen},
+    };
     return screens;
 }
 
@@ -99,10 +100,6 @@ void ScreenGameUi::OpenScreen(const std::string& name, AnswerHandler then) {
             Show(screen.make(*game, std::move(then)), name);
             return;
         }
-    }
-    if ((name == "Winner" || name == "Fail") && game) {
-        ShowEnding(game->hero(), name == "Winner", std::move(then));
-        return;
     }
     FatalError("No screen %s", name.c_str());
 }

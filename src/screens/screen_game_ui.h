@@ -5,10 +5,8 @@
 namespace cv {
 
 // The rules' messages and screens, shown over the adventure screen or, while
-// a battle runs, over the battle. Of the screens the rules open by name,
-// "WeekReport", "CombatSpells", "AdventureSpells" and "BridgeBuilding" are forms of their own;
-// the endings "Winner" and "Fail" are message boxes that lead back to the title. A battle is
-// the "Tactics" form.
+// a battle runs, over the battle. The screens the rules open by name are forms of their own;
+// the endings "Winner" and "Fail" lead back to the title. A battle is the "Tactics" form.
 class ScreenGameUi : public GameUi {
 public:
     void ShowMessage(const GameMessage& message, AnswerHandler then) override;

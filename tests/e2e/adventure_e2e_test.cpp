@@ -3,7 +3,6 @@
 // can be taken back, the menu saves, ends the week and asks before quitting.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 
 #include "game_run.h"
@@ -11,27 +10,8 @@
 namespace cv::e2e {
 namespace {
 
-// A rectangle of the screen, right and bottom edges excluded.
-struct Region {
-    int x0, y0, x1, y1;
-};
 constexpr Region kMap{0, 0, 480, 480}, kMenuPanel{130, 150, 510, 400};
 constexpr Region kHeroCell{192, 192, 288, 288};
-
-bool Inside(int x, int y, Region r) {
-    return x >= r.x0 && x < r.x1 && y >= r.y0 && y < r.y1;
-}
-
-// The same pixels in the region, apart from those in `except`.
-bool SameRegion(const Png& a, const Png& b, Region r, Region except = {}) {
-    for (int y = r.y0; y < r.y1; ++y) {
-        for (int x = r.x0; x < r.x1; ++x) {
-            if (Inside(x, y, except)) continue;
-            if (std::memcmp(a.At(x, y), b.At(x, y), 3) != 0) return false;
-        }
-    }
-    return true;
-}
 
 std::string Tap(int x, int y) {
     return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";

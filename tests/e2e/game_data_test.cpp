@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <vector>
@@ -29,23 +30,32 @@
 #include "gfx/sprite_picture.h"
 #include "gui/form_reader.h"
 #include "gui/virtual_keyboard.h"
+#include "mapgen/random_maps.h"
 #include "screens/adventure_screen.h"
 #include "screens/army_view_dialog.h"
 #include "screens/battle_screen.h"
 #include "screens/bridge_building_dialog.h"
+#include "screens/castle_of_king_dialog.h"
+#include "screens/castle_recruit_dialog.h"
 #include "screens/credits_dialog.h"
+#include "screens/ending_dialog.h"
 #include "screens/game_menu.h"
 #include "screens/hero_select_screen.h"
 #include "screens/hero_status_dialog.h"
+#include "screens/king_audience_dialog.h"
 #include "screens/language_dialog.h"
 #include "screens/load_game_dialog.h"
 #include "screens/message_box_dialog.h"
 #include "screens/new_game_screen.h"
 #include "screens/options_dialog.h"
+#include "screens/puzzle_dialog.h"
 #include "screens/random_maps_screen.h"
+#include "screens/sign_dialog.h"
 #include "screens/spell_list_dialog.h"
 #include "screens/tactics_menu.h"
+#include "screens/teach_spell_dialog.h"
 #include "screens/title_screen.h"
+#include "screens/warriors_dialog.h"
 #include "screens/week_report_dialog.h"
 #include "support/error_of.h"
 
@@ -113,9 +123,10 @@ protected:
     }
 
     // The picture each item of the rules node `path` names by `key`.
-    static std::vector<std::string> PicturesOfItems(const char* path, const char* key) {
+    static std::vector<std::string> PicturesOfItems(const char* path, const char* key,
+                                                    Dispatcher* rules = Root()) {
         std::vector<std::string> pictures;
-        for (const auto& [id, item] : FindNode(Root(), path)->children()) {
+        for (const auto& [id, item] : FindNode(rules, path)->children()) {
             std::string picture;
             EXPECT_TRUE(FindValue(item->AsDispatcher(), key)->GetString(picture)) << path << id;
             pictures.push_back(picture);
@@ -182,6 +193,9 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
         MakeRef<BattleForm>(MakeRef<RunningGame>(), MakeRef<Army>(), nullptr);
     const Ref<Hero> knight = MakeRef<Hero>();
     knight->Create("Knight", u"Arthur", 0, 1);
+    const Ref<Dwelling> dwelling = MakeRef<Dwelling>();
+    dwelling->Setup(*MakeRef<Location>(0, "Scratch"), "Archers");
+    const Ref<SpellTeacher> teacher = MakeRef<SpellTeacher>();
     const ScreenForm screens[] = {
         {"Start",
          MakeRef<TitleForm>(),
@@ -235,7 +249,28 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
          {"Title", "Item0", "Item6", "CHeader", "Cancel"}},
         {"BridgeBuilding",
          MakeRef<BridgeBuildingDialog>(std::vector<std::string>{}, AnswerHandler()),
-         {"Title", "Left", "Right", "Down", "Up", "Cancel"}}};
+         {"Title", "Left", "Right", "Down", "Up", "Cancel"}},
+        {"CastleOfKing",
+         MakeRef<CastleOfKingDialog>(knight, AnswerHandler()),
+         {"Title", "King", "Recruit", "Audience", "Exit"}},
+        {"KingAudience", MakeRef<KingAudienceDialog>(knight), {"Title", "King", "Text", "Exit"}},
+        {"CastleRecruit",
+         MakeRef<CastleRecruitDialog>(knight),
+         {"Title", "Name0", "Cost0", "Count0", "Name4", "Cost4", "Count4", "GP", "Recruit",
+          "Cancel"}},
+        {"Puzzle",
+         MakeRef<PuzzleDialog>(std::vector<PuzzlePiece>{}, AnswerHandler()),
+         {"Pieces", "Title", "Help", "Exit"}},
+        {"Winner", MakeRef<EndingDialog>(knight, true, AnswerHandler()), {"Hero", "Text", "Exit"}},
+        {"Fail", MakeRef<EndingDialog>(knight, false, AnswerHandler()), {"Hero", "Text", "Exit"}},
+        {"Warriors",
+         MakeRef<WarriorsDialog>(dwelling, knight, AnswerHandler()),
+         {"Header", "Place", "Ground", "Unit", "UnitName", "AvailCount", "Cost", "Limit",
+          "GoldInfo", "GP", "Warning", "How", "Count"}},
+        {"TeachSpell",
+         MakeRef<TeachSpellDialog>(teacher, knight, AnswerHandler()),
+         {"Unit", "Info", "OK", "Cancel"}},
+        {"Sign", MakeRef<SignDialog>(u"", AnswerHandler()), {"Header", "Text", "Cancel"}}};
     for (const ScreenForm& screen : screens) {
         EXPECT_EQ(test::ErrorOf([&] { loadForm(*screen.form, screen.name); }), "no error")
             << screen.name;
@@ -314,7 +349,13 @@ TEST_F(GameData, EveryPictureTheRulesAnimationsAndBattleNameIsPacked) {
     const std::vector<std::string> animations = AnimationNames();
     std::vector<std::string> names = {"Img\\freezy", "Img\\spell", "Img\\Army\\Gnomes.Layer 4",
                                       "Terr\\003"};
+    // What the map's objects and the treasure's messages show.
+    names.insert(names.end(), {"Terr\\016", "Img\\treasure", "Img\\Main\\sail.Layer 1",
+                               "Img\\Nomad", "Img\\canister", "Img\\gold", "Img\\Inv\\A5"});
+    // The King on his castle's forms and the puzzle's pieces.
+    names.insert(names.end(), {kKingPicture, "Img\\Puzzle\\piece", "Img\\Puzzle\\gap"});
     for (const auto& [id, artifact] : FindNode(Root(), "Artifacts")->children()) {
+        names.push_back("Img\\Artifacts\\" + id);
         names.push_back("Img\\Inv\\" + id);
         names.push_back("Img\\Inv\\empty" + id.substr(0, 1));
     }
@@ -325,11 +366,25 @@ TEST_F(GameData, EveryPictureTheRulesAnimationsAndBattleNameIsPacked) {
     for (int i = 0; i < Units().UnitCount(); ++i) {
         const SquadDef& unit = *Units().UnitAt(i);
         names.push_back(unit.StillPicture());
+        names.push_back("Img\\Warriors\\" + unit.source);  // the ground it is recruited on
         EXPECT_TRUE(std::count(animations.begin(), animations.end(), unit.AnimationName()))
             << unit.AnimationName() << " is not in anim.ini";
     }
-    for (const auto& [path, key] : {std::pair{"TacticsMap", "Img"}, {"Maps", "EnemyIcon"}}) {
+    for (const auto& [path, key] :
+         {std::pair{"TacticsMap", "Img"}, {"Maps", "EnemyIcon"}, {"Maps", "MapIcon"}}) {
         for (const std::string& picture : PicturesOfItems(path, key)) names.push_back(picture);
+    }
+    // A random map set names its continents' pictures as the shipped one does.
+    const fs::path mapSet = fs::temp_directory_path() / "corvanth_game_data_maps";
+    fs::create_directories(mapSet);
+    ASSERT_TRUE(GenerateRandomMaps(mapSet.string(), 1));
+    std::ifstream mapIni(mapSet / "map.ini");
+    const Ref<Dispatcher> generated = MakeRef<Dispatcher>();
+    Parse(*generated, std::string(std::istreambuf_iterator<char>(mapIni), {}));
+    fs::remove_all(mapSet);
+    for (const char* key : {"EnemyIcon", "MapIcon"}) {
+        for (const std::string& picture : PicturesOfItems("Maps", key, generated.get()))
+            names.push_back(picture);
     }
     std::vector<std::string> missing;
     for (const std::string& name : names) {
@@ -397,6 +452,37 @@ TEST_F(GameData, ANewGameOfEveryClassStartsOnTheShippedContinents) {
         std::string continent;
         ASSERT_TRUE(FindValue(artifact->AsDispatcher(), "Map")->GetString(continent));
         EXPECT_TRUE(FindNode(Root(), "Maps." + continent)) << id << " lies on " << continent;
+    }
+}
+
+// The shipped world as a new game builds it: every object stands on ground
+// the hero can walk onto (the King's castle on its own towers), no two share
+// a cell, and each continent has its armies, signs, dwellings and treasure.
+TEST_F(GameData, EveryObjectOfTheShippedWorldStandsOnItsOwnWalkableCell) {
+    LoadRules();
+    LoadTerrainKinds(Root());
+    const Ref<RunningGame> game = RunningGame::NewGame("Knight", u"Tester", 0, 1);
+    for (int index = 0; index < game->world().Count(); ++index) {
+        const Location& continent = *game->world().Get(index);
+        SCOPED_TRACE(continent.id());
+        std::map<std::pair<int, int>, std::string> taken;
+        std::map<std::string, size_t> kinds;
+        for (const Ref<MapObj>& object : continent.objects()) {
+            const std::string type = object->Factory().name();
+            ++kinds[type];
+            const Cell cell = object->cell();
+            const auto [at, fresh] = taken.emplace(std::pair{cell.x, cell.y}, type);
+            EXPECT_TRUE(fresh) << type << " on the " << at->second << " at " << cell.x << ","
+                               << cell.y;
+            if (type != "King") {
+                EXPECT_TRUE(continent.KindAt(cell).Has(kTerrainWalk))
+                    << type << " at " << cell.x << "," << cell.y;
+            }
+        }
+        EXPECT_EQ(kinds["Enemy"], ChildCount("Maps." + continent.id() + ".Armies"));
+        EXPECT_EQ(kinds["Sign"], ChildCount("Maps." + continent.id() + ".Signs"));
+        EXPECT_GE(kinds["Recr"], 5u);
+        EXPECT_GE(kinds["RndBonus"], 20u);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -82,6 +83,19 @@ Png ReadBack(const std::filesystem::path& path) {
         png = {640, 480, std::vector<uint8_t>(640 * 480 * 4)};
     }
     return png;
+}
+
+bool SameRegion(const Png& a, const Png& b, Region r, Region except) {
+    const auto inside = [](int x, int y, Region e) {
+        return x >= e.x0 && x < e.x1 && y >= e.y0 && y < e.y1;
+    };
+    for (int y = r.y0; y < r.y1; ++y) {
+        for (int x = r.x0; x < r.x1; ++x) {
+            if (inside(x, y, except)) continue;
+            if (std::memcmp(a.At(x, y), b.At(x, y), 3) != 0) return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace cv::e2e

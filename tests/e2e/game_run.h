@@ -54,4 +54,12 @@ struct Png {
 // 640 x 480 screen, so that the checks on it fail rather than crash.
 Png ReadBack(const std::filesystem::path& path);
 
+// A rectangle of the screen, right and bottom edges excluded.
+struct Region {
+    int x0, y0, x1, y1;
+};
+
+// The same pixels in the region, apart from those in `except`.
+bool SameRegion(const Png& a, const Png& b, Region r, Region except = {});
+
 }  // namespace cv::e2e

@@ -173,6 +173,11 @@ class RulesFileGame : public RulesFile {
 protected:
     void SetUp() override {
         RulesFile::SetUp();
+        // The first continent alone, with what the rules put on it.
+        Dispatcher* maps = FindNode(Root(), "Maps");
+        Ref<DispatcherItem> thornmere{maps->Child("Thornmere")};
+        maps->Clear();
+        maps->SetChild("Thornmere", thornmere);
         Parse(*Root(), "Maps.Thornmere { Index = 0 X0 = 11 Y0 = 18 EnemyIcon = e MapIcon = m }");
         folder.WriteTerrain("Thornmere", MainlandTerrain());
         platform::Srand(2024);

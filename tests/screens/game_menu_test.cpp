@@ -4,7 +4,6 @@
 #include "gui/form_reader.h"
 #include "screens/game_menu.h"
 #include "screens/message_box_dialog.h"
-#include "screens/screen_game_ui.h"
 #include "screens_test_support.h"
 
 namespace cv {
@@ -78,19 +77,6 @@ TEST_F(GameMenu, AMessageBoxShowsItsButtonsCentredAndAnswersWithTheChosenOne) {
     Click(*adventure->dialog(), "Button0");
     EXPECT_EQ(answers, (std::vector<std::string>{"Yes", "No", "OK"}));
     EXPECT_EQ(adventure->dialog(), nullptr);
-}
-
-// The game's own screens: a lost game ends in a box over the adventure screen.
-TEST_F(GameMenu, TheScreensShowTheEndOfAGame) {
-    SetUi(&TheScreenGameUi());
-    game->GameLost();
-    Form* box = AdventureScreen().dialog();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->findChild("Text")->text(), game->hero().NameWithTitle() + u", you have failed!");
-    EXPECT_FALSE(TheScreenGameUi().AdventureIsCurrent());
-    Click(*box, "Button0");
-    EXPECT_EQ(AdventureScreen().dialog(), nullptr);
-    SetUi(&ui);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "save/chunk_tree.h"
 
 #include <cstdio>
+#include <map>
 
 #include "core/byte_io.h"
 #include "core/fatal_error.h"
@@ -68,7 +69,7 @@ private:
     void Fields(const Frame& frame, int depth, const char* failure, Reading read);
     void Locations(const Frame& locs);
     void Location(const Frame& loc);
-    void FirstObject(ByteReader& in, size_t base, uint32_t count);
+    bool Objects(ByteReader& in, size_t base, uint32_t count);
     void SubRecords(ByteReader& in, size_t base);
     void Hero(const Frame& hero);
     void SkipHeroData(ByteReader& in);
@@ -161,29 +162,50 @@ void Walker::Location(const Frame& loc) {
             return;
         }
         in.Skip(kTerrainBytes);
-        if (objects > 0) {
-            FirstObject(in, loc.body(), objects);
-        } else {
-            SubRecords(in, loc.body());
-        }
+        if (Objects(in, loc.body(), objects)) SubRecords(in, loc.body());
     });
 }
 
-// An object's own fields follow its base fields with no length, so the walk
-// shows the first object's base fields and cannot find what comes after them.
-void Walker::FirstObject(ByteReader& in, size_t base, uint32_t count) {
-    const size_t at = base + in.position();
-    const uint8_t version = in.U8();
-    const std::string type = StoredString(in);
-    const std::string name = StoredString(in);
-    const int32_t x = in.I32();
-    const int32_t y = in.I32();
-    Line(2, "object  offset " + std::to_string(at) + "  version " + std::to_string(version) +
-                "  type " + Printable(type) + "  name " + Printable(name) + "  cell " +
-                std::to_string(x) + "," + std::to_string(y));
-    Unknown(2, base + in.position(),
-            "the fields of a \"" + Printable(type) + "\" object, then the rest of " +
-                std::to_string(count) + " objects and the sub-records");
+// What each saved object type writes after its base fields, which carry no
+// length: "s" a stored string, "i" a 32-bit number, "b" a byte.
+const char* OwnFields(const std::string& type) {
+    static const std::map<std::string, const char*> fields = {
+        {"Enemy", "s"}, {"Join", "s"},    {"RndBonus", ""}, {"Art", ""},
+        {"Teleport", "ii"}, {"ShowMap", ""}, {"NextMap", "s"}, {"Recr", "si"},
+        {"TeachSpell", "i"}, {"Sail", "b"},  {"King", ""}};
+    const auto found = fields.find(type);
+    return found == fields.end() ? nullptr : found->second;
+}
+
+// False when an object of a type or version the walk does not know stops it.
+bool Walker::Objects(ByteReader& in, size_t base, uint32_t count) {
+    for (uint32_t i = 0; i < count; ++i) {
+        const size_t at = base + in.position();
+        const uint8_t version = in.U8();
+        const std::string type = StoredString(in);
+        const std::string name = StoredString(in);
+        const int32_t x = in.I32();
+        const int32_t y = in.I32();
+        std::string line = "object  offset " + std::to_string(at) + "  version " +
+                           std::to_string(version) + "  type " + Printable(type) + "  name " +
+                           Printable(name) + "  cell " + std::to_string(x) + "," +
+                           std::to_string(y);
+        const char* own = OwnFields(type);
+        if (!own || version != 0) {
+            Line(2, line);
+            Unknown(2, base + in.position(),
+                    "the fields of a \"" + Printable(type) + "\" object, then the rest of " +
+                        std::to_string(count - i) + " objects and the sub-records");
+            return false;
+        }
+        for (const char* field = own; *field; ++field) {
+            if (*field == 's') line += "  " + Printable(StoredString(in));
+            if (*field == 'i') line += "  " + std::to_string(in.I32());
+            if (*field == 'b') line += "  " + std::to_string(in.U8());
+        }
+        Line(2, line);
+    }
+    return true;
 }
 
 void Walker::SubRecords(ByteReader& in, size_t base) {

@@ -25,4 +25,11 @@ private:
     bool rented_ = false;
 };
 
+class World;
+
+// Marks `object`, when it is a boat, as the hero's rented boat or not.
+void MarkRentedBoat(MapObj* object, bool rented);
+// The boat a restored game marks as the hero's, none without one.
+Ref<MapObj> FindRentedBoat(const World& world);
+
 }  // namespace cv

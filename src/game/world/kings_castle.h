@@ -5,12 +5,12 @@
 namespace cv {
 
 // The King's castle ("King"): the audience, the promotion and the King's
-// recruiting, through the "CastleOfKing" form.
+// recruiting, through the "CastleOfKing" form. The castle's own ground tiles
+// show it on the map.
 class KingsCastle : public MapObj {
 public:
     const MapObjFactory& Factory() const override;
     bool Visit(RunningGame& game) override;
-    std::string MapPicture(const RunningGame&) const override;
 };
 
 }  // namespace cv

@@ -3,8 +3,15 @@
 #include <algorithm>
 
 #include "core/dispatcher_access.h"
+#include "core/fatal_error.h"
 #include "game/model/game_random.h"
 #include "game/model/game_ui.h"
+#include "game/world/army_objects.h"
+#include "game/world/dwelling.h"
+#include "game/world/generated_objects.h"
+#include "game/world/kings_castle.h"
+#include "game/world/signpost.h"
+#include "game/world/spell_teacher.h"
 
 namespace cv {
 namespace {
@@ -20,6 +27,35 @@ Cell CellOf(const std::string& requester, Dispatcher* node) {
     return cell;
 }
 
+// Calls `read` with the name and node of each child of `parent` (none for null).
+template <class Read>
+void ForEachChild(Dispatcher* parent, Read read) {
+    if (!parent) return;
+    for (const auto& [name, item] : parent->children()) read(name, item->AsDispatcher());
+}
+
+// The object of a "Misc" child of `type`, placed at `cell`.
+Ref<MapObj> MiscObject(Location& location, Dispatcher* node, const std::string& requester,
+                       const std::string& type, Cell cell) {
+    if (type == "WarriorsSource") {
+        std::string unit;
+        GetString(requester, node, "Units", unit);
+        auto dwelling = MakeRef<Dwelling>();
+        dwelling->SetCell(cell);
+        dwelling->Setup(location, unit);
+        return dwelling;
+    }
+    if (type == "KingsCastle") return MakeRef<KingsCastle>();
+    if (type == "TeachSpells") {
+        int32_t price = 0;
+        GetInt(requester, node, "Cost", price);
+        auto teacher = MakeRef<SpellTeacher>();
+        teacher->SetPrice(price);
+        return teacher;
+    }
+    FatalError("Unknown Map Object Type: %s", type.c_str());
+}
+
 }  // namespace
 
 void Location::ReadHeader(Dispatcher* node) {
@@ -28,12 +64,10 @@ void Location::ReadHeader(Dispatcher* node) {
     GetInt(requester, node, "Y0", entry_.y);
     GetString(requester, node, "EnemyIcon", enemyIcon_);
     GetString(requester, node, "MapIcon", mapIcon_);
-    standardArmy_.clear();
-    castleArmy_.clear();
-    if (Value* value = FindValue(node, "Enemies.StdDef")) value->GetString(standardArmy_);
-    if (Value* value = FindValue(node, "Enemies.CastleDef")) value->GetString(castleArmy_);
+    enemies_.Read(FindNode(node, "Enemies"), requester);
     bonus_ = BonusDef();
     if (Dispatcher* bonus = FindNode(node, "BonusDef")) bonus_.Read(bonus);
+    ReadSigns(FindNode(node, "Signs"));
 }
 
 void Location::ReadDefinition(Dispatcher* node) {
@@ -41,11 +75,57 @@ void Location::ReadDefinition(Dispatcher* node) {
     std::string file = id_ + ".cvmap";
     if (Value* value = FindValue(node, "Map")) value->GetString(file);
     terrain_.LoadFile("Terr\\" + file);
-    if (Dispatcher* stops = FindNode(node, "Stops")) {
-        for (const auto& [name, item] : stops->children()) {
-            stops_.push_back(CellOf(Requester(), item->AsDispatcher()));
-        }
-    }
+    ReadTownsAndCastles(node);
+    ReadArmies(FindNode(node, "Armies"));
+    // Only a continent with its own parameters gets generated objects.
+    if (FindNode(node, "BonusDef")) PlaceGenerated(*this, FindNode(node, "Bonuses"));
+    ReadMisc(FindNode(node, "Misc"));
+    ForEachChild(FindNode(node, "Stops"), [&](const std::string&, Dispatcher* stop) {
+        stops_.push_back(CellOf(Requester(), stop));
+    });
+}
+
+// Towns and castles are read here once they exist; until then their nodes
+// are passed over.
+void Location::ReadTownsAndCastles(Dispatcher* /*node*/) {}
+
+// A sign shows its "Text", which is its name.
+void Location::ReadSigns(Dispatcher* signs) {
+    ForEachChild(signs, [&](const std::string&, Dispatcher* node) {
+        std::string text;
+        GetString(Requester(), node, "Text", text);
+        auto sign = MakeRef<Signpost>();
+        sign->SetName(text);
+        sign->SetCell(CellOf(Requester(), node));
+        AddObject(sign);
+    });
+}
+
+// Wandering armies, each of its own "Def" or of the continent's "StdDef".
+void Location::ReadArmies(Dispatcher* armies) {
+    ForEachChild(armies, [&](const std::string& name, Dispatcher* node) {
+        std::string armyDef = enemies_.standardArmy;
+        if (Value* value = FindValue(node, "Def")) value->GetString(armyDef);
+        auto enemy = MakeRef<Enemy>();
+        enemy->SetName(name);
+        enemy->SetCell(CellOf(Requester(), node));
+        enemy->SetArmy(GenerateArmy(*this, armyDef));
+        AddObject(enemy);
+    });
+}
+
+// Dwellings, the King's castle and the spell teacher.
+void Location::ReadMisc(Dispatcher* misc) {
+    ForEachChild(misc, [&](const std::string& name, Dispatcher* node) {
+        const std::string requester = Requester();
+        std::string type;
+        GetString(requester, node, "Type", type);
+        const Cell cell = CellOf(requester, node);
+        Ref<MapObj> object = MiscObject(*this, node, requester, type, cell);
+        object->SetName(name);
+        object->SetCell(cell);
+        AddObject(object);
+    });
 }
 
 bool Location::IsUsable(Cell cell) const {
@@ -53,12 +133,17 @@ bool Location::IsUsable(Cell cell) const {
     return kind.Has(kTerrainWalk) && !kind.Has(kTerrainSlow) && !ObjectAt(cell);
 }
 
-Cell Location::RandomUsableNeighbour(Cell cell) const {
+std::vector<Cell> Location::UsableNeighbours(Cell cell) const {
     std::vector<Cell> usable;
     for (Cell offset : kNeighbourOffsets) {
         Cell next{cell.x + offset.x, cell.y + offset.y};
         if (IsOnContinent(next) && IsUsable(next)) usable.push_back(next);
     }
+    return usable;
+}
+
+Cell Location::RandomUsableNeighbour(Cell cell) const {
+    const std::vector<Cell> usable = UsableNeighbours(cell);
     if (usable.empty()) return cell;
     return usable[RandN(static_cast<int>(usable.size()))];
 }

@@ -6,6 +6,7 @@
 #include "core/dispatcher.h"
 #include "core/save_chunks.h"
 #include "game/world/bonus_def.h"
+#include "game/world/legends.h"
 #include "game/world/map_obj.h"
 #include "game/world/terrain_kinds.h"
 #include "game/world/terrain_map.h"
@@ -20,9 +21,11 @@ public:
 
     Location(int index, std::string id) : index_(index), id_(std::move(id)) {}
 
-    // The rules' definition: the header, the terrain file and the stops.
+    // The rules' definition: the header, the terrain file, the objects
+    // standing on the continent (generated ones included) and the stops.
     void ReadDefinition(Dispatcher* node);
-    // What a save does not hold: entry, icons, army definitions, "BonusDef".
+    // What a save does not hold: entry, icons, army definitions, "BonusDef"
+    // and the signposts.
     void ReadHeader(Dispatcher* node);
 
     int index() const { return index_; }
@@ -31,8 +34,9 @@ public:
     void SetEntry(Cell cell) { entry_ = cell; }
     const std::string& enemyIcon() const { return enemyIcon_; }
     const std::string& mapIcon() const { return mapIcon_; }
-    const std::string& standardArmy() const { return standardArmy_; }
-    const std::string& castleArmy() const { return castleArmy_; }
+    const EnemyDefs& enemies() const { return enemies_; }
+    const std::string& standardArmy() const { return enemies_.standardArmy; }
+    const std::string& castleArmy() const { return enemies_.castleArmy; }
     const BonusDef& bonus() const { return bonus_; }
 
     TerrainMap& terrain() { return terrain_; }
@@ -44,6 +48,8 @@ public:
 
     // Walkable, not slow, and free of objects.
     bool IsUsable(Cell cell) const;
+    // The usable cells around `cell`, in the order random choices use.
+    std::vector<Cell> UsableNeighbours(Cell cell) const;
     // One of the usable neighbours at random, or the cell itself when none is.
     Cell RandomUsableNeighbour(Cell cell) const;
 
@@ -70,6 +76,10 @@ public:
 private:
     void CallEach(RunningGame& game, void (MapObj::*operation)(RunningGame&),
                   bool untilScreenOpens);
+    void ReadSigns(Dispatcher* signs);
+    void ReadTownsAndCastles(Dispatcher* node);
+    void ReadArmies(Dispatcher* armies);
+    void ReadMisc(Dispatcher* misc);
     void LoadSubRecords(ChunkReader& in);
     std::string Requester() const { return "Location " + id_; }
 
@@ -78,8 +88,7 @@ private:
     Cell entry_;
     std::string enemyIcon_;
     std::string mapIcon_;
-    std::string standardArmy_;
-    std::string castleArmy_;
+    EnemyDefs enemies_;
     BonusDef bonus_;
     TerrainMap terrain_;
     std::vector<Ref<MapObj>> objects_;

@@ -5,6 +5,8 @@
 #include "core/language.h"
 #include "game/model/game_random.h"
 #include "game/model/game_ui.h"
+#include "game/world/boat.h"
+#include "game/world/spell_teacher.h"
 
 namespace cv {
 
@@ -24,6 +26,7 @@ Ref<RunningGame> RunningGame::NewGame(const std::string& classId, std::u16string
     hero.Create(classId, std::move(name), sex, difficulty);
     HideSceptre(game->world_, hero);
     game->PlaceHero(0, hero.start());
+    DismissTeacherOfCaster(*game);
     return game;
 }
 
@@ -41,6 +44,7 @@ void RunningGame::WriteChunks(ChunkWriter& out) const {
 void RunningGame::ReadChunks(ChunkReader& in) {
     rentedBoat_ = nullptr;
     world_.Load(in, Root());
+    rentedBoat_ = FindRentedBoat(world_);
     hero_->Load(in);
     CheckHeroPlacement(in);
     time_.Load(in, Root());
@@ -60,6 +64,12 @@ Location& RunningGame::here() const {
     Location* location = world_.Get(hero_->continent());
     if (!location) FatalError("Invalid continent index %d", hero_->continent());
     return *location;
+}
+
+void RunningGame::SetRentedBoat(Ref<MapObj> boat) {
+    MarkRentedBoat(rentedBoat_.get(), false);
+    rentedBoat_ = std::move(boat);
+    MarkRentedBoat(rentedBoat_.get(), true);
 }
 
 void RunningGame::PlaceHero(int continent, Cell cell) {

@@ -38,9 +38,10 @@ public:
     // The continent the hero is on.
     Location& here() const;
 
-    // The boat the hero rents, none without one.
+    // The boat the hero rents, none without one. A boat knows whether it is
+    // his, so that a save can tell.
     const Ref<MapObj>& rentedBoat() const { return rentedBoat_; }
-    void SetRentedBoat(Ref<MapObj> boat) { rentedBoat_ = std::move(boat); }
+    void SetRentedBoat(Ref<MapObj> boat);
 
     // Moves the hero and explores around him.
     void PlaceHero(int continent, Cell cell);

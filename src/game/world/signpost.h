@@ -13,6 +13,9 @@ public:
     void OnStep(RunningGame& game) override;
     bool IsStatic() const override { return true; }
 
+    // Whether the hero has read it and not walked on yet.
+    bool shown() const { return shown_; }
+
 private:
     bool shown_ = false;
 };

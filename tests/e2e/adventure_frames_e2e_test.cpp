@@ -1,0 +1,76 @@
+// The adventure map with what lies on it, drawn headless by the game on the
+// real game folder and kept as frames to look at: a treasure, an artifact, a
+// teleporter and a hostile army around the hero, then the message of the map
+// to another continent that he finds beside him.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "game/world/army_objects.h"
+#include "game/world/bonus_objects.h"
+#include "headless_game.h"
+#include "screens/game_session.h"
+
+namespace cv::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A cell of the hero's continent whose whole 5 x 5 window is open ground.
+Cell OpenGround(const RunningGame& game) {
+    const Location& here = game.here();
+    const auto open = [&](Cell centre) {
+        for (int dy = -2; dy <= 2; ++dy) {
+            for (int dx = -2; dx <= 2; ++dx) {
+                const Cell cell{centre.x + dx, centre.y + dy};
+                if (!IsOnContinent(cell) || !here.IsUsable(cell)) return false;
+            }
+        }
+        return true;
+    };
+    for (int y = 2; y < 62; ++y) {
+        for (int x = 2; x < 62; ++x) {
+            if (open({x, y})) return {x, y};
+        }
+    }
+    ADD_FAILURE() << "no open ground on the first continent";
+    return {};
+}
+
+template <class Object>
+Ref<Object> Place(RunningGame& game, Cell cell, const std::string& name = {}) {
+    auto object = MakeRef<Object>();
+    object->SetName(name);
+    object->SetCell(cell);
+    game.here().AddObject(object);
+    return object;
+}
+
+TEST(AdventureFrames, ObjectsStandOnTheirCellsAroundTheHero) {
+    const fs::path frames = fs::path(CORVANTH_FRAMES_DIR) / "adventure";
+    fs::create_directories(frames);
+    const auto shot = [&](const char* name) { return "shot " + (frames / name).string() + "\n"; };
+    TempDir dir;
+    CopyGameFolder(dir);
+    dir.Write("objects.txt", "tick 1\n" + shot("objects.png") + "key Right\ntick 1\n" +
+                                 shot("map_found.png") + "key Enter\ntick 1\nquit\n");
+    HeadlessGame run(dir, "objects.txt");
+    ASSERT_TRUE(run.started());
+    const Ref<RunningGame> keep(CurrentGame());
+    RunningGame& game = *keep;
+    const Cell hero = OpenGround(game);
+    game.PlaceHero(game.hero().continent(), hero);
+    Place<Treasure>(game, {hero.x - 1, hero.y + 1});
+    Place<ArtifactObject>(game, {hero.x + 1, hero.y + 1}, "A3");
+    Place<Teleporter>(game, {hero.x - 2, hero.y - 1})->SetTarget(hero);
+    Place<Enemy>(game, {hero.x + 2, hero.y - 2})->army()->Parse("Wolves:10");
+    Place<ContinentMap>(game, {hero.x + 1, hero.y})->SetTarget("Ashfall");
+    run.Play();
+
+    EXPECT_EQ(game.hero().position(), (Cell{hero.x + 1, hero.y}));
+    EXPECT_FALSE(game.here().ObjectAt(game.hero().position())) << "the map is taken";
+    EXPECT_NE(ReadBack(frames / "objects.png").rgba, ReadBack(frames / "map_found.png").rgba);
+}
+
+}  // namespace
+}  // namespace cv::e2e

@@ -1,0 +1,76 @@
+// The forms of the map's objects on the real game folder, drawn headless by
+// the game itself in each language and kept as frames to look at: a
+// dwelling east of the hero with three dwarves chosen, one south-east of him
+// whose unit his full army has no room for, the teacher of magic west of him
+// and a signpost below him.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "game/world/dwelling.h"
+#include "game/world/signpost.h"
+#include "game/world/spell_teacher.h"
+#include "headless_game.h"
+#include "screens/game_session.h"
+
+namespace cv::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+template <class Type>
+Ref<Type> PutBeside(RunningGame& game, int dx, int dy) {
+    auto object = MakeRef<Type>();
+    const Cell hero = game.hero().position();
+    object->SetCell({hero.x + dx, hero.y + dy});
+    game.here().AddObject(object);
+    return object;
+}
+
+class ObjectFrames : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ObjectFrames, TheDwellingTheTeacherAndASignShowTheirForms) {
+    const std::string language = GetParam();
+    const fs::path frames = fs::path(CORVANTH_FRAMES_DIR) / "objects" / language;
+    fs::create_directories(frames);
+    const auto shot = [&](const char* name) { return "shot " + (frames / name).string() + "\n"; };
+    TempDir dir;
+    CopyGameFolder(dir);
+    std::string cfg = dir.Read("Corvanth.CFG");
+    cfg.replace(cfg.find("CurLanguage=English"), 19, "CurLanguage=" + language);
+    dir.Write("Corvanth.CFG", cfg);
+    // East onto the dwelling, three to the right, Esc; south-east to the
+    // other; west to the teacher; south onto the sign.
+    dir.Write("objects.txt", "tick 1\ntap 336 240\ntick 1\nkey Right\nkey Right\nkey Right\n" +
+                                 shot("warriors.png") + "key Esc\ntap 336 336\ntick 1\n" +
+                                 shot("overflow.png") + "key Esc\ntap 144 240\ntick 1\n" +
+                                 shot("teacher.png") + "key Esc\ntap 240 336\ntick 1\n" +
+                                 shot("sign.png") + "key Esc\nquit\n");
+    HeadlessGame run(dir, "objects.txt");
+    ASSERT_TRUE(run.started());
+    const Ref<RunningGame> keep(CurrentGame());
+    RunningGame& game = *keep;
+    game.hero().SetGold(5000);
+    game.hero().army().Clear();
+    game.hero().army().Parse("Militia:20,Archers:2,Peasants:10,Wolves:5,Dwarves:2");
+    PutBeside<Dwelling>(game, 1, 0)->Setup(game.here(), "Dwarves");
+    PutBeside<Dwelling>(game, 1, -1)->Setup(game.here(), "Skeletons");
+    PutBeside<SpellTeacher>(game, -1, 0)->SetPrice(5000);
+    PutBeside<Signpost>(game, 0, -1)
+        ->SetName("Wolves hunt in packs in these woods. Do not walk them alone.");
+    run.Play();
+
+    EXPECT_EQ(game.hero().army().TotalOf("Dwarves"), 5);
+    EXPECT_EQ(game.hero().army().TotalOf("Skeletons"), 0);
+    EXPECT_FALSE(game.hero().canUseSpells());
+    const Png warriors = ReadBack(frames / "warriors.png");
+    const Png overflow = ReadBack(frames / "overflow.png");
+    const Png teacher = ReadBack(frames / "teacher.png"), sign = ReadBack(frames / "sign.png");
+    EXPECT_TRUE(warriors.rgba != overflow.rgba && overflow.rgba != teacher.rgba &&
+                teacher.rgba != sign.rgba);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachLanguage, ObjectFrames, ::testing::Values("English", "Deutsch"));
+
+}  // namespace
+}  // namespace cv::e2e
