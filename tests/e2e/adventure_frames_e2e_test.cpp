@@ -16,36 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A cell of the hero's continent whose whole 5 x 5 window is open ground.
-Cell OpenGround(const RunningGame& game) {
-    const Location& here = game.here();
-    const auto open = [&](Cell centre) {
-        for (int dy = -2; dy <= 2; ++dy) {
-            for (int dx = -2; dx <= 2; ++dx) {
-                const Cell cell{centre.x + dx, centre.y + dy};
-                if (!IsOnContinent(cell) || !here.IsUsable(cell)) return false;
-            }
-        }
-        return true;
-    };
-    for (int y = 2; y < 62; ++y) {
-        for (int x = 2; x < 62; ++x) {
-            if (open({x, y})) return {x, y};
-        }
-    }
-    ADD_FAILURE() << "no open ground on the first continent";
-    return {};
-}
-
-template <class Object>
-Ref<Object> Place(RunningGame& game, Cell cell, const std::string& name = {}) {
-    auto object = MakeRef<Object>();
-    object->SetName(name);
-    object->SetCell(cell);
-    game.here().AddObject(object);
-    return object;
-}
-
 TEST(AdventureFrames, ObjectsStandOnTheirCellsAroundTheHero) {
     const fs::path frames = fs::path(CORVANTH_FRAMES_DIR) / "adventure";
     fs::create_directories(frames);

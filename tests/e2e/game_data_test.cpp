@@ -13,11 +13,14 @@
 
 #include "app/cfg_file.h"
 #include "app/cfg_resource_groups.h"
+#include "core/byte_io.h"
 #include "core/config_parser.h"
 #include "core/dispatcher_access.h"
 #include "core/language.h"
 #include "core/language_file.h"
+#include "core/memory_stream.h"
 #include "core/resource_groups.h"
+#include "core/save_chunks.h"
 #include "core/settings.h"
 #include "core/stream.h"
 #include "game/combat/battle_input.h"
@@ -484,6 +487,31 @@ TEST_F(GameData, EveryObjectOfTheShippedWorldStandsOnItsOwnWalkableCell) {
         EXPECT_GE(kinds["Recr"], 5u);
         EXPECT_GE(kinds["RndBonus"], 20u);
     }
+}
+
+// Saved with its objects, the shipped world comes back as it was: loaded and
+// saved again, the game data are the same bytes.
+TEST_F(GameData, TheShippedWorldIsSavedWithItsObjectsAndLoadedBackAsItWas) {
+    LoadRules();
+    LoadTerrainKinds(Root());
+    const auto saved = [](const RunningGame& game) {
+        MemoryStream data;
+        ChunkWriter out(data);
+        game.WriteChunks(out);
+        return data.bytes();
+    };
+    const std::vector<uint8_t> first = saved(*RunningGame::NewGame("Knight", u"Tester", 0, 1));
+    // "LOCS" header, then the first continent's "loc " record and its length.
+    ASSERT_GT(first.size(), 24u);
+    EXPECT_EQ(std::string(first.begin() + 16, first.begin() + 20), "loc ");
+    EXPECT_GT(LoadU32(first.data() + 20), 4144u) << "no object was saved";
+    MemoryStream data;
+    data.Write(first.data(), first.size());
+    data.Seek(0);
+    ChunkReader in(data);
+    auto loaded = MakeRef<RunningGame>();
+    loaded->ReadChunks(in);
+    EXPECT_EQ(saved(*loaded), first);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "headless_game.h"
 
+#include <gtest/gtest.h>
+
 #include "app/key_codes.h"
 #include "platform/runtime_rand.h"
 #include "screens/adventure_screen.h"
@@ -27,6 +29,34 @@ HeadlessGame::~HeadlessGame() {
 void HeadlessGame::Play() {
     app_.Run();
     app_.Exit();
+}
+
+Cell OpenGround(RunningGame& game, int left, int right, int below, int above) {
+    Location& here = game.here();
+    const auto each = [&](Cell centre, auto&& visit) {
+        for (int dy = -below; dy <= above; ++dy) {
+            for (int dx = -left; dx <= right; ++dx) visit(Cell{centre.x + dx, centre.y + dy});
+        }
+    };
+    const auto open = [&](Cell centre) {
+        bool all = true;
+        each(centre, [&](Cell cell) {
+            const TerrainKind& kind = here.KindAt(cell);
+            all = all && kind.Has(kTerrainWalk) && !kind.Has(kTerrainSlow);
+        });
+        return all;
+    };
+    for (int y = below; y < kContinentSize - above; ++y) {
+        for (int x = left; x < kContinentSize - right; ++x) {
+            if (!open({x, y})) continue;
+            each({x, y}, [&](Cell cell) {
+                if (Ref<MapObj> object = here.ObjectAt(cell)) here.RemoveObject(object.get());
+            });
+            return {x, y};
+        }
+    }
+    ADD_FAILURE() << "no open ground on the hero's continent";
+    return {};
 }
 
 }  // namespace cv::e2e

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/world/running_game.h"
 #include "game_run.h"
 #include "platform/headless/headless_platform.h"
 #include "screens/game_application.h"
@@ -25,5 +26,21 @@ private:
     GameApplication app_;
     bool started_ = false;
 };
+
+// The first cell of the hero's continent from which every cell `left` to the
+// west up to `right` to the east, and `below` to the south up to `above` to
+// the north, is walkable and not slow; what stands there is taken away.
+// Fails the test when there is none.
+Cell OpenGround(RunningGame& game, int left = 2, int right = 2, int below = 2, int above = 2);
+
+// A new object of the type put on the hero's continent.
+template <class Object>
+Ref<Object> Place(RunningGame& game, Cell cell, const std::string& name = {}) {
+    auto object = MakeRef<Object>();
+    object->SetName(name);
+    object->SetCell(cell);
+    game.here().AddObject(object);
+    return object;
+}
 
 }  // namespace cv::e2e
