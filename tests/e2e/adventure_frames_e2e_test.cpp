@@ -1,13 +1,14 @@
 // The adventure map with what lies on it, drawn headless by the game on the
 // real game folder and kept as frames to look at: a treasure, an artifact, a
-// teleporter and a hostile army around the hero, then the message of the map
-// to another continent that he finds beside him.
+// teleporter, a signpost and a hostile army around the hero, then the message
+// of the map to another continent that he finds beside him.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "game/world/army_objects.h"
 #include "game/world/bonus_objects.h"
+#include "game/world/signpost.h"
 #include "headless_game.h"
 #include "screens/game_session.h"
 
@@ -35,6 +36,7 @@ TEST(AdventureFrames, ObjectsStandOnTheirCellsAroundTheHero) {
     Place<Teleporter>(game, {hero.x - 2, hero.y - 1})->SetTarget(hero);
     Place<Enemy>(game, {hero.x + 2, hero.y - 2})->army()->Parse("Wolves:10");
     Place<ContinentMap>(game, {hero.x + 1, hero.y})->SetTarget("Ashfall");
+    Place<Signpost>(game, {hero.x - 1, hero.y - 1}, "Ashfall lies beyond the sea.");
     run.Play();
 
     EXPECT_EQ(game.hero().position(), (Cell{hero.x + 1, hero.y}));

@@ -353,7 +353,7 @@ TEST_F(GameData, EveryPictureTheRulesAnimationsAndBattleNameIsPacked) {
     std::vector<std::string> names = {"Img\\freezy", "Img\\spell", "Img\\Army\\Gnomes.Layer 4",
                                       "Terr\\003"};
     // What the map's objects and the treasure's messages show.
-    names.insert(names.end(), {"Terr\\016", "Img\\treasure", "Img\\Main\\sail.Layer 1",
+    names.insert(names.end(), {"Terr\\016", "Img\\treasure", "Img\\sign", "Img\\Main\\sail.Layer 1",
                                "Img\\Nomad", "Img\\canister", "Img\\gold", "Img\\Inv\\A5"});
     // The King on his castle's forms and the puzzle's pieces.
     names.insert(names.end(), {kKingPicture, "Img\\Puzzle\\piece", "Img\\Puzzle\\gap"});

@@ -12,6 +12,7 @@ public:
     bool Visit(RunningGame& game) override;
     void OnStep(RunningGame& game) override;
     bool IsStatic() const override { return true; }
+    std::string MapPicture(const RunningGame&) const override { return "Img\\sign"; }
 
     // Whether the hero has read it and not walked on yet.
     bool shown() const { return shown_; }
