@@ -3,8 +3,8 @@
 // view and the hero's information from the battle, the spell list and a
 // spell armed, the shot's target under the keys' cursor, the victory box and
 // the map again.
-// Until wandering armies start battles on the map, the test starts it the
-// way they will, through the game's screens.
+// The test starts the battle as a wandering army does, through the game's
+// screens, so that it can freeze and halve a squad first.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -31,6 +31,19 @@ void HeadlessGame::Play() {
     app_.Exit();
 }
 
+void LanguageFrames::Open(const std::string& topic) {
+    frames = std::filesystem::path(CORVANTH_FRAMES_DIR) / topic / GetParam();
+    std::filesystem::create_directories(frames);
+    CopyGameFolder(dir);
+    std::string cfg = dir.Read("Corvanth.CFG");
+    cfg.replace(cfg.find("CurLanguage=English"), 19, std::string("CurLanguage=") + GetParam());
+    dir.Write("Corvanth.CFG", cfg);
+}
+
+std::string LanguageFrames::Shot(const std::string& name) const {
+    return "tick 1\nshot " + (frames / name).string() + "\n";
+}
+
 Cell OpenGround(RunningGame& game, int left, int right, int below, int above) {
     Location& here = game.here();
     const auto each = [&](Cell centre, auto&& visit) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <string>
 
 #include "game/world/running_game.h"
@@ -25,6 +28,19 @@ private:
     platform::HeadlessPlatform host_;
     GameApplication app_;
     bool started_ = false;
+};
+
+// A copy of the game folder speaking the test's language, the frames of one
+// topic kept in the build's frames folder under that language.
+class LanguageFrames : public ::testing::TestWithParam<const char*> {
+protected:
+    void Open(const std::string& topic);
+    // The script's lines that take the frame `name` (a PNG file) after a tick.
+    std::string Shot(const std::string& name) const;
+    Png Frame(const std::string& name) const { return ReadBack(frames / name); }
+
+    std::filesystem::path frames;
+    TempDir dir;
 };
 
 // The first cell of the hero's continent from which every cell `left` to the

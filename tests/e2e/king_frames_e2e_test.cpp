@@ -15,23 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class KingFrames : public ::testing::TestWithParam<const char*> {
+class KingFrames : public LanguageFrames {
 protected:
-    void SetUp() override {
-        frames = fs::path(CORVANTH_FRAMES_DIR) / "king" / GetParam();
-        fs::create_directories(frames);
-        CopyGameFolder(dir);
-        std::string cfg = dir.Read("Corvanth.CFG");
-        cfg.replace(cfg.find("CurLanguage=English"), 19, std::string("CurLanguage=") + GetParam());
-        dir.Write("Corvanth.CFG", cfg);
-    }
-    std::string Shot(const std::string& name) const {
-        return "tick 1\nshot " + (frames / name).string() + "\n";
-    }
-    Png Frame(const std::string& name) const { return ReadBack(frames / name); }
-
-    fs::path frames;
-    TempDir dir;
+    void SetUp() override { Open("king"); }
 };
 
 // The King's castle of the first continent.

@@ -18,54 +18,40 @@ namespace {
 
 namespace fs = std::filesystem;
 
-template <class Type>
-Ref<Type> PutBeside(RunningGame& game, int dx, int dy) {
-    auto object = MakeRef<Type>();
-    const Cell hero = game.hero().position();
-    object->SetCell({hero.x + dx, hero.y + dy});
-    game.here().AddObject(object);
-    return object;
-}
-
-class ObjectFrames : public ::testing::TestWithParam<const char*> {};
+class ObjectFrames : public LanguageFrames {
+protected:
+    void SetUp() override { Open("objects"); }
+};
 
 TEST_P(ObjectFrames, TheDwellingTheTeacherAndASignShowTheirForms) {
-    const std::string language = GetParam();
-    const fs::path frames = fs::path(CORVANTH_FRAMES_DIR) / "objects" / language;
-    fs::create_directories(frames);
-    const auto shot = [&](const char* name) { return "shot " + (frames / name).string() + "\n"; };
-    TempDir dir;
-    CopyGameFolder(dir);
-    std::string cfg = dir.Read("Corvanth.CFG");
-    cfg.replace(cfg.find("CurLanguage=English"), 19, "CurLanguage=" + language);
-    dir.Write("Corvanth.CFG", cfg);
     // East onto the dwelling, three to the right, Esc; south-east to the
     // other; west to the teacher; south onto the sign.
     dir.Write("objects.txt", "tick 1\ntap 336 240\ntick 1\nkey Right\nkey Right\nkey Right\n" +
-                                 shot("warriors.png") + "key Esc\ntap 336 336\ntick 1\n" +
-                                 shot("overflow.png") + "key Esc\ntap 144 240\ntick 1\n" +
-                                 shot("teacher.png") + "key Esc\ntap 240 336\ntick 1\n" +
-                                 shot("sign.png") + "key Esc\nquit\n");
+                                 Shot("warriors.png") + "key Esc\ntap 336 336\ntick 1\n" +
+                                 Shot("overflow.png") + "key Esc\ntap 144 240\ntick 1\n" +
+                                 Shot("teacher.png") + "key Esc\ntap 240 336\ntick 1\n" +
+                                 Shot("sign.png") + "key Esc\nquit\n");
     HeadlessGame run(dir, "objects.txt");
     ASSERT_TRUE(run.started());
     const Ref<RunningGame> keep(CurrentGame());
     RunningGame& game = *keep;
+    const Cell hero = game.hero().position();
     game.hero().SetGold(5000);
     game.hero().army().Clear();
     game.hero().army().Parse("Militia:20,Archers:2,Peasants:10,Wolves:5,Dwarves:2");
-    PutBeside<Dwelling>(game, 1, 0)->Setup(game.here(), "Dwarves");
-    PutBeside<Dwelling>(game, 1, -1)->Setup(game.here(), "Skeletons");
-    PutBeside<SpellTeacher>(game, -1, 0)->SetPrice(5000);
-    PutBeside<Signpost>(game, 0, -1)
+    Place<Dwelling>(game, {hero.x + 1, hero.y})->Setup(game.here(), "Dwarves");
+    Place<Dwelling>(game, {hero.x + 1, hero.y - 1})->Setup(game.here(), "Skeletons");
+    Place<SpellTeacher>(game, {hero.x - 1, hero.y})->SetPrice(5000);
+    Place<Signpost>(game, {hero.x, hero.y - 1})
         ->SetName("Wolves hunt in packs in these woods. Do not walk them alone.");
     run.Play();
 
     EXPECT_EQ(game.hero().army().TotalOf("Dwarves"), 5);
     EXPECT_EQ(game.hero().army().TotalOf("Skeletons"), 0);
     EXPECT_FALSE(game.hero().canUseSpells());
-    const Png warriors = ReadBack(frames / "warriors.png");
-    const Png overflow = ReadBack(frames / "overflow.png");
-    const Png teacher = ReadBack(frames / "teacher.png"), sign = ReadBack(frames / "sign.png");
+    const Png warriors = Frame("warriors.png");
+    const Png overflow = Frame("overflow.png");
+    const Png teacher = Frame("teacher.png"), sign = Frame("sign.png");
     EXPECT_TRUE(warriors.rgba != overflow.rgba && overflow.rgba != teacher.rgba &&
                 teacher.rgba != sign.rgba);
 }

@@ -30,22 +30,16 @@ Cell BridgeSite(RunningGame& game) {
     return {};
 }
 
-class SpellFrames : public ::testing::TestWithParam<const char*> {};
+class SpellFrames : public LanguageFrames {
+protected:
+    void SetUp() override { Open("spells"); }
+};
 
 TEST_P(SpellFrames, TheListCountsTheSpellsAndItsBridgeLineBuildsOne) {
-    const std::string language = GetParam();
-    const fs::path frames = fs::path(CORVANTH_FRAMES_DIR) / "spells" / language;
-    fs::create_directories(frames);
-    const auto shot = [&](const char* name) { return "shot " + (frames / name).string() + "\n"; };
-    TempDir dir;
-    CopyGameFolder(dir);
-    std::string cfg = dir.Read("Corvanth.CFG");
-    cfg.replace(cfg.find("CurLanguage=English"), 19, "CurLanguage=" + language);
-    dir.Write("Corvanth.CFG", cfg);
     // "Combat Spells", Esc for the counts' box, the bridge line, then "Right".
-    dir.Write("spells.txt", "tick 1\n" + shot("list.png") + "tap 223 367\ntick 1\n" +
-                                shot("counts.png") + "key Esc\ntap 223 161\ntick 1\n" +
-                                shot("bridge.png") + "tap 493 261\ntick 1\n" + shot("built.png") +
+    dir.Write("spells.txt", "tick 1\n" + Shot("list.png") + "tap 223 367\ntick 1\n" +
+                                Shot("counts.png") + "key Esc\ntap 223 161\ntick 1\n" +
+                                Shot("bridge.png") + "tap 493 261\ntick 1\n" + Shot("built.png") +
                                 "quit\n");
     HeadlessGame run(dir, "spells.txt");
     ASSERT_TRUE(run.started());
@@ -65,8 +59,8 @@ TEST_P(SpellFrames, TheListCountsTheSpellsAndItsBridgeLineBuildsOne) {
 
     EXPECT_NE(game.here().TerrainAt({site.x + 1, site.y}), water);
     EXPECT_EQ(hero.spells().Count("BridgeSpell"), 0);
-    const Png list = ReadBack(frames / "list.png"), counts = ReadBack(frames / "counts.png");
-    const Png bridge = ReadBack(frames / "bridge.png"), built = ReadBack(frames / "built.png");
+    const Png list = Frame("list.png"), counts = Frame("counts.png");
+    const Png bridge = Frame("bridge.png"), built = Frame("built.png");
     EXPECT_TRUE(list.rgba != counts.rgba && counts.rgba != bridge.rgba &&
                 bridge.rgba != built.rgba);
 }
