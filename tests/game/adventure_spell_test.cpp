@@ -12,20 +12,16 @@ namespace cv {
 namespace {
 
 // A knight with magic (spell power 2, room for 3 spells) on the test island.
-class AdventureSpell : public ::testing::Test {
+class AdventureSpell : public test::KnightOnIsle<> {
 protected:
     void SetUp() override {
-        test::LoadIsleRules();
-        Parse(*Root(), "StartHero { X0 = 2 Y0 = 2 }");
-        folder.WriteTerrain("Isle", test::IsleTerrain());
-        game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
+        KnightOnIsle::SetUp();
         test::LoadTestSpells();
         hero().SetCanUseSpells(true);
         hero().AddSpellPower(2);
         hero().AddMaxSpells(3);
     }
     void TearDown() override { ResetLanguage(); }
-    Hero& hero() { return game->hero(); }
     // Casts one spell the hero is given; true when it was used up.
     bool Cast(const std::string& id) {
         hero().spells().Add(id, 1);
@@ -40,10 +36,6 @@ protected:
             open.push_back(BridgeDirectionOpen(*game, direction));
         return open;
     }
-
-    test::GameFolder folder;
-    test::FakeUi ui;
-    Ref<RunningGame> game;
 };
 
 TEST_F(AdventureSpell, BridgeCrossesOnlyWaterThatTakesOne) {

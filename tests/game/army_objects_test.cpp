@@ -18,14 +18,8 @@ public:
     std::vector<std::pair<Ref<Army>, std::function<void(BattleOutcome)>>> battles;
 };
 
-class ArmyObjects : public ::testing::Test {
+class ArmyObjects : public test::KnightOnIsle<BattleUi> {
 protected:
-    void SetUp() override {
-        test::LoadIsleRules();
-        Parse(*Root(), "StartHero { X0 = 2 Y0 = 2 }");
-        folder.WriteTerrain("Isle", test::IsleTerrain());
-        game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
-    }
     template <class Type>
     Ref<Type> Put(Cell cell, const std::string& army) {
         auto object = MakeRef<Type>();
@@ -40,10 +34,6 @@ protected:
         enemy.OnStep(*game);
         return {enemy.cell(), enemy.pursuit()};
     }
-
-    test::GameFolder folder;
-    BattleUi ui;
-    Ref<RunningGame> game;
 };
 
 // The Isle (rows y = 5 down to 2, '#' rock, ':' slow, '~' '=' water; stops

@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "core/config_parser.h"
+#include "core/dispatcher_access.h"
 #include "core/memory_stream.h"
 #include "core/save_chunks.h"
 #include "core_test_support.h"
 #include "game/model/game_ui.h"
 #include "game/model/hero.h"
+#include "game/world/running_game.h"
 #include "support/error_of.h"
 
 namespace cv::test {
@@ -88,6 +91,24 @@ public:
     void WriteTerrain(const std::string& id, const std::string& bytes) const {
         Write("Terr/" + id + ".cvmap", bytes);
     }
+};
+
+// A new game of a knight "Arthur" standing at (2, 2) on the test island,
+// shown on screens of type `Screens` that record.
+template <class Screens = FakeUi>
+class KnightOnIsle : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LoadIsleRules();
+        Parse(*Root(), "StartHero { X0 = 2 Y0 = 2 }");
+        folder.WriteTerrain("Isle", IsleTerrain());
+        game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
+    }
+    Hero& hero() { return game->hero(); }
+
+    GameFolder folder;
+    Screens ui;
+    Ref<RunningGame> game;
 };
 
 // The bytes `object.Save` writes.

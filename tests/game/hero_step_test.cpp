@@ -11,21 +11,14 @@
 namespace cv {
 namespace {
 
-class HeroStep : public ::testing::Test {
+class HeroStep : public test::KnightOnIsle<> {
 protected:
     void SetUp() override {
-        test::LoadIsleRules();
-        Parse(*Root(), "StartHero { X0 = 2 Y0 = 2 }");
-        folder.WriteTerrain("Isle", test::IsleTerrain());
         platform::Srand(5);
-        game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
+        KnightOnIsle::SetUp();
     }
     Cell Position() const { return game->hero().position(); }
     void Step(int dx, int dy) { StepHero(*game, dx, dy); }
-
-    test::GameFolder folder;
-    test::FakeUi ui;
-    Ref<RunningGame> game;
 };
 
 TEST_F(HeroStep, WalkingKeepsToWalkableGroundInsideTheMap) {
