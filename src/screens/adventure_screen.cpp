@@ -16,6 +16,7 @@
 #include "gui/form_reader.h"
 #include "gui/gui_keys.h"
 #include "screens/army_view_dialog.h"
+#include "screens/contract_dialogs.h"
 #include "screens/game_menu.h"
 #include "screens/game_session.h"
 #include "screens/hero_status_dialog.h"
@@ -45,6 +46,8 @@ constexpr std::array<Caption, 5> kPanels = {{{"Villain", "Contract"},
                                              {"SpellInfo", "Spells"},
                                              {"MapPieces", "Puzzle"},
                                              {"GoldInfo", "Gold"}}};
+// Contracts are handed out here until the towns offer them.
+constexpr std::array<Caption, 1> kUngrouped = {{{"Contract", "Wanted"}}};
 constexpr int kButtonGroup = 0, kPanelGroup = 1;
 
 template <size_t N>
@@ -100,6 +103,7 @@ void AdventureForm::onLoaded() {
 void AdventureForm::refresh() {
     SetCaptions(*this, kButtons);
     SetCaptions(*this, kPanels);
+    SetCaptions(*this, kUngrouped);
     updateStatus();
 }
 
@@ -166,14 +170,17 @@ bool AdventureForm::onMessage(const Message& message) {
     } else if (button == "Land") {
         Land(*game_);
         updateTravelIndicator();
+    } else if (button == "Contract") {
+        Ui().OpenScreen("SelectContract", {});
     } else {
         return DialogHost::onMessage(message);
     }
     return true;
 }
 
-// The hero's information, army and spells open from their messages, their
-// buttons, and the panels that stand for them until the panels are drawn.
+// The hero's information, army, spells and contract open from their
+// messages, their buttons, and the panels that stand for them until the
+// panels are drawn.
 bool AdventureForm::showInformation(const Message& message) {
     const bool button = message.name == "Button";
     const auto is = [&](const char* name, const char* buttonName, const char* panel) {
@@ -186,6 +193,8 @@ bool AdventureForm::showInformation(const Message& message) {
         ShowArmyView(*this, Ref<Hero>(&game_->hero()), true);
     } else if (is("ShowSpellInfo", "SpellInfo", "SpellInfo")) {
         OpenAdventureSpells(*game_);
+    } else if (is("ShowContractInfo", "Villain", "Villain")) {
+        OpenContractInfo(*game_);
     } else {
         return false;
     }
@@ -321,7 +330,8 @@ void AdventureForm::stepHero(int command) {
     }
 }
 
-void AdventureForm::startBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) {
+void AdventureForm::startBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then,
+                                BattleForm::MakeBattle make) {
     auto ended = [this, then = std::move(then)](BattleForm&, BattleOutcome outcome) {
         Ref<AdventureForm> keep(this);
         Ref<BattleForm> battle = std::move(battle_);
@@ -330,7 +340,7 @@ void AdventureForm::startBattle(Ref<Army> enemy, std::function<void(BattleOutcom
         updateTravelIndicator();
         if (then) then(outcome);
     };
-    battle_ = MakeRef<BattleForm>(game_, std::move(enemy), std::move(ended));
+    battle_ = MakeRef<BattleForm>(game_, std::move(enemy), std::move(ended), std::move(make));
     loadForm(*battle_, "Tactics");
     if (TheAppCore()) TheAppCore()->SetScreen(battle_.get());
 }

@@ -12,8 +12,9 @@ namespace cv {
 // (top-left cell) and "E5" (bottom-right cell), the cells "B2".."D4" around
 // the hero that step him when tapped, the status line "Status", the travel
 // buttons "Fly" and "Land", the buttons "Info", "Towns", "Castles", "Map",
-// "Menu" and the information panels "Villain", "WeaponInfo", "SpellInfo",
-// "MapPieces", "GoldInfo". Each game has its own (see GameSession).
+// "Menu", "Contract" (the villains to hunt) and the information panels
+// "Villain", "WeaponInfo", "SpellInfo", "MapPieces", "GoldInfo". Each game
+// has its own (see GameSession).
 class AdventureForm : public DialogHost {
 public:
     explicit AdventureForm(Ref<RunningGame> game) : game_(std::move(game)) {}
@@ -45,7 +46,8 @@ public:
 
     // Shows the battle of the hero's army against `enemy`; once it has ended
     // the map comes back and `then` learns the outcome.
-    void startBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then);
+    void startBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then,
+                     BattleForm::MakeBattle make = {});
     // Where the rules' messages show: the battle while one runs, else the map.
     DialogHost& front();
 

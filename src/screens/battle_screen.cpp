@@ -17,8 +17,11 @@ constexpr std::pair<const char*, const char*> kCaptions[] = {
 
 }  // namespace
 
-BattleForm::BattleForm(Ref<RunningGame> game, Ref<Army> enemy, Then then)
-    : game_(std::move(game)), enemy_(std::move(enemy)), then_(std::move(then)) {}
+BattleForm::BattleForm(Ref<RunningGame> game, Ref<Army> enemy, Then then, MakeBattle make)
+    : game_(std::move(game)),
+      enemy_(std::move(enemy)),
+      then_(std::move(then)),
+      make_(std::move(make)) {}
 
 Ref<GuiElement> BattleForm::createWidget(const std::string& type) {
     if (type == "BattleField") return MakeRef<BattleFieldWidget>();
@@ -33,9 +36,10 @@ void BattleForm::onLoaded() {
     }
     sendToChild(*this, "Status", Message{"SetJustify", "LC", 0, nullptr});
     sendToChild(*this, "Message", Message{"SetJustify", "LC", 0, nullptr});
-    battle_ =
-        std::make_unique<Battle>(game_->hero(), enemy_, game_->time().unitOfWeek(), CombatParams(),
-                                 *this, [this](BattleOutcome outcome) { outcome_ = outcome; });
+    Battle::OutcomeHandler ended = [this](BattleOutcome outcome) { outcome_ = outcome; };
+    battle_ = make_ ? make_(*game_, enemy_, *this, std::move(ended))
+                    : std::make_unique<Battle>(game_->hero(), enemy_, game_->time().unitOfWeek(),
+                                               CombatParams(), *this, std::move(ended));
     input_ = std::make_unique<BattleInput>(*battle_);
     if (field_) field_->attach(battle_.get());
     setFocusTo(nullptr);

@@ -23,8 +23,11 @@ namespace cv {
 class BattleForm : public DialogHost, public BattleView {
 public:
     using Then = std::function<void(BattleForm& form, BattleOutcome outcome)>;
+    // Builds the battle the form runs (a siege); without one it is a plain battle.
+    using MakeBattle = std::function<std::unique_ptr<Battle>(
+        RunningGame& game, Ref<Army> enemy, BattleView& view, Battle::OutcomeHandler onEnd)>;
 
-    BattleForm(Ref<RunningGame> game, Ref<Army> enemy, Then then);
+    BattleForm(Ref<RunningGame> game, Ref<Army> enemy, Then then, MakeBattle make = {});
 
     Ref<GuiElement> createWidget(const std::string& type) override;
     void onLoaded() override;
@@ -56,6 +59,7 @@ private:
     Ref<RunningGame> game_;
     Ref<Army> enemy_;
     Then then_;
+    MakeBattle make_;
     std::unique_ptr<Battle> battle_;
     std::unique_ptr<BattleInput> input_;
     BattleFieldWidget* field_ = nullptr;

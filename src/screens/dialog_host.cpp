@@ -1,6 +1,7 @@
 #include "screens/dialog_host.h"
 
 #include "gui/dialog_form.h"
+#include "gui/sub_form_host.h"
 #include "screens/screen_widgets.h"
 
 namespace cv {
@@ -12,6 +13,8 @@ Ref<GuiElement> DialogHost::createWidget(const std::string& type) {
 Form* DialogHost::dialog() const {
     for (auto it = children().rbegin(); it != children().rend(); ++it) {
         if (auto* shown = dynamic_cast<DialogForm*>(it->get())) return shown;
+        // A frame of pages, like the hero's castle, is shown over the screen too.
+        if (auto* frame = dynamic_cast<SubFormHost*>(it->get())) return frame;
     }
     return nullptr;
 }

@@ -9,6 +9,7 @@
 #include "game/combat/tactics_map.h"
 #include "game/model/spell_system.h"
 #include "game/model/unit_tables.h"
+#include "game/model/villain.h"
 #include "game/world/terrain_kinds.h"
 #include "gfx/animation.h"
 #include "gfx/font_registry.h"
@@ -27,6 +28,16 @@ void SeedFromLocalTime() {
     platform::SeedFromClock((milliseconds * 60 + now.minute) * 60 + now.hour);
 }
 
+// A villain shows his portrait wherever his animation is asked for, unless
+// anim.ini animates him.
+void RegisterVillainPortraits() {
+    VillainTable villains;
+    villains.Load(Root());
+    for (int i = 0; i < villains.Count(); ++i) {
+        RegisterStillAnimation(villains.At(i).AnimationId(), villains.At(i).Portrait());
+    }
+}
+
 }  // namespace
 
 void InitGameData() {
@@ -41,6 +52,7 @@ void InitGameData() {
         const SquadDef& unit = *Units().UnitAt(i);
         RegisterStillAnimation(unit.AnimationName(), unit.StillPicture());
     }
+    RegisterVillainPortraits();
     Spells().Load(Root());
     LoadTerrainKinds(Root());
     TacticsMap().Load(Root());

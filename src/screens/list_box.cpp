@@ -81,13 +81,24 @@ bool ListBox::onPointer(const PointerEvent& event) {
     if (!contains({event.x, event.y})) return false;
     if (event.kind == PointerEvent::Release) {
         const int index = first_ + (event.y - bounds().y) / rowHeight();
-        if (index < static_cast<int>(items_.size()) && index != selected_) choose(index);
+        if (index >= static_cast<int>(items_.size())) return true;
+        if (index != selected_) choose(index);
+        activate();
     }
     return true;
 }
 
+void ListBox::activate() {
+    if (activation_.empty() || !parent()) return;
+    sendMessage(this, parent(), Message{activation_, "", selected_, nullptr});
+}
+
 bool ListBox::onKey(int key, bool down) {
     if (!down || !hasFocus() || items_.empty()) return false;
+    if (!activation_.empty() && (isGuiKey(kRoleSelect, key) || isGuiKey(kRoleStart, key))) {
+        activate();
+        return true;
+    }
     if (isGuiKey(kRoleUp, key) && selected_ > 0) {
         choose(selected_ - 1);
         return true;

@@ -24,6 +24,10 @@ public:
     void setItems(std::vector<std::u16string> items);
     const std::vector<std::u16string>& items() const { return items_; }
     void setNotification(std::string name) { notification_ = std::move(name); }
+    // A list whose entries are acted on: a tap on an entry, or the select or
+    // start key while focused, also tells the parent this message with the
+    // entry's index. None by default.
+    void setActivation(std::string name) { activation_ = std::move(name); }
 
     // -1 when the list is empty.
     int selected() const { return selected_; }
@@ -40,11 +44,13 @@ public:
 private:
     int rowHeight() const;
     void choose(int index);
+    void activate();
 
     std::vector<std::u16string> items_;
     int selected_ = -1;
     int first_ = 0;
     std::string notification_ = "ItemSelected";
+    std::string activation_;
 };
 
 }  // namespace cv

@@ -5,12 +5,16 @@
 #include "app/app_core.h"
 #include "core/fatal_error.h"
 #include "core/language.h"
+#include "game/combat/combat_sys.h"
+#include "game/combat/siege_battle.h"
 #include "game/world/bridge_spell.h"
 #include "gui/form_reader.h"
 #include "gui/gui_message.h"
 #include "screens/adventure_screen.h"
 #include "screens/bridge_building_dialog.h"
+#include "screens/castle_main_dialog.h"
 #include "screens/castle_of_king_dialog.h"
+#include "screens/contract_dialogs.h"
 #include "screens/ending_dialog.h"
 #include "screens/game_session.h"
 #include "screens/message_box_dialog.h"
@@ -18,6 +22,7 @@
 #include "screens/sign_dialog.h"
 #include "screens/spell_list_dialog.h"
 #include "screens/teach_spell_dialog.h"
+#include "screens/towns_list_dialog.h"
 #include "screens/warriors_dialog.h"
 #include "screens/week_report_dialog.h"
 
@@ -59,6 +64,7 @@ Ref<Form> BridgeBuilding(RunningGame& game, AnswerHandler then) {
 struct GameScreen {
     const char* name;
     Ref<Form> (*make)(RunningGame&, AnswerHandler);
+    const char* form = nullptr;  // where it differs from the name
 };
 
 constexpr GameScreen kGameScreens[] = {
@@ -69,6 +75,9 @@ constexpr GameScreen kGameScreens[] = {
     {"Puzzle", PuzzleScreen},
     {"Winner", WinnerScreen},
     {"Fail", FailScreen},
+    {"SelectContract", SelectContractScreen},
+    {"ContractInfo", ContractInfoScreen},
+    {"CastleGate", CastleGateScreen, "TownsList"},
 };
 
 // The forms about one thing of the map, each made for its subject.
@@ -79,10 +88,9 @@ struct SubjectScreen {
 
 const std::vector<SubjectScreen>& SubjectScreens() {
     static const std::vector<SubjectScreen> screens = {
-        {"CastleOfKing", CastleOfKingScreen},
-        {"Warriors", WarriorsScreen},
-        {"TeachSpell", TeachSpellScreen},
-        {"Sign", SignScreen},
+        {"CastleOfKing", CastleOfKingScreen}, {"Warriors", WarriorsScreen},
+        {"TeachSpell", TeachSpellScreen},     {"Sign", SignScreen},
+        {"CastleMain", CastleMainScreen},
     };
     return screens;
 }
@@ -97,7 +105,7 @@ void ScreenGameUi::OpenScreen(const std::string& name, AnswerHandler then) {
     RunningGame* game = CurrentGame();
     for (const GameScreen& screen : kGameScreens) {
         if (name == screen.name && game) {
-            Show(screen.make(*game, std::move(then)), name);
+            Show(screen.make(*game, std::move(then)), screen.form ? screen.form : name);
             return;
         }
     }
@@ -118,6 +126,19 @@ void ScreenGameUi::OpenScreenFor(const std::string& name, Ref<RefCounted> subjec
 
 void ScreenGameUi::StartBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) {
     AdventureScreen().startBattle(std::move(enemy), std::move(then));
+}
+
+void ScreenGameUi::StartSiege(Ref<Army> garrison,
+                              std::function<std::u16string(std::u16string)> victoryText,
+                              std::function<void(BattleOutcome)> then) {
+    auto siege = [victoryText = std::move(victoryText)](RunningGame& game, Ref<Army> enemy,
+                                                        BattleView& view,
+                                                        Battle::OutcomeHandler onEnd) {
+        return std::make_unique<SiegeBattle>(game.hero(), std::move(enemy),
+                                             game.time().unitOfWeek(), CombatParams(), view,
+                                             std::move(onEnd), victoryText);
+    };
+    AdventureScreen().startBattle(std::move(garrison), std::move(then), siege);
 }
 
 // The dialog on top, or the screen in front when none covers it.

@@ -14,6 +14,8 @@ public:
     void OpenScreenFor(const std::string& name, Ref<RefCounted> subject,
                        AnswerHandler then) override;
     void StartBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) override;
+    void StartSiege(Ref<Army> garrison, std::function<std::u16string(std::u16string)> victoryText,
+                    std::function<void(BattleOutcome)> then) override;
     void NotifyActiveForm(const std::string& message) override;
     bool AdventureIsCurrent() const override;
 };

@@ -168,7 +168,7 @@ const char kNewGameSaved[] =
     "tap 319 417\ntick 1\ntap 560 233\ntap 425 221\ntick 1\ntap 320 321\ntick 1\n";
 
 // Each chunk line's text before "  offset": the tags and their nesting, with
-// a continent's run of object lines shown once.
+// a continent's run of object lines and the run of villain lines shown once.
 std::string Skeleton(const std::string& dump) {
     std::string skeleton;
     std::istringstream lines(dump);
@@ -176,7 +176,8 @@ std::string Skeleton(const std::string& dump) {
     std::getline(lines, line);  // the size of the game data
     while (std::getline(lines, line)) {
         const std::string part = line.substr(0, line.find("  offset")) + "|";
-        if (part != "    object|" || !skeleton.ends_with(part)) skeleton += part;
+        const bool repeats = part == "    object|" || part == "  villain|";
+        if (!repeats || !skeleton.ends_with(part)) skeleton += part;
     }
     return skeleton;
 }
@@ -209,10 +210,12 @@ TEST(SaveTool, DumpsAGameTheGameSavedAndMarksWhatItCannotWalk) {
     const std::string continent = "  loc |    object|    Pos0|";
     std::string continents;
     for (int i = 0; i < 4; ++i) continents += continent;
-    EXPECT_EQ(Skeleton(r.out), "LOCS|" + continents + "HERO|  SPLS|TIME|") << r.out;
+    EXPECT_EQ(Skeleton(r.out), "LOCS|" + continents + "HERO|  SPLS|TIME|VILS|  villain|") << r.out;
     const size_t pos0 = OffsetOf(r.out, "Pos0"), spells = OffsetOf(r.out, "SPLS");
     const size_t time = OffsetOf(r.out, "TIME"), object = OffsetOf(r.out, "object");
+    const size_t villains = OffsetOf(r.out, "VILS");
     EXPECT_NE(r.out.find("  type Enemy  name "), std::string::npos) << "an army with its squads";
+    EXPECT_NE(r.out.find("  number 1  seen 0  army "), std::string::npos) << "the first villain";
 
     const std::string save = dir.Read("1.sav");
     const uint32_t dataOffset = Word(save, 28);
@@ -226,8 +229,8 @@ TEST(SaveTool, DumpsAGameTheGameSavedAndMarksWhatItCannotWalk) {
          "    unknown  offset " + std::to_string(pos0) + ": sub-record \"Pos9\" of 12 bytes", 0},
         {Patched(chunks, 28, WordBytes(100000)),  // the first continent's object count
          ": the loc record ends inside its fields\n  loc   offset", 1},
-        {Patched(chunks, object + 3, "X"),  // the first object's type, "Enemy" made "Xnemy"
-         ": the fields of a \"Xnemy\" object, then the rest of ", 0},
+        {Patched(chunks, object + 3, "X"),  // the first letter of the first object's type
+         ": the fields of a \"X", 0},
         {Patched(chunks, 8, WordBytes(1)),
          "  unknown  offset 12: the fields of version 1\nHERO  offset", 0},
         {Patched(chunks, spells, "SPLX"),
@@ -235,6 +238,8 @@ TEST(SaveTool, DumpsAGameTheGameSavedAndMarksWhatItCannotWalk) {
              ": expected \"SPLS\", found \"SPLX\"\n"
              "TIME  offset",
          1},
+        {Patched(chunks, villains + 12, WordBytes(1000)),  // the villain count
+         ": the villain records run past the VILS chunk", 1},
         {chunks.substr(0, time + 20),
          "damaged  offset " + std::to_string(time) + ": chunk \"TIME\" claims ", 1}};
     for (const Case& c : cases) {

@@ -25,6 +25,8 @@
 #include "core/stream.h"
 #include "game/combat/battle_input.h"
 #include "game/model/unit_tables.h"
+#include "game/model/villain.h"
+#include "game/world/castle.h"
 #include "game/world/running_game.h"
 #include "game/world/terrain_kinds.h"
 #include "gfx/animation.h"
@@ -38,8 +40,11 @@
 #include "screens/army_view_dialog.h"
 #include "screens/battle_screen.h"
 #include "screens/bridge_building_dialog.h"
+#include "screens/castle_main_dialog.h"
 #include "screens/castle_of_king_dialog.h"
+#include "screens/castle_page.h"
 #include "screens/castle_recruit_dialog.h"
+#include "screens/contract_dialogs.h"
 #include "screens/credits_dialog.h"
 #include "screens/ending_dialog.h"
 #include "screens/game_menu.h"
@@ -58,6 +63,7 @@
 #include "screens/tactics_menu.h"
 #include "screens/teach_spell_dialog.h"
 #include "screens/title_screen.h"
+#include "screens/towns_list_dialog.h"
 #include "screens/warriors_dialog.h"
 #include "screens/week_report_dialog.h"
 #include "support/error_of.h"
@@ -199,6 +205,7 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
     const Ref<Dwelling> dwelling = MakeRef<Dwelling>();
     dwelling->Setup(*MakeRef<Location>(0, "Scratch"), "Archers");
     const Ref<SpellTeacher> teacher = MakeRef<SpellTeacher>();
+    const Ref<Castle> castle = MakeRef<Castle>();
     const ScreenForm screens[] = {
         {"Start",
          MakeRef<TitleForm>(),
@@ -273,7 +280,19 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
         {"TeachSpell",
          MakeRef<TeachSpellDialog>(teacher, knight, AnswerHandler()),
          {"Unit", "Info", "OK", "Cancel"}},
-        {"Sign", MakeRef<SignDialog>(u"", AnswerHandler()), {"Header", "Text", "Cancel"}}};
+        {"Sign", MakeRef<SignDialog>(u"", AnswerHandler()), {"Header", "Text", "Cancel"}},
+        {"SelectContract",
+         MakeRef<SelectContractDialog>(MakeRef<RunningGame>(), AnswerHandler()),
+         {"Title", "View", "Info1", "Info2", "Prev", "OK", "Next", "Cancel"}},
+        {"ContractInfo",
+         MakeRef<ContractInfoDialog>(MakeRef<RunningGame>(), AnswerHandler()),
+         {"Title", "View", "Info1", "Info2", "Cancel"}},
+        {"CastleMain",
+         MakeRef<CastleMainDialog>(castle, knight, AnswerHandler()),
+         {"CastleGarrison"}},
+        {"TownsList",
+         MakeRef<TownsListDialog>(u"", 0, std::vector<GateLine>{}, nullptr, AnswerHandler()),
+         {"Header", "List", "Count", "PgUp", "PgDown", "Cancel"}}};
     for (const ScreenForm& screen : screens) {
         EXPECT_EQ(test::ErrorOf([&] { loadForm(*screen.form, screen.name); }), "no error")
             << screen.name;
@@ -282,6 +301,42 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
         for (const std::string& widget : screen.widgets) {
             EXPECT_TRUE(screen.form->findChild(widget)) << screen.name << ": " << widget;
         }
+    }
+    // The castle's pages lie over its frame, without a background of their own.
+    for (const auto kind : {CastlePage::Kind::kGarrison, CastlePage::Kind::kRemove}) {
+        const Ref<CastlePage> page = CastlePage::Open(kind, castle, knight);
+        std::vector<std::string> widgets = {"Castle", "Prompt", "Item0", "Item4", "Switch", "Exit"};
+        if (kind == CastlePage::Kind::kGarrison) widgets.insert(widgets.end(), {"GP", "GoldInfo"});
+        for (const std::string& widget : widgets) {
+            EXPECT_TRUE(page->findChild(widget)) << page->name() << ": " << widget;
+        }
+    }
+}
+
+// Every villain of the rules is named, described and drawn, and every castle
+// of the shipped continents is named, in each language.
+TEST_F(GameData, EveryVillainAndCastleIsNamedInEveryLanguage) {
+    LoadRules();
+    VillainTable villains;
+    villains.Load(Root());
+    ASSERT_GT(villains.Count(), 0);
+    std::vector<std::string> keys;
+    for (int i = 0; i < villains.Count(); ++i) {
+        for (const char* suffix : {"", ".Alias", ".Features", ".Crimes"})
+            keys.push_back(villains.At(i).TextKey(suffix));
+        EXPECT_TRUE(OpenResource(villains.At(i).Portrait() + ".s16")) << villains.At(i).Portrait();
+    }
+    for (const auto& [id, continent] : FindNode(Root(), "Maps")->children()) {
+        if (Dispatcher* castles = FindNode(continent->AsDispatcher(), "Castles")) {
+            for (const auto& [name, castle] : castles->children()) keys.push_back(name);
+        }
+    }
+    for (const std::string& language : OfferedLanguages()) {
+        const std::string file = language + ".lng.txt";
+        const LanguageTable table =
+            ParseLanguageFile(ReadAll(*FindGroup(language)->Open(file)), file);
+        for (const std::string& key : keys)
+            EXPECT_TRUE(table.count(key)) << language << ": " << key;
     }
 }
 
@@ -357,6 +412,10 @@ TEST_F(GameData, EveryPictureTheRulesAnimationsAndBattleNameIsPacked) {
                                "Img\\Nomad", "Img\\canister", "Img\\gold", "Img\\Inv\\A5"});
     // The King on his castle's forms and the puzzle's pieces.
     names.insert(names.end(), {kKingPicture, "Img\\Puzzle\\piece", "Img\\Puzzle\\gap"});
+    // The siege engines a siege asks for and the picture of a castle of the hero's.
+    names.insert(names.end(), {"Img\\UI\\Weapon1", "Img\\Main\\cav.Layer 1"});
+    // The contract panel without a villain to hunt.
+    names.push_back("Img\\UI\\NoContract");
     for (const auto& [id, artifact] : FindNode(Root(), "Artifacts")->children()) {
         names.push_back("Img\\Artifacts\\" + id);
         names.push_back("Img\\Inv\\" + id);
@@ -459,7 +518,7 @@ TEST_F(GameData, ANewGameOfEveryClassStartsOnTheShippedContinents) {
 }
 
 // The shipped world as a new game builds it: every object stands on ground
-// the hero can walk onto (the King's castle on its own towers), no two share
+// the hero can walk onto (castles on their own towers), no two share
 // a cell, and each continent has its armies, signs, dwellings and treasure.
 TEST_F(GameData, EveryObjectOfTheShippedWorldStandsOnItsOwnWalkableCell) {
     LoadRules();
@@ -477,7 +536,7 @@ TEST_F(GameData, EveryObjectOfTheShippedWorldStandsOnItsOwnWalkableCell) {
             const auto [at, fresh] = taken.emplace(std::pair{cell.x, cell.y}, type);
             EXPECT_TRUE(fresh) << type << " on the " << at->second << " at " << cell.x << ","
                                << cell.y;
-            if (type != "King") {
+            if (type != "King" && type != "Castle") {
                 EXPECT_TRUE(continent.KindAt(cell).Has(kTerrainWalk))
                     << type << " at " << cell.x << "," << cell.y;
             }

@@ -57,8 +57,8 @@ TEST_F(ContinentReading, EveryKindOfNodeAndItsWayThroughASave) {
     platform::Srand(2);
     world.LoadAll(Root());
     const std::string objects =
-        "Enemy 5,2 Knights:2 Elite; Enemy 4,2 Militia:4 Guard; Art 1,3 A1; Join 0,3 Knights:2; "
-        "Recr 1,2 Archers Hut; King 4,4 King; TeachSpell 5,3 5000 Sage; ";
+        "Castle 1,4 Keep; Enemy 5,2 Knights:2 Elite; Enemy 4,2 Militia:4 Guard; Art 1,3 A1; "
+        "Join 0,3 Knights:2; Recr 1,2 Archers Hut; King 4,4 King; TeachSpell 5,3 5000 Sage; ";
     EXPECT_EQ(test::Layout(*world.Get(0)), "Sign 0,5 Welcome; " + objects);
     EXPECT_EQ(world.Get(0)->TerrainAt({1, 2}), 5);  // the Archers' forest
     EXPECT_TRUE(world.Get(0)->IsStop({5, 4}));
@@ -76,7 +76,7 @@ TEST_F(ContinentReading, EveryKindOfNodeAndItsWayThroughASave) {
 
 TEST_F(ContinentReading, BonusesNeedABonusDefAndMiscTypesAreKnown) {
     world.LoadAll(Root());
-    EXPECT_EQ(world.Get(0)->objects().size(), 6u);  // no artifact, no band
+    EXPECT_EQ(world.Get(0)->objects().size(), 7u);  // no artifact, no band
     Parse(*Root(), "Maps.Isle.Misc.Hut.Type = Shed");
     EXPECT_EQ(test::ErrorOf([&] { world.LoadAll(Root()); }), "Unknown Map Object Type: Shed");
 }

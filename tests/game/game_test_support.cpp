@@ -31,6 +31,12 @@ void FakeUi::StartBattle(Ref<Army>, std::function<void(BattleOutcome)>) {
     throw std::logic_error("no battle expected");
 }
 
+void FakeUi::StartSiege(Ref<Army> garrison,
+                        std::function<std::u16string(std::u16string)> victoryText,
+                        std::function<void(BattleOutcome)> then) {
+    sieges.push_back({std::move(garrison), std::move(victoryText), std::move(then)});
+}
+
 void FakeUi::Answer(const std::string& answer) {
     if (open.empty()) throw std::logic_error("nothing to answer");
     Shown shown = std::move(open.front());

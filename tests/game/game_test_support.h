@@ -38,6 +38,9 @@ public:
     void OpenScreenFor(const std::string& name, Ref<RefCounted> subject,
                        AnswerHandler then) override;
     void StartBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) override;
+    // Kept in `sieges` for the test to fight out.
+    void StartSiege(Ref<Army> garrison, std::function<std::u16string(std::u16string)> victoryText,
+                    std::function<void(BattleOutcome)> then) override;
     void NotifyActiveForm(const std::string& message) override { notes.push_back(message); }
     bool AdventureIsCurrent() const override { return open.empty(); }
 
@@ -46,8 +49,15 @@ public:
     // The text of the oldest open box (UTF-8), or "" when none is open.
     std::string FrontText() const;
 
+    struct Siege {
+        Ref<Army> garrison;
+        std::function<std::u16string(std::u16string)> victoryText;
+        std::function<void(BattleOutcome)> then;
+    };
+
     std::deque<Shown> open;
     std::vector<std::string> notes;
+    std::vector<Siege> sieges;
 };
 
 // The rules the model tests run on: a dozen units with every ability, two

@@ -179,6 +179,18 @@ protected:
         maps->Clear();
         maps->SetChild("Thornmere", thornmere);
         Parse(*Root(), "Maps.Thornmere { Index = 0 X0 = 11 Y0 = 18 EnemyIcon = e MapIcon = m }");
+        // Its own villains, in a castle each.
+        Dispatcher* villains = FindNode(Root(), "Villains");
+        std::vector<std::pair<std::string, Ref<DispatcherItem>>> home;
+        for (const char* number : {"1", "2", "3", "4", "5", "6"}) {
+            home.emplace_back(number, villains->Child(number));
+        }
+        villains->Clear();
+        for (const auto& [number, villain] : home) villains->SetChild(number, villain);
+        Parse(*Root(),
+              "Maps.Thornmere.Castles { C1 { X = 10 Y = 40 } C2 { X = 20 Y = 40 } "
+              "C3 { X = 30 Y = 40 } C4 { X = 40 Y = 40 } C5 { X = 50 Y = 40 } "
+              "C6 { X = 10 Y = 50 } }");
         folder.WriteTerrain("Thornmere", MainlandTerrain());
         platform::Srand(2024);
     }

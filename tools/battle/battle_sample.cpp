@@ -24,6 +24,8 @@ public:
         if (then) then("OK");
     }
     void StartBattle(Ref<Army>, std::function<void(BattleOutcome)>) override {}
+    void StartSiege(Ref<Army>, std::function<std::u16string(std::u16string)>,
+                    std::function<void(BattleOutcome)>) override {}
     void NotifyActiveForm(const std::string&) override {}
     bool AdventureIsCurrent() const override { return true; }
 };

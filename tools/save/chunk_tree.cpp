@@ -73,6 +73,7 @@ private:
     void SubRecords(ByteReader& in, size_t base);
     void Hero(const Frame& hero);
     void SkipHeroData(ByteReader& in);
+    void Villains(const Frame& vils);
 
     const std::vector<uint8_t>& data_;
     ChunkDump dump_;
@@ -167,12 +168,13 @@ void Walker::Location(const Frame& loc) {
 }
 
 // What each saved object type writes after its base fields, which carry no
-// length: "s" a stored string, "i" a 32-bit number, "b" a byte.
+// length: "s" a stored string, "i" a 32-bit number, "b" a byte, "r" a
+// castle's ruler type, followed by the villain's number byte for "Vil".
 const char* OwnFields(const std::string& type) {
     static const std::map<std::string, const char*> fields = {
-        {"Enemy", "s"}, {"Join", "s"},    {"RndBonus", ""}, {"Art", ""},
-        {"Teleport", "ii"}, {"ShowMap", ""}, {"NextMap", "s"}, {"Recr", "si"},
-        {"TeachSpell", "i"}, {"Sail", "b"},  {"King", ""}};
+        {"Enemy", "s"},      {"Join", "s"},   {"RndBonus", ""}, {"Art", ""},
+        {"Teleport", "ii"},  {"ShowMap", ""}, {"NextMap", "s"}, {"Recr", "si"},
+        {"TeachSpell", "i"}, {"Sail", "b"},   {"King", ""},     {"Castle", "isr"}};
     const auto found = fields.find(type);
     return found == fields.end() ? nullptr : found->second;
 }
@@ -202,6 +204,11 @@ bool Walker::Objects(ByteReader& in, size_t base, uint32_t count) {
             if (*field == 's') line += "  " + Printable(StoredString(in));
             if (*field == 'i') line += "  " + std::to_string(in.I32());
             if (*field == 'b') line += "  " + std::to_string(in.U8());
+            if (*field == 'r') {
+                const std::string ruler = StoredString(in);
+                line += "  " + Printable(ruler);
+                if (ruler == "Vil") line += "  " + std::to_string(in.U8());
+            }
         }
         Line(2, line);
     }
@@ -263,6 +270,28 @@ void Walker::Hero(const Frame& hero) {
     });
 }
 
+// One line a villain: his number, seen flag, army and castle.
+void Walker::Villains(const Frame& vils) {
+    if (!ChunkLine(vils, 0)) return;
+    Fields(vils, 1, "the villain records run past the VILS chunk", [&](ByteReader& in) {
+        const uint32_t count = in.U32();
+        for (uint32_t i = 0; i < count; ++i) {
+            const size_t at = vils.body() + in.position();
+            const unsigned number = in.U8();
+            const unsigned seen = in.U8();
+            const std::string army = StoredString(in);
+            const std::string castle = StoredString(in);
+            Line(1, "villain  offset " + std::to_string(at) + "  number " + std::to_string(number) +
+                        "  seen " + std::to_string(seen) + "  army " + Printable(army) +
+                        "  castle " + Printable(castle));
+        }
+        if (in.remaining() > 0) {
+            Unknown(1, vils.body() + in.position(),
+                    std::to_string(in.remaining()) + " bytes after the last villain");
+        }
+    });
+}
+
 ChunkDump Walker::Walk() {
     for (size_t at = 0; at < data_.size();) {
         Frame chunk;
@@ -271,8 +300,10 @@ ChunkDump Walker::Walk() {
             Locations(chunk);
         } else if (chunk.tag == "HERO") {
             Hero(chunk);
+        } else if (chunk.tag == "VILS") {
+            Villains(chunk);
         } else {
-            const bool known = chunk.tag == "TIME" || chunk.tag == "VILS";  // nothing nested
+            const bool known = chunk.tag == "TIME";  // nothing nested
             if (ChunkLine(chunk, 0) && !known) {
                 Unknown(1, chunk.body(), "the fields of an unknown chunk");
             }

@@ -35,6 +35,11 @@ public:
     virtual void OpenScreenFor(const std::string& name, Ref<RefCounted> subject,
                                AnswerHandler then) = 0;
     virtual void StartBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) = 0;
+    // A battle against a castle's garrison, behind its walls; `victoryText`
+    // rewords the battle's own victory line.
+    virtual void StartSiege(Ref<Army> garrison,
+                            std::function<std::u16string(std::u16string)> victoryText,
+                            std::function<void(BattleOutcome)> then) = 0;
     // A string-named message for the form on top ("UpdateTimeInfo").
     virtual void NotifyActiveForm(const std::string& message) = 0;
     // False while a dialog, battle or other screen covers the adventure map.

@@ -30,23 +30,30 @@ bool TimeStop(RunningGame& game, const SpellKind& kind) {
     return true;
 }
 
-// Villains and contracts are not in the game yet: no hero holds a contract
-// but one read from a save, and that villain cannot be shown.
+// The spell tells where the contracted villain sits: his castle shows on
+// the contract from then on.
 bool FindVillain(RunningGame& game, const SpellKind&) {
-    Tell(game.hero().currentContract() < 0 ? "Villain not selected"
-                                           : "The villain cannot be found by magic yet.");
-    return false;
+    Villain* villain = game.villains().Get(game.hero().currentContract());
+    if (!villain) {
+        Tell("Villain not selected");
+        return false;
+    }
+    villain->SetSeen(true);
+    Ui().OpenScreen("ContractInfo", {});
+    return true;
 }
 
 // The gates open onto towns and castles the hero has visited; the world has
-// none of them yet.
+// no towns yet.
 bool TownGate(RunningGame&, const SpellKind&) {
     Tell("No town gate answers the spell yet.");
     return false;
 }
 
+// The list of the castles the hero has visited; the gate he picks there
+// uses the spell up.
 bool CastleGate(RunningGame&, const SpellKind&) {
-    Tell("No castle gate answers the spell yet.");
+    Ui().OpenScreen("CastleGate", {});
     return false;
 }
 

@@ -85,9 +85,30 @@ void Location::ReadDefinition(Dispatcher* node) {
     });
 }
 
-// Towns and castles are read here once they exist; until then their nodes
-// are passed over.
-void Location::ReadTownsAndCastles(Dispatcher* /*node*/) {}
+// Towns are read here once they exist; until then their node is passed over.
+// A castle starts in the monsters' hands.
+void Location::ReadTownsAndCastles(Dispatcher* node) {
+    ForEachChild(FindNode(node, "Castles"), [&](const std::string& name, Dispatcher* child) {
+        auto castle = MakeRef<Castle>();
+        castle->SetName(name);
+        castle->SetCell(CellOf(Requester(), child));
+        castle->SetContinent(index_);
+        castle->SetUp(*this);
+        AddCastle(castle);
+    });
+}
+
+void Location::AddCastle(Ref<Castle> castle) {
+    castles_.push_back(castle);
+    AddObject(std::move(castle));
+}
+
+Castle* Location::FindCastle(const std::string& name) const {
+    for (const Ref<Castle>& castle : castles_) {
+        if (castle->name() == name) return castle.get();
+    }
+    return nullptr;
+}
 
 // A sign shows its "Text", which is its name.
 void Location::ReadSigns(Dispatcher* signs) {

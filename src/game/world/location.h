@@ -6,6 +6,7 @@
 #include "core/dispatcher.h"
 #include "core/save_chunks.h"
 #include "game/world/bonus_def.h"
+#include "game/world/castle.h"
 #include "game/world/legends.h"
 #include "game/world/map_obj.h"
 #include "game/world/terrain_kinds.h"
@@ -59,6 +60,10 @@ public:
     // Appends the object and stamps it with this continent.
     void AddObject(Ref<MapObj> object);
     void RemoveObject(const MapObj* object);
+    // The castles of "Castles" in their order, also among the objects; a
+    // castle never leaves either list.
+    const std::vector<Ref<Castle>>& castles() const { return castles_; }
+    Castle* FindCastle(const std::string& name) const;
     void OnScreenOpen(RunningGame& game);
     // Every object's step reaction, until one of them opens a screen.
     void OnStep(RunningGame& game);
@@ -78,6 +83,7 @@ private:
                   bool untilScreenOpens);
     void ReadSigns(Dispatcher* signs);
     void ReadTownsAndCastles(Dispatcher* node);
+    void AddCastle(Ref<Castle> castle);
     void ReadArmies(Dispatcher* armies);
     void ReadMisc(Dispatcher* misc);
     void LoadSubRecords(ChunkReader& in);
@@ -92,6 +98,7 @@ private:
     BonusDef bonus_;
     TerrainMap terrain_;
     std::vector<Ref<MapObj>> objects_;
+    std::vector<Ref<Castle>> castles_;
     std::vector<Cell> stops_;
 };
 

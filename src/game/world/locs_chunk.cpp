@@ -91,7 +91,14 @@ void Location::Load(ChunkReader& in, Dispatcher* root, uint32_t objectCount) {
     ReadHeader(node);
     if (in.U32() != TerrainMap::kBytes) in.Corrupted("Invalid map size");
     in.Bytes(terrain_.bytes().data(), TerrainMap::kBytes);
-    for (uint32_t i = 0; i < objectCount; ++i) AddObject(CreateFromStream(in));
+    for (uint32_t i = 0; i < objectCount; ++i) {
+        Ref<MapObj> object = CreateFromStream(in);
+        if (auto* castle = dynamic_cast<Castle*>(object.get())) {
+            AddCastle(Ref<Castle>(castle));
+        } else {
+            AddObject(std::move(object));
+        }
+    }
     LoadSubRecords(in);
 }
 

@@ -3,6 +3,7 @@
 #include "game/world/army_objects.h"
 #include "game/world/boat.h"
 #include "game/world/bonus_objects.h"
+#include "game/world/castle.h"
 #include "game/world/dwelling.h"
 #include "game/world/kings_castle.h"
 #include "game/world/signpost.h"
@@ -26,6 +27,7 @@ void RegisterWorldObjectTypes() {
     static const MapObjFactoryOf<SpellTeacher> spellTeacher("TeachSpell");
     static const MapObjFactoryOf<Signpost> signpost("Sign");
     static const MapObjFactoryOf<Boat> boat("Sail");
+    static const MapObjFactoryOf<Castle> castle("Castle");
 }
 
 }  // namespace cv

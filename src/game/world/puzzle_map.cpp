@@ -1,5 +1,7 @@
 #include "game/world/puzzle_map.h"
 
+#include <optional>
+
 #include "core/dispatcher_access.h"
 #include "game/world/running_game.h"
 #include "game/world/terrain_kinds.h"
@@ -26,6 +28,16 @@ std::string GroundUnder(const RunningGame& game, int column, int row) {
     return TerrainImageName(continent ? continent->TerrainAt(cell) : 0);
 }
 
+// A piece at the definition's place, or none without a valid one.
+std::optional<PuzzlePiece> PieceOf(const RunningGame& game, Dispatcher* definition, bool uncovered,
+                                   const std::string& coveredPicture) {
+    PuzzlePiece piece;
+    if (!PlaceOf(definition, piece.column, piece.row)) return std::nullopt;
+    piece.uncovered = uncovered;
+    piece.picture = uncovered ? GroundUnder(game, piece.column, piece.row) : coveredPicture;
+    return piece;
+}
+
 }  // namespace
 
 Cell PuzzleCell(Cell sceptre, int column, int row) {
@@ -35,15 +47,18 @@ Cell PuzzleCell(Cell sceptre, int column, int row) {
 
 std::vector<PuzzlePiece> PuzzlePieces(const RunningGame& game) {
     std::vector<PuzzlePiece> pieces;
+    const auto add = [&](std::optional<PuzzlePiece> piece) {
+        if (piece) pieces.push_back(std::move(*piece));
+    };
+    const VillainTable& villains = game.villains();
+    for (int i = 0; i < villains.Count(); ++i) {
+        const Villain& villain = villains.At(i);
+        add(PieceOf(game, villain.definition(), villain.IsCaught(), villain.Portrait()));
+    }
     Dispatcher* artifacts = FindNode(Root(), "Artifacts");
     if (!artifacts) return pieces;
     for (const auto& [id, item] : artifacts->children()) {
-        PuzzlePiece piece;
-        if (!PlaceOf(item->AsDispatcher(), piece.column, piece.row)) continue;
-        piece.uncovered = game.hero().OwnsArtifact(id);
-        piece.picture =
-            piece.uncovered ? GroundUnder(game, piece.column, piece.row) : "Img\\Inv\\" + id;
-        pieces.push_back(std::move(piece));
+        add(PieceOf(game, item->AsDispatcher(), game.hero().OwnsArtifact(id), "Img\\Inv\\" + id));
     }
     return pieces;
 }

@@ -26,7 +26,8 @@ struct PuzzlePiece {
 Cell PuzzleCell(Cell sceptre, int column, int row);
 
 // Every piece the rules define, in drawing order: a later piece at the same
-// place lies over an earlier one. The artifacts give theirs ("PX", "PY" under
+// place lies over an earlier one. The villains give theirs first, covered by
+// their portraits until caught; then the artifacts ("PX", "PY" under
 // "Artifacts"), covered by "Img\Inv\<id>" until the hero owns the artifact.
 std::vector<PuzzlePiece> PuzzlePieces(const RunningGame& game);
 

@@ -6,7 +6,9 @@
 #include "game/model/game_random.h"
 #include "game/model/game_ui.h"
 #include "game/world/boat.h"
+#include "game/world/castle_rulers.h"
 #include "game/world/spell_teacher.h"
+#include "game/world/villain_rules.h"
 
 namespace cv {
 
@@ -26,6 +28,8 @@ Ref<RunningGame> RunningGame::NewGame(const std::string& classId, std::u16string
     hero.Create(classId, std::move(name), sex, difficulty);
     HideSceptre(game->world_, hero);
     game->PlaceHero(0, hero.start());
+    game->villains_.Load(Root());
+    PlaceVillains(*game);
     DismissTeacherOfCaster(*game);
     return game;
 }
@@ -39,15 +43,20 @@ void RunningGame::WriteChunks(ChunkWriter& out) const {
     world_.Save(out);
     hero_->Save(out);
     time_.Save(out);
+    villains_.Save(out);
 }
 
 void RunningGame::ReadChunks(ChunkReader& in) {
     rentedBoat_ = nullptr;
+    // Castles held by villains know them by number; the table answers.
+    villains_.Load(Root());
     world_.Load(in, Root());
+    ReconnectVillains(world_, villains_);
     rentedBoat_ = FindRentedBoat(world_);
     hero_->Load(in);
     CheckHeroPlacement(in);
     time_.Load(in, Root());
+    villains_.LoadState(in);
 }
 
 // The hero and the sceptre must stand on continents the save holds.

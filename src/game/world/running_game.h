@@ -5,11 +5,12 @@
 #include "core/saveable_game.h"
 #include "game/model/hero.h"
 #include "game/model/time_system.h"
+#include "game/model/villain.h"
 #include "game/world/world.h"
 
 namespace cv {
 
-// One game: the continents, the hero and the time. A new or loaded game is
+// One game: the continents, the hero, the time and the villains. A new or loaded game is
 // built aside and then made current.
 class RunningGame : public RefCounted, public TimeHooks, public SaveableGame {
 public:
@@ -18,13 +19,14 @@ public:
     RunningGame& operator=(const RunningGame&) = delete;
 
     // A new game from the rules in Root: the continents, the days of the
-    // difficulty ("HardLevels.%d.Days", 600 without), the time, the hero and
-    // the hidden sceptre.
+    // difficulty ("HardLevels.%d.Days", 600 without), the time, the hero, the
+    // hidden sceptre and the villains in their castles.
     static Ref<RunningGame> NewGame(const std::string& classId, std::u16string name, int sex,
                                     int difficulty);
 
-    // The game-data block of a save: "LOCS", "HERO", "TIME". Reading replaces
-    // the whole game; the rules in Root give what the block leaves out.
+    // The game-data block of a save: "LOCS", "HERO", "TIME", "VILS". Reading
+    // replaces the whole game; the rules in Root give what the block leaves
+    // out.
     SaveSummary Summary() const override;
     void WriteChunks(ChunkWriter& out) const override;
     void ReadChunks(ChunkReader& in) override;
@@ -35,6 +37,8 @@ public:
     const TimeSystem& time() const { return time_; }
     World& world() { return world_; }
     const World& world() const { return world_; }
+    VillainTable& villains() { return villains_; }
+    const VillainTable& villains() const { return villains_; }
     // The continent the hero is on.
     Location& here() const;
 
@@ -57,6 +61,7 @@ private:
     World world_;
     Ref<Hero> hero_;
     TimeSystem time_;
+    VillainTable villains_;
     Ref<MapObj> rentedBoat_;
 };
 

@@ -1,0 +1,75 @@
+#include "screens/towns_list_dialog.h"
+
+#include "core/language.h"
+#include "game/model/game_text.h"
+#include "gui/gui_message.h"
+#include "screens/list_box.h"
+
+namespace cv {
+namespace {
+
+constexpr std::pair<const char*, const char*> kCaptions[] = {
+    {"PgUp", "Previous"}, {"PgDown", "Next"}, {"Cancel", "Cancel"}};
+
+}  // namespace
+
+void TownsListDialog::onLoaded() {
+    setChildText("Header", header_, "CC");
+    std::u16string count = GetText("Spells available: <N>");
+    ReplacePlaceholder(count, u"<N>", GroupedNumber(spellsOwned_));
+    setChildText("Count", count, "LC");
+    for (const auto& [widget, caption] : kCaptions) setChildText(widget, GetText(caption), "CC");
+    if (auto* list = dynamic_cast<ListBox*>(findChild("List"))) {
+        std::vector<std::u16string> items;
+        for (const GateLine& line : lines_) items.push_back(line.text);
+        list->setItems(std::move(items));
+        list->setNotification("LineSelected");
+        list->setActivation("LineChosen");
+    }
+    showPaging();
+}
+
+void TownsListDialog::showPaging() {
+    auto* list = dynamic_cast<ListBox*>(findChild("List"));
+    if (GuiElement* up = findChild("PgUp")) up->setEnabled(list && list->hasPageBefore());
+    if (GuiElement* down = findChild("PgDown")) down->setEnabled(list && list->hasPageAfter());
+}
+
+// A continent's own line leads nowhere.
+void TownsListDialog::choose(int line) {
+    if (line < 0 || line >= static_cast<int>(lines_.size())) return;
+    const std::string place = lines_[line].target;
+    if (!place.empty() && go_ && go_(place)) answer(place);
+}
+
+bool TownsListDialog::onMessage(const Message& message) {
+    if (message.name == "LineSelected") {
+        showPaging();
+        return true;
+    }
+    if (message.name == "LineChosen") {
+        choose(message.number);
+        return true;
+    }
+    if (message.name != "Button") return AnsweredDialog::onMessage(message);
+    auto* list = dynamic_cast<ListBox*>(findChild("List"));
+    if (message.text == "PgUp" || message.text == "PgDown") {
+        if (list) list->turnPage(message.text == "PgUp" ? -1 : 1);
+        showPaging();
+    } else if (message.text == "Cancel") {
+        answer("Cancel");
+    } else {
+        return AnsweredDialog::onMessage(message);
+    }
+    return true;
+}
+
+Ref<Form> CastleGateScreen(RunningGame& game, AnswerHandler then) {
+    const Ref<RunningGame> keep(&game);
+    return MakeRef<TownsListDialog>(
+        GetText("Castles List"), game.hero().spells().Count("CastleGateSpell"),
+        CastleGateList(game),
+        [keep](const std::string& castle) { return CastleGate(*keep, castle); }, std::move(then));
+}
+
+}  // namespace cv

@@ -1,0 +1,117 @@
+// Contracts as a player takes them: the villains on offer and how the
+// selection walks them, what Cancel and Esc leave behind, and the contract
+// panel with and without a villain to hunt.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/key_codes.h"
+#include "core/config_parser.h"
+#include "game/world/villain_rules.h"
+#include "screens/contract_dialogs.h"
+#include "screens_test_support.h"
+
+namespace cv {
+namespace {
+
+class ContractScreens : public test::OnIsleScreens {
+protected:
+    void SetUp() override {
+        WriteForms({"SelectContract", "ContractInfo"});
+        WritePictures({"Img/UI/NoContract"});
+        OnIsleScreens::SetUp();
+    }
+
+    // Villains 1, 2, ... with these rewards; an empty army is one caught.
+    void Villains(const std::vector<int>& rewards, const std::string& army = "Militia:1") {
+        std::string rules = "Villains { @ ";
+        for (size_t i = 0; i < rewards.size(); ++i) {
+            rules += std::to_string(i + 1) + " { Reward = " + std::to_string(rewards[i]) +
+                     " Army = \"" + army + "\" } ";
+        }
+        Parse(*Root(), rules + "}");
+        game->villains().Load(Root());
+    }
+    std::string Top() const {
+        Form* top = adventure->dialog();
+        return top ? top->name() : "";
+    }
+    std::u16string Text(const std::string& widget) const {
+        return adventure->dialog()->findChild(widget)->text();
+    }
+    bool Enabled(const std::string& widget) const {
+        return adventure->dialog()->findChild(widget)->isEnabled();
+    }
+    int ShownReward() const {
+        const Villain* shown = dynamic_cast<SelectContractDialog&>(*adventure->dialog()).shown();
+        return shown ? shown->reward() : -1;
+    }
+};
+
+TEST_F(ContractScreens, TheFiveSmallestRewardsAreOfferedInOrderAndWalkedRound) {
+    Villains({900, 100, 500, 300, 700, 200, 800});
+    Tap("Contract");
+    ASSERT_EQ(Top(), "SelectContract");
+    std::vector<int> walked = {ShownReward()};
+    for (int i = 0; i < 5; ++i) {
+        TapOnDialog("Next");
+        walked.push_back(ShownReward());
+    }
+    TapOnDialog("Prev");
+    walked.push_back(ShownReward());
+    EXPECT_EQ(walked, (std::vector<int>{100, 200, 300, 500, 700, 100, 700}));
+
+    TapOnDialog("OK");
+    EXPECT_EQ(Top(), "");
+    EXPECT_EQ(game->hero().currentContract(), 5);
+    Tap("Contract");  // the selection starts at the contract held
+    EXPECT_EQ(ShownReward(), 700);
+    const Villain& fifth = game->villains().Find(5);
+    EXPECT_EQ(Text("Info1"), InfoPage1(*game, fifth));
+    EXPECT_EQ(Text("Info2"), InfoPage2(fifth));
+}
+
+TEST_F(ContractScreens, WithoutCandidatesOnlyCancelWorksAndItDropsTheContract) {
+    Villains({100, 200}, "");
+    game->hero().SetCurrentContract(2);
+    Tap("Contract");
+    for (const char* button : {"Prev", "OK", "Next"}) EXPECT_FALSE(Enabled(button)) << button;
+    EXPECT_TRUE(Enabled("Cancel"));
+    EXPECT_EQ(Text("Info1"), u"");
+    TapOnDialog("OK");
+    EXPECT_EQ(Top(), "SelectContract");
+
+    Key(kKeyEsc);  // leaves without a choice
+    EXPECT_EQ(std::pair(Top(), game->hero().currentContract()), std::pair(std::string(), 2));
+    Villains({100, 200});
+    Tap("Contract");
+    TapOnDialog("Cancel");
+    EXPECT_EQ(std::pair(Top(), game->hero().currentContract()), std::pair(std::string(), -1));
+}
+
+TEST_F(ContractScreens, ThePanelShowsTheHuntedVillainOrSaysThereIsNone) {
+    Villains({100, 200});
+    const auto byPanel = [&] { Tap("Villain"); };
+    const auto byMessage = [&] { adventure->onMessage({"ShowContractInfo", "", 0, nullptr}); };
+    for (const auto& open : {std::function<void()>(byPanel), std::function<void()>(byMessage)}) {
+        game->hero().SetCurrentContract(-1);
+        open();
+        ASSERT_EQ(Top(), "MsgBox");
+        EXPECT_EQ(std::pair(Text("Text"), Text("Button0")),
+                  std::pair(std::u16string(u"No contract selected"), std::u16string(u"Cancel")));
+        TapOnDialog("Button0");
+
+        game->hero().SetCurrentContract(2);
+        open();
+        ASSERT_EQ(Top(), "ContractInfo");
+        EXPECT_EQ(Text("Info1"), InfoPage1(*game, game->villains().Find(2)));
+        TapOnDialog("Cancel");
+        EXPECT_EQ(Top(), "");
+    }
+}
+
+}  // namespace
+}  // namespace cv
