@@ -160,55 +160,39 @@ TEST_F(Castles, ACastleLeftWithoutUnitsFallsBackToTheMonstersAtTheWeek) {
     }
 }
 
-// The knight leads "Militia:20,Archers:2" (pay 2 and 3) with leadership 100.
-TEST_F(Castles, GarrisonPageTakesWhatTheHeroCanPayAndSpare) {
+// The gold and the last squad are the castle screen's tests; here the
+// garrison's room: a full one without the unit, and a squad merged into it.
+TEST_F(Castles, GarrisonPageOffersWhatTheGarrisonHasRoomFor) {
     Castle& redwall = Named("Redwall");
-    redwall.SetGarrison(nullptr);
     auto offer = [&](int slot) {
         const GarrisonButton b = GarrisonOffer(hero(), redwall, slot);
         return Utf8(b.label) + (b.enabled ? " on" : " off");
     };
-    hero().SetGold(39);
-    EXPECT_EQ(offer(0), "Militia: 40 gold off");
-    EXPECT_FALSE(Garrison(hero(), redwall, 0));
-    hero().SetGold(40);
-    EXPECT_EQ(offer(0), "Militia: 40 gold on");
-    EXPECT_EQ(offer(2), "N/A off");
-    ASSERT_TRUE(Garrison(hero(), redwall, 0));
-    EXPECT_EQ(std::tuple(hero().gold(), GarrisonOf(redwall), hero().army().ToText()),
-              std::tuple(0, std::string("Militia:20"), std::string("Archers:2")));
     hero().SetGold(100);
-    EXPECT_EQ(offer(0), "Archers: 6 gold off") << "his last squad stays with him";
-
-    hero().army().Add("Militia", 5);
-    redwall.garrison()->Parse("Peasants:1,Pikemen:1,Cavalry:1,Knights:1");
-    EXPECT_EQ(offer(0), "Archers: 6 gold off") << "a full garrison without Archers";
-    EXPECT_EQ(offer(1), "Militia: 10 gold on") << "merged into its Militia";
-    ASSERT_TRUE(Garrison(hero(), redwall, 1));
+    hero().army().Clear();
+    hero().army().Parse("Militia:5,Archers:2");
+    redwall.SetGarrison(MakeRef<Army>());
+    redwall.garrison()->Parse("Militia:20,Peasants:1,Pikemen:1,Cavalry:1,Knights:1");
+    EXPECT_EQ(offer(1), "Archers: 6 gold off") << "a full garrison without Archers";
+    EXPECT_EQ(offer(0), "Militia: 10 gold on") << "merged into its Militia";
+    ASSERT_TRUE(Garrison(hero(), redwall, 0));
     EXPECT_EQ(redwall.garrison()->At(0)->count(), 25);
+    EXPECT_FALSE(Garrison(hero(), redwall, 0)) << "his last squad stays with him";
 }
 
-TEST_F(Castles, RemovePageHandsSquadsBackAndWarnsOfTheUncontrolled) {
+TEST_F(Castles, RemovePageNeedsRoomInTheHerosArmy) {
     Castle& redwall = Named("Redwall");
-    redwall.garrison()->Parse("Militia:5,Archers:30");
-    auto removable = [&](int slot) {
-        const GarrisonButton b = RemoveOffer(hero(), redwall, slot);
-        return Utf8(b.label) + (b.enabled ? " on" : " off");
-    };
-    EXPECT_EQ(removable(0), "Knights: 6 on");
-    EXPECT_EQ(removable(3), "N/A off");
-    ASSERT_TRUE(Remove(hero(), redwall, 1));
-    EXPECT_TRUE(ui.open.empty());
-    EXPECT_EQ(std::tuple(hero().army().ToText(), GarrisonOf(redwall)),
-              std::tuple(std::string("Militia:25,Archers:2"), std::string("Knights:6,Archers:30")));
-    ASSERT_TRUE(Remove(hero(), redwall, 1));
-    ASSERT_EQ(ui.open.size(), 1u);
-    EXPECT_EQ(ui.open.front().message.name, "OutOfControl_Warning");
-    EXPECT_EQ(ui.FrontText(), "Attention! Warriors are out of control:\n - Archers");
-
-    hero().army().Parse("Peasants:1,Pikemen:1,Cavalry:1");
-    EXPECT_EQ(removable(0), "Knights: 6 off") << "no room for Knights";
+    redwall.SetGarrison(MakeRef<Army>());
+    redwall.garrison()->Parse("Knights:6");
+    hero().army().Clear();
+    hero().army().Parse("Peasants:1,Pikemen:1,Cavalry:1,Militia:1,Archers:1");
+    const GarrisonButton button = RemoveOffer(hero(), redwall, 0);
+    EXPECT_EQ(Utf8(button.label) + (button.enabled ? " on" : " off"), "Knights: 6 off");
     EXPECT_FALSE(Remove(hero(), redwall, 0));
+    hero().army().Clear();
+    hero().army().Parse("Knights:1,Militia:1");
+    ASSERT_TRUE(Remove(hero(), redwall, 0));
+    EXPECT_EQ(hero().army().ToText(), "Knights:7,Militia:1");
 }
 
 }  // namespace
