@@ -3,7 +3,6 @@
 // and kept as frames to look at.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "game/world/running_game.h"
@@ -12,8 +11,6 @@
 
 namespace cv::e2e {
 namespace {
-
-namespace fs = std::filesystem;
 
 class KingFrames : public LanguageFrames {
 protected:

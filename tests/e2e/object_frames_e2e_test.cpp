@@ -5,8 +5,6 @@
 // and a signpost below him.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "game/world/dwelling.h"
 #include "game/world/signpost.h"
 #include "game/world/spell_teacher.h"
@@ -15,8 +13,6 @@
 
 namespace cv::e2e {
 namespace {
-
-namespace fs = std::filesystem;
 
 class ObjectFrames : public LanguageFrames {
 protected:

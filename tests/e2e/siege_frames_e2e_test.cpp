@@ -6,8 +6,6 @@
 // build's frames folder.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "game/world/castle.h"
 #include "headless_game.h"
 #include "screens/game_session.h"

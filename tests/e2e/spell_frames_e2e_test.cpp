@@ -4,8 +4,6 @@
 // Until the map opens the list itself, the test opens it the way it will.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "game/world/adventure_spells.h"
 #include "game/world/bridge_spell.h"
 #include "headless_game.h"
@@ -13,8 +11,6 @@
 
 namespace cv::e2e {
 namespace {
-
-namespace fs = std::filesystem;
 
 // A land cell of the hero's continent with water that takes a bridge to its right.
 Cell BridgeSite(RunningGame& game) {

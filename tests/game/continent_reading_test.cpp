@@ -41,11 +41,6 @@ protected:
         LoadTerrainKinds(Root());
         folder.WriteTerrain("Isle", test::IsleTerrain());
     }
-    static World Loaded(const std::vector<uint8_t>& bytes) {
-        World loaded;
-        test::ReadBytes(bytes, [&](ChunkReader& in) { loaded.Load(in, Root()); });
-        return loaded;
-    }
     test::GameFolder folder;
     World world;
 };
@@ -67,11 +62,11 @@ TEST_F(ContinentReading, EveryKindOfNodeAndItsWayThroughASave) {
     // without it loses it again.
     const std::vector<uint8_t> saved = test::SavedBytes(world);
     Parse(*Root(), "Maps.Isle.Signs.1.Text = Farewell");
-    World loaded = Loaded(saved);
+    World loaded = test::LoadedWorld(saved);
     EXPECT_EQ(test::Layout(*loaded.Get(0)), "Sign 0,5 Farewell; " + objects);
     EXPECT_EQ(test::SavedBytes(loaded), saved);
     loaded.Get(0)->RemoveObject(loaded.Get(0)->objects()[0].get());
-    EXPECT_EQ(test::Layout(*Loaded(test::SavedBytes(loaded)).Get(0)), objects);
+    EXPECT_EQ(test::Layout(*test::LoadedWorld(test::SavedBytes(loaded)).Get(0)), objects);
 }
 
 TEST_F(ContinentReading, BonusesNeedABonusDefAndMiscTypesAreKnown) {

@@ -140,6 +140,13 @@ void ReadBytes(const std::vector<uint8_t>& bytes, Read read) {
     read(in);
 }
 
+// A world read back from the bytes `World::Save` wrote, over the rules in Root.
+inline World LoadedWorld(const std::vector<uint8_t>& bytes) {
+    World loaded;
+    ReadBytes(bytes, [&](ChunkReader& in) { loaded.Load(in, Root()); });
+    return loaded;
+}
+
 // `bytes` with `patch` written over them from `at`.
 std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, const std::string& patch);
 

@@ -22,11 +22,6 @@ protected:
         world.Get(0)->Reveal({2, 2});
         world.Get(0)->AddObject(test::MakeMarker("M", {4, 4}, true));
     }
-    static World Loaded(const std::vector<uint8_t>& bytes) {
-        World loaded;
-        test::ReadBytes(bytes, [&](ChunkReader& in) { loaded.Load(in, Root()); });
-        return loaded;
-    }
     test::GameFolder folder;
     World world;
 };
@@ -56,7 +51,7 @@ TEST_F(LocsChunk, IsLaidOutByteForByteAndLoadsBackEqual) {
     ASSERT_EQ(test::SavedBytes(world), want.bytes());
     world.Get(0)->RemoveObject(sign.get());
     const std::vector<uint8_t> first = test::SavedBytes(world);
-    World loaded = Loaded(first);
+    World loaded = test::LoadedWorld(first);
     EXPECT_EQ(test::SavedBytes(loaded), first);
     EXPECT_EQ(loaded.Get(0)->objects()[0]->continent(), 0);
     EXPECT_EQ(loaded.Get(0)->enemyIcon(), "Img\\Army\\Armies.Layer 1");  // from the rules
@@ -70,7 +65,7 @@ TEST_F(LocsChunk, GapsMissingStopsAndLongIds) {
     EXPECT_EQ(U32At(b, 12), 3u);
     EXPECT_EQ(TextAt(b, 16 + 4132, 4), "Pos0");  // no "Stop"
     EXPECT_EQ(U32At(b, 16 + 4132 + 16), 1u);     // no static object
-    World loaded = Loaded(b);
+    World loaded = test::LoadedWorld(b);
     EXPECT_FALSE(loaded.Get(1));
     EXPECT_EQ(loaded.Get(2)->entry(), (Cell{9, 8}));
     EXPECT_EQ(test::SavedBytes(loaded), b);
@@ -83,7 +78,7 @@ TEST_F(LocsChunk, GapsMissingStopsAndLongIds) {
 TEST_F(LocsChunk, DamagedChunksGiveTheSaveFormatError) {
     const std::vector<uint8_t> good = test::SavedBytes(world);
     auto errorWith = [&](size_t at, const std::string& bytes) {
-        return ErrorOf([&] { Loaded(test::Patched(good, at, bytes)); });
+        return ErrorOf([&] { test::LoadedWorld(test::Patched(good, at, bytes)); });
     };
     const std::string corrupted = test::kCorrupted;
     EXPECT_EQ(errorWith(0, "SCOL"), corrupted + "Expected tag LOCS");
