@@ -2,6 +2,7 @@
 
 #include "mapgen/coastline.h"
 #include "mapgen/placements.h"
+#include "mapgen/start_town.h"
 #include "mapgen/terrain_classes.h"
 #include "mapgen/tile_choice.h"
 #include "platform/runtime_rand.h"
@@ -22,6 +23,7 @@ ContinentLayout BuildContinent(int index, unsigned seed) {
     OpenAccess(layout);
     SmoothClasses(layout.grid);
     PlaceTowns(plan, layout);
+    if (plan.HasKingsCastle()) BringATownToTheStart(layout);
     ReleaseReserved(layout.grid);
     ChooseTiles(layout.grid);
     return layout;

@@ -46,8 +46,6 @@ constexpr std::array<Caption, 5> kPanels = {{{"Villain", "Contract"},
                                              {"SpellInfo", "Spells"},
                                              {"MapPieces", "Puzzle"},
                                              {"GoldInfo", "Gold"}}};
-// Contracts are handed out here until the towns offer them.
-constexpr std::array<Caption, 1> kUngrouped = {{{"Contract", "Wanted"}}};
 constexpr int kButtonGroup = 0, kPanelGroup = 1;
 
 template <size_t N>
@@ -103,7 +101,6 @@ void AdventureForm::onLoaded() {
 void AdventureForm::refresh() {
     SetCaptions(*this, kButtons);
     SetCaptions(*this, kPanels);
-    SetCaptions(*this, kUngrouped);
     updateStatus();
 }
 
@@ -170,8 +167,6 @@ bool AdventureForm::onMessage(const Message& message) {
     } else if (button == "Land") {
         Land(*game_);
         updateTravelIndicator();
-    } else if (button == "Contract") {
-        Ui().OpenScreen("SelectContract", {});
     } else {
         return DialogHost::onMessage(message);
     }

@@ -12,9 +12,8 @@ namespace cv {
 // (top-left cell) and "E5" (bottom-right cell), the cells "B2".."D4" around
 // the hero that step him when tapped, the status line "Status", the travel
 // buttons "Fly" and "Land", the buttons "Info", "Towns", "Castles", "Map",
-// "Menu", "Contract" (the villains to hunt) and the information panels
-// "Villain", "WeaponInfo", "SpellInfo", "MapPieces", "GoldInfo". Each game
-// has its own (see GameSession).
+// "Menu" and the information panels "Villain", "WeaponInfo", "SpellInfo",
+// "MapPieces", "GoldInfo". Each game has its own (see GameSession).
 class AdventureForm : public DialogHost {
 public:
     explicit AdventureForm(Ref<RunningGame> game) : game_(std::move(game)) {}

@@ -51,8 +51,7 @@ void GameMenuDialog::onLoaded() {
     if (GuiElement* newContinent = findChild("NewContinent")) newContinent->setEnabled(sailing);
 }
 
-// The continent choice comes with its own screen; until then its button leaves
-// the menu as it is. The puzzle shows over the menu, which stays open below it.
+// The puzzle shows over the menu, which stays open below it.
 bool GameMenuDialog::onMessage(const Message& message) {
     if (message.name != "Button") return ScreenDialog::onMessage(message);
     const std::string& button = message.text;
@@ -74,6 +73,9 @@ bool GameMenuDialog::onMessage(const Message& message) {
     if (button == "Search") game.time().OfferSearch();
     if (button == "Language") ShowLanguageOverGame();
     if (button == "Save") SaveAndTell(*session);
+    if (button == "NewContinent" && game.hero().travelMode() == TravelMode::kSail) {
+        Ui().OpenScreen("SelectContinent", {});
+    }
     return true;
 }
 

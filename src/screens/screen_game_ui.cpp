@@ -19,9 +19,11 @@
 #include "screens/game_session.h"
 #include "screens/message_box_dialog.h"
 #include "screens/puzzle_dialog.h"
+#include "screens/select_continent_dialog.h"
 #include "screens/sign_dialog.h"
 #include "screens/spell_list_dialog.h"
 #include "screens/teach_spell_dialog.h"
+#include "screens/town_dialog.h"
 #include "screens/towns_list_dialog.h"
 #include "screens/warriors_dialog.h"
 #include "screens/week_report_dialog.h"
@@ -78,6 +80,8 @@ constexpr GameScreen kGameScreens[] = {
     {"SelectContract", SelectContractScreen},
     {"ContractInfo", ContractInfoScreen},
     {"CastleGate", CastleGateScreen, "TownsList"},
+    {"TownGate", TownGateScreen, "TownsList"},
+    {"SelectContinent", SelectContinentScreen},
 };
 
 // The forms about one thing of the map, each made for its subject.
@@ -90,7 +94,7 @@ const std::vector<SubjectScreen>& SubjectScreens() {
     static const std::vector<SubjectScreen> screens = {
         {"CastleOfKing", CastleOfKingScreen}, {"Warriors", WarriorsScreen},
         {"TeachSpell", TeachSpellScreen},     {"Sign", SignScreen},
-        {"CastleMain", CastleMainScreen},
+        {"CastleMain", CastleMainScreen},     {"Town", TownScreen},
     };
     return screens;
 }

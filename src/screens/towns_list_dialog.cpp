@@ -2,6 +2,7 @@
 
 #include "core/language.h"
 #include "game/model/game_text.h"
+#include "game/world/town_gate.h"
 #include "gui/gui_message.h"
 #include "screens/list_box.h"
 
@@ -64,12 +65,28 @@ bool TownsListDialog::onMessage(const Message& message) {
     return true;
 }
 
-Ref<Form> CastleGateScreen(RunningGame& game, AnswerHandler then) {
+namespace {
+
+// The list of one gate spell, each place sending the hero there by `gate`.
+using Gate = bool (*)(RunningGame&, const std::string&);
+Ref<Form> GateScreen(RunningGame& game, const char* header, const char* spell,
+                     std::vector<GateLine> lines, Gate gate, AnswerHandler then) {
     const Ref<RunningGame> keep(&game);
     return MakeRef<TownsListDialog>(
-        GetText("Castles List"), game.hero().spells().Count("CastleGateSpell"),
-        CastleGateList(game),
-        [keep](const std::string& castle) { return CastleGate(*keep, castle); }, std::move(then));
+        GetText(header), game.hero().spells().Count(spell), std::move(lines),
+        [keep, gate](const std::string& place) { return gate(*keep, place); }, std::move(then));
+}
+
+}  // namespace
+
+Ref<Form> CastleGateScreen(RunningGame& game, AnswerHandler then) {
+    return GateScreen(game, "Castles List", "CastleGateSpell", CastleGateList(game), CastleGate,
+                      std::move(then));
+}
+
+Ref<Form> TownGateScreen(RunningGame& game, AnswerHandler then) {
+    return GateScreen(game, "Towns List", "TownGateSpell", TownGateList(game), TownGate,
+                      std::move(then));
 }
 
 }  // namespace cv

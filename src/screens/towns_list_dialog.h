@@ -47,5 +47,8 @@ private:
 // The list for the rules' "CastleGate": the castles the hero has visited,
 // each taking him to its gate.
 Ref<Form> CastleGateScreen(RunningGame& game, AnswerHandler then);
+// The list for the rules' "TownGate": the towns the hero has visited, each
+// taking him beside it.
+Ref<Form> TownGateScreen(RunningGame& game, AnswerHandler then);
 
 }  // namespace cv

@@ -1,8 +1,8 @@
 // Contracts, the hero's own castle and the castle gate on the real game
 // folder, drawn headless by the game itself in each language and kept as
-// frames to look at: no contract yet, the selection walked one on and taken,
-// the contract panel, both pages of a castle of his with a squad left there,
-// and the gate list, from which he travels to the first castle.
+// frames to look at: no contract yet, the selection in a town walked one on
+// and taken, the contract panel, both pages of a castle of his with a squad
+// left there, and the gate list, from which he travels to the first castle.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +10,7 @@
 
 #include "game/world/castle.h"
 #include "game/world/castle_rulers.h"
+#include "game/world/town.h"
 #include "headless_game.h"
 #include "screens/game_session.h"
 
@@ -41,10 +42,10 @@ Castle& KnowEveryCastle(RunningGame& game) {
 TEST_P(CastleFrames, ContractsTheCastleOfTheHeroAndTheGateList) {
     const std::string spells = "tap 559 366\ntap 408 161\n";
     dir.Write("castles.txt",
-              "tap 559 302\n" + Shot("nocontract.png") + "tap 319 321\ntap 559 266\n" +
+              "tap 559 302\n" + Shot("nocontract.png") + "tap 319 321\nkey Left\ntap 463 105\n" +
                   Shot("select.png") + "tap 539 393\n" + Shot("next.png") +
-                  "tap 235 393\ntap 559 302\n" + Shot("contract.png") + "tap 319 393\n" +
-                  "tap 239 143\n" + Shot("garrison.png") + "tap 462 171\n" +
+                  "tap 235 393\ntap 319 411\ntap 559 302\n" + Shot("contract.png") +
+                  "tap 319 393\ntap 239 143\n" + Shot("garrison.png") + "tap 462 171\n" +
                   Shot("garrisoned.png") + "tap 462 331\n" + Shot("remove.png") + "tap 319 411\n" +
                   spells + Shot("gate.png") + "key Down\nkey Space\n" + Shot("gated.png") + spells +
                   "tap 419 362\n" + Shot("gate_next.png") + "tap 319 411\nquit\n");
@@ -61,6 +62,10 @@ TEST_P(CastleFrames, ContractsTheCastleOfTheHeroAndTheGateList) {
     hero.army().Clear();
     hero.army().Parse("Militia:20,Archers:2");
     game.PlaceHero(mine.continent(), {mine.cell().x, mine.cell().y - 1});
+    // The contracts are taken in a town to the left of his gate.
+    const Cell west{mine.cell().x - 1, mine.cell().y - 1};
+    if (const Ref<MapObj> there = game.here().ObjectAt(west)) game.here().RemoveObject(there.get());
+    Place<Town>(game, west, game.world().Get(0)->towns().front()->name())->SetSpell("BridgeSpell");
     run.Play();
 
     EXPECT_EQ(hero.currentContract(), game.villains().At(1).number());

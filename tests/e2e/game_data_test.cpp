@@ -9,6 +9,7 @@
 #include <iterator>
 #include <map>
 #include <regex>
+#include <set>
 #include <vector>
 
 #include "app/cfg_file.h"
@@ -24,11 +25,13 @@
 #include "core/settings.h"
 #include "core/stream.h"
 #include "game/combat/battle_input.h"
+#include "game/model/spell_system.h"
 #include "game/model/unit_tables.h"
 #include "game/model/villain.h"
 #include "game/world/castle.h"
 #include "game/world/running_game.h"
 #include "game/world/terrain_kinds.h"
+#include "game/world/town_services.h"
 #include "gfx/animation.h"
 #include "gfx/font.h"
 #include "gfx/image_cache.h"
@@ -58,11 +61,13 @@
 #include "screens/options_dialog.h"
 #include "screens/puzzle_dialog.h"
 #include "screens/random_maps_screen.h"
+#include "screens/select_continent_dialog.h"
 #include "screens/sign_dialog.h"
 #include "screens/spell_list_dialog.h"
 #include "screens/tactics_menu.h"
 #include "screens/teach_spell_dialog.h"
 #include "screens/title_screen.h"
+#include "screens/town_dialog.h"
 #include "screens/towns_list_dialog.h"
 #include "screens/warriors_dialog.h"
 #include "screens/week_report_dialog.h"
@@ -129,6 +134,7 @@ protected:
         SetRoot(MakeRef<Dispatcher>());
         Parse(*Root(), ReadAll(*OpenResourceOrFail("cv.ini")));
         Units().Load(Root());
+        Spells().Load(Root());
     }
 
     // The picture each item of the rules node `path` names by `key`.
@@ -206,6 +212,9 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
     dwelling->Setup(*MakeRef<Location>(0, "Scratch"), "Archers");
     const Ref<SpellTeacher> teacher = MakeRef<SpellTeacher>();
     const Ref<Castle> castle = MakeRef<Castle>();
+    Spells().Load(Root());
+    const Ref<Town> town = MakeRef<Town>();
+    town->SetSpell("TownGateSpell");
     const ScreenForm screens[] = {
         {"Start",
          MakeRef<TitleForm>(),
@@ -292,7 +301,14 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
          {"CastleGarrison"}},
         {"TownsList",
          MakeRef<TownsListDialog>(u"", 0, std::vector<GateLine>{}, nullptr, AnswerHandler()),
-         {"Header", "List", "Count", "PgUp", "PgDown", "Cancel"}}};
+         {"Header", "List", "Count", "PgUp", "PgDown", "Cancel"}},
+        {"Town",
+         MakeRef<TownDialog>(town, MakeRef<RunningGame>(), AnswerHandler()),
+         {"Town", "Header", "Unit", "Item1", "Item2", "Item3", "Item4", "Item5", "Weapons",
+          "GoldInfo", "GP"}},
+        {"SelectContinent",
+         MakeRef<SelectContinentDialog>(MakeRef<RunningGame>(), AnswerHandler()),
+         {"Header", "Item0", "Item1", "Item2", "Item3", "Cancel"}}};
     for (const ScreenForm& screen : screens) {
         EXPECT_EQ(test::ErrorOf([&] { loadForm(*screen.form, screen.name); }), "no error")
             << screen.name;
@@ -315,7 +331,7 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
 
 // Every villain of the rules is named, described and drawn, and every castle
 // of the shipped continents is named, in each language.
-TEST_F(GameData, EveryVillainAndCastleIsNamedInEveryLanguage) {
+TEST_F(GameData, EveryVillainCastleAndTownIsNamedInEveryLanguage) {
     LoadRules();
     VillainTable villains;
     villains.Load(Root());
@@ -327,8 +343,11 @@ TEST_F(GameData, EveryVillainAndCastleIsNamedInEveryLanguage) {
         EXPECT_TRUE(OpenResource(villains.At(i).Portrait() + ".s16")) << villains.At(i).Portrait();
     }
     for (const auto& [id, continent] : FindNode(Root(), "Maps")->children()) {
-        if (Dispatcher* castles = FindNode(continent->AsDispatcher(), "Castles")) {
-            for (const auto& [name, castle] : castles->children()) keys.push_back(name);
+        for (const char* places : {"Castles", "Towns"}) {
+            Dispatcher* node = FindNode(continent->AsDispatcher(), places);
+            for (const auto& [name, place] : node ? node->children() : Dispatcher::Children{}) {
+                keys.push_back(name);
+            }
         }
     }
     for (const std::string& language : OfferedLanguages()) {
@@ -414,8 +433,8 @@ TEST_F(GameData, EveryPictureTheRulesAnimationsAndBattleNameIsPacked) {
     names.insert(names.end(), {kKingPicture, "Img\\Puzzle\\piece", "Img\\Puzzle\\gap"});
     // The siege engines a siege asks for and the picture of a castle of the hero's.
     names.insert(names.end(), {"Img\\UI\\Weapon1", "Img\\Main\\cav.Layer 1"});
-    // The contract panel without a villain to hunt.
-    names.push_back("Img\\UI\\NoContract");
+    // The contract panel without a villain to hunt; a town on the map and on its form.
+    names.insert(names.end(), {"Img\\UI\\NoContract", "Img\\town", "Forms\\Town\\ground"});
     for (const auto& [id, artifact] : FindNode(Root(), "Artifacts")->children()) {
         names.push_back("Img\\Artifacts\\" + id);
         names.push_back("Img\\Inv\\" + id);
@@ -487,9 +506,7 @@ size_t ChildCount(const std::string& path) {
 // and each continent a villain or an artifact names exists with castles enough
 // for the villains placed on it.
 TEST_F(GameData, ANewGameOfEveryClassStartsOnTheShippedContinents) {
-    SetRoot(MakeRef<Dispatcher>());
-    Parse(*Root(), ReadAll(*OpenResourceOrFail("cv.ini")));
-    Units().Load(Root());
+    LoadRules();
     LoadTerrainKinds(Root());
     for (const char* classId : {"Knight", "Paladin", "Sorceress", "Barbarian"}) {
         SCOPED_TRACE(classId);
@@ -519,11 +536,14 @@ TEST_F(GameData, ANewGameOfEveryClassStartsOnTheShippedContinents) {
 
 // The shipped world as a new game builds it: every object stands on ground
 // the hero can walk onto (castles on their own towers), no two share
-// a cell, and each continent has its armies, signs, dwellings and treasure.
+// a cell, and each continent has its armies, signs, dwellings and treasure;
+// each town sells news of a castle of its own continent and has water
+// beside it for a boat, and every spell is sold somewhere.
 TEST_F(GameData, EveryObjectOfTheShippedWorldStandsOnItsOwnWalkableCell) {
     LoadRules();
     LoadTerrainKinds(Root());
     const Ref<RunningGame> game = RunningGame::NewGame("Knight", u"Tester", 0, 1);
+    std::set<std::string> sold;
     for (int index = 0; index < game->world().Count(); ++index) {
         const Location& continent = *game->world().Get(index);
         SCOPED_TRACE(continent.id());
@@ -545,7 +565,14 @@ TEST_F(GameData, EveryObjectOfTheShippedWorldStandsOnItsOwnWalkableCell) {
         EXPECT_EQ(kinds["Sign"], ChildCount("Maps." + continent.id() + ".Signs"));
         EXPECT_GE(kinds["Recr"], 5u);
         EXPECT_GE(kinds["RndBonus"], 20u);
+        EXPECT_EQ(kinds["Town"], ChildCount("Maps." + continent.id() + ".Towns"));
+        for (const Ref<Town>& town : continent.towns()) {
+            EXPECT_TRUE(continent.FindCastle(town->castle())) << town->name();
+            EXPECT_TRUE(BoatPlace(continent, town->cell(), town->cell())) << town->name();
+            sold.insert(town->spell());
+        }
     }
+    EXPECT_EQ(sold.size(), Spells().all().size());
 }
 
 // Saved with its objects, the shipped world comes back as it was: loaded and

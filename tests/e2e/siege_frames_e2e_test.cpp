@@ -1,12 +1,13 @@
 // Castles in the shipped world and a siege drawn headless by the game in each
 // language: the hero at a villain's gate without siege weapons, then with
-// them under the villain's contract taken from the list of the wanted, the
-// battle behind the walls, the castle taken, its own screen opening at the
-// next step in, and the villain's piece of the puzzle. The frames stay in the
-// build's frames folder.
+// them under the villain's contract taken in a town, the battle behind the
+// walls, the castle taken, its own screen opening at the next step in, and
+// the villain's piece of the puzzle. The frames stay in the build's frames
+// folder.
 #include <gtest/gtest.h>
 
 #include "game/world/castle.h"
+#include "game/world/town.h"
 #include "headless_game.h"
 #include "screens/game_session.h"
 
@@ -72,10 +73,12 @@ TEST_P(SiegeFrames, NoWeaponsNoSiegeThenTheVillainIsTakenBehindHisWalls) {
         AtTheVillainsGate(*CurrentGame());
         run.Play();
     }
-    // His contract from the "Wanted" list, whose cheapest villain comes first;
-    // the archers at the top shoot the peasants at the foot of the field; the
-    // castle's own screen; then the puzzle with the villain's piece uncovered.
-    const std::string contract = "tap 560 267\n" + Shot("contract.png") + "tap 236 394\n";
+    // His contract from the "Wanted" list of the town to the left, whose
+    // cheapest villain comes first; the archers at the top shoot the peasants
+    // at the foot of the field; the castle's own screen; then the puzzle with
+    // the villain's piece uncovered.
+    const std::string contract =
+        "key Left\ntap 463 105\n" + Shot("contract.png") + "tap 236 394\ntap 319 411\n";
     const std::string puzzle = "key Esc\ntick 1\ntap 559 234\ntap 214 271\n" + Shot("puzzle.png");
     dir.Write("siege.txt", contract + "key Up\ntick 1\nkey Enter\n" + Shot("walls.png") +
                                "tap 200 360\ntick 8\n" + Shot("victory.png") + "key Enter\n" +
@@ -86,6 +89,10 @@ TEST_P(SiegeFrames, NoWeaponsNoSiegeThenTheVillainIsTakenBehindHisWalls) {
     Castle& castle = AtTheVillainsGate(*game);
     const Ref<Castle> keep(&castle);
     game->hero().SetSiegeWeapons(true);
+    const Cell town{castle.cell().x - 1, castle.cell().y - 1};
+    if (const Ref<MapObj> there = game->here().ObjectAt(town))
+        game->here().RemoveObject(there.get());
+    Place<Town>(*game, town, game->here().towns().front()->name())->SetSpell("TimeStopSpell");
     const int gold = game->hero().gold();
     run.Play();
 

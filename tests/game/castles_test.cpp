@@ -79,21 +79,28 @@ TEST_F(Castles, TownNewsAndTheGateListTellTheRulerOnceKnown) {
     EXPECT_EQ(Utf8(redwall.RulerLabel()), "Various groups of monsters");
 }
 
+// The cell before the gate, or the nearest where the hero can stand when
+// sea or the map's edge lies there.
 TEST_F(Castles, TheGateSpellTakesTheHeroBeforeTheGate) {
     SpellContainer& spells = hero().spells();
     EXPECT_FALSE(CastleGate(*game, "Dun")) << "without the spell";
-    spells.Add("CastleGateSpell", 2);
+    spells.Add("CastleGateSpell", 3);
     EXPECT_FALSE(CastleGate(*game, "Nowhere"));
-    EXPECT_EQ(spells.Count("CastleGateSpell"), 2);
+    EXPECT_EQ(spells.Count("CastleGateSpell"), 3);
+
+    Named("Redwall").SetCell({3, 6});
+    ASSERT_TRUE(CastleGate(*game, "Redwall"));
+    EXPECT_EQ(hero().position(), (Cell{3, 5}));
 
     hero().SetTravelMode(TravelMode::kSail);
     ASSERT_TRUE(CastleGate(*game, "Dun"));
     EXPECT_EQ(std::tuple(hero().continent(), hero().position(), hero().travelMode()),
-              std::tuple(1, Cell{10, 19}, TravelMode::kLand));
-    EXPECT_TRUE(game->here().terrain().IsExplored({10, 19}));
+              std::tuple(1, Cell{0, 5}, TravelMode::kLand))
+        << "the sea before the gate: the first land fourteen cells off";
+    EXPECT_TRUE(game->here().terrain().IsExplored({0, 5}));
     ASSERT_TRUE(CastleGate(*game, "Ashkeep"));
-    EXPECT_EQ(std::tuple(hero().continent(), hero().position()), std::tuple(0, Cell{10, 0}))
-        << "a castle on the bottom row keeps the hero on the continent";
+    EXPECT_EQ(std::tuple(hero().continent(), hero().position()), std::tuple(0, Cell{5, 2}))
+        << "below the bottom row: the nearest land";
     EXPECT_EQ(spells.Count("CastleGateSpell"), 0);
 }
 

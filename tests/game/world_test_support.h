@@ -7,6 +7,7 @@
 #include "game/world/dwelling.h"
 #include "game/world/location.h"
 #include "game/world/spell_teacher.h"
+#include "game/world/town.h"
 
 namespace cv::test {
 
@@ -24,6 +25,8 @@ inline std::string Described(const MapObj& object) {
         text += " " + std::to_string(teacher->price());
     } else if (auto* band = dynamic_cast<const ArmyObject*>(&object)) {
         text += " " + band->army()->ToText();
+    } else if (auto* town = dynamic_cast<const Town*>(&object)) {
+        text += " " + town->castle() + " " + town->spell() + (town->visited() ? " visited" : "");
     }
     return text + (object.name().empty() ? "" : " " + object.name()) + "; ";
 }

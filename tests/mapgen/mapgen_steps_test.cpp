@@ -4,6 +4,7 @@
 #include "mapgen/coastline.h"
 #include "mapgen/map_ini_writer.h"
 #include "mapgen/placements.h"
+#include "mapgen/start_town.h"
 #include "mapgen/terrain_classes.h"
 #include "mapgen/tile_choice.h"
 #include "platform/runtime_rand.h"
@@ -88,6 +89,29 @@ TEST(MapgenTowns, ATownStandsByTheSeaWhereItCutsNothingOff) {
     platform::Srand(1);
     PlaceTowns(plan, layout);
     EXPECT_EQ(layout.towns, (std::vector<GridPos>{{10, 10}}));
+}
+
+// From the king's gate (20, 20) a lane runs east to (24, 20) between the
+// mountains, with water below (21, 20) and (24, 20) and a way round (22, 20)
+// through (22, 19). (21, 20) would wall the gate in; (22, 20) is the nearest
+// cell by the water that cuts nothing off.
+TEST(MapgenTowns, TheNearestTownMovesWithinReachOfTheStartUnlessOneIsThere) {
+    ContinentLayout layout;
+    layout.grid = FilledGrid(kClassA);
+    for (int a = 20; a <= 24; ++a) layout.grid.Set(a, 20, kPlain);
+    layout.grid.Set(22, 19, kPlain);
+    layout.grid.Set(21, 21, kWater);
+    layout.grid.Set(24, 21, kWater);
+    layout.castles = {{5, 5}, {20, 19}};
+    layout.towns = {{50, 50}, {40, 40}};
+    for (GridPos town : layout.towns) layout.grid.Set(town, kReserved);
+    BringATownToTheStart(layout);
+    EXPECT_EQ(layout.towns, (std::vector<GridPos>{{50, 50}, {22, 20}}));
+    EXPECT_EQ(std::pair(layout.grid.At(40, 40), layout.grid.At(22, 20)),
+              std::pair(uint8_t{kPlain}, uint8_t{kReserved}));
+    const ContinentLayout before = layout;
+    BringATownToTheStart(layout);
+    EXPECT_EQ(layout.towns, before.towns);
 }
 
 TEST(MapgenCoast, StepsEndWhenNothingFitsAndFailedChannelsAreUndone) {

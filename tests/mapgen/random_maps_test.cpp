@@ -8,6 +8,7 @@
 #include "core/config_parser.h"
 #include "core/dispatcher_access.h"
 #include "core_test_support.h"
+#include "game/model/spell_system.h"
 #include "game/world/terrain_kinds.h"
 #include "game/world/world.h"
 #include "mapgen/coastline.h"
@@ -29,12 +30,14 @@ std::string FileText(const std::string& path) {
     return text.str();
 }
 
-// The rules' terrain kinds: what the hero may walk on and where a boat sails.
+// The rules' terrain kinds: what the hero may walk on and where a boat sails;
+// and the spells, which the towns of a loaded set sell.
 const TerrainKindTable& RulesTerrain() {
     static const bool loaded = [] {
         Ref<Dispatcher> rules = MakeRef<Dispatcher>();
         Parse(*rules, FileText(CORVANTH_RULES_FILE));
         LoadTerrainKinds(rules.get());
+        Spells().Load(rules.get());
         return true;
     }();
     (void)loaded;

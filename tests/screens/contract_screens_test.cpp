@@ -35,6 +35,8 @@ protected:
         Parse(*Root(), rules + "}");
         game->villains().Load(Root());
     }
+    // As a town's "Get New Contract" opens it.
+    static void OpenSelection() { Ui().OpenScreen("SelectContract", {}); }
     std::string Top() const {
         Form* top = adventure->dialog();
         return top ? top->name() : "";
@@ -53,7 +55,7 @@ protected:
 
 TEST_F(ContractScreens, TheFiveSmallestRewardsAreOfferedInOrderAndWalkedRound) {
     Villains({900, 100, 500, 300, 700, 200, 800});
-    Tap("Contract");
+    OpenSelection();
     ASSERT_EQ(Top(), "SelectContract");
     std::vector<int> walked = {ShownReward()};
     for (int i = 0; i < 5; ++i) {
@@ -67,7 +69,7 @@ TEST_F(ContractScreens, TheFiveSmallestRewardsAreOfferedInOrderAndWalkedRound) {
     TapOnDialog("OK");
     EXPECT_EQ(Top(), "");
     EXPECT_EQ(game->hero().currentContract(), 5);
-    Tap("Contract");  // the selection starts at the contract held
+    OpenSelection();  // the selection starts at the contract held
     EXPECT_EQ(ShownReward(), 700);
     const Villain& fifth = game->villains().Find(5);
     EXPECT_EQ(Text("Info1"), InfoPage1(*game, fifth));
@@ -77,7 +79,7 @@ TEST_F(ContractScreens, TheFiveSmallestRewardsAreOfferedInOrderAndWalkedRound) {
 TEST_F(ContractScreens, WithoutCandidatesOnlyCancelWorksAndItDropsTheContract) {
     Villains({100, 200}, "");
     game->hero().SetCurrentContract(2);
-    Tap("Contract");
+    OpenSelection();
     for (const char* button : {"Prev", "OK", "Next"}) EXPECT_FALSE(Enabled(button)) << button;
     EXPECT_TRUE(Enabled("Cancel"));
     EXPECT_EQ(Text("Info1"), u"");
@@ -87,7 +89,7 @@ TEST_F(ContractScreens, WithoutCandidatesOnlyCancelWorksAndItDropsTheContract) {
     Key(kKeyEsc);  // leaves without a choice
     EXPECT_EQ(std::pair(Top(), game->hero().currentContract()), std::pair(std::string(), 2));
     Villains({100, 200});
-    Tap("Contract");
+    OpenSelection();
     TapOnDialog("Cancel");
     EXPECT_EQ(std::pair(Top(), game->hero().currentContract()), std::pair(std::string(), -1));
 }

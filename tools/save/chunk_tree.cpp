@@ -174,7 +174,8 @@ const char* OwnFields(const std::string& type) {
     static const std::map<std::string, const char*> fields = {
         {"Enemy", "s"},      {"Join", "s"},   {"RndBonus", ""}, {"Art", ""},
         {"Teleport", "ii"},  {"ShowMap", ""}, {"NextMap", "s"}, {"Recr", "si"},
-        {"TeachSpell", "i"}, {"Sail", "b"},   {"King", ""},     {"Castle", "isr"}};
+        {"TeachSpell", "i"}, {"Sail", "b"},   {"King", ""},     {"Castle", "isr"},
+        {"Town", "ssb"}};
     const auto found = fields.find(type);
     return found == fields.end() ? nullptr : found->second;
 }

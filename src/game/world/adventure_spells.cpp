@@ -43,15 +43,13 @@ bool FindVillain(RunningGame& game, const SpellKind&) {
     return true;
 }
 
-// The gates open onto towns and castles the hero has visited; the world has
-// no towns yet.
+// The lists of the towns and castles the hero has visited; the gate he
+// picks there uses the spell up.
 bool TownGate(RunningGame&, const SpellKind&) {
-    Tell("No town gate answers the spell yet.");
+    Ui().OpenScreen("TownGate", {});
     return false;
 }
 
-// The list of the castles the hero has visited; the gate he picks there
-// uses the spell up.
 bool CastleGate(RunningGame&, const SpellKind&) {
     Ui().OpenScreen("CastleGate", {});
     return false;

@@ -85,9 +85,15 @@ void Location::ReadDefinition(Dispatcher* node) {
     });
 }
 
-// Towns are read here once they exist; until then their node is passed over.
 // A castle starts in the monsters' hands.
 void Location::ReadTownsAndCastles(Dispatcher* node) {
+    ForEachChild(FindNode(node, "Towns"), [&](const std::string& name, Dispatcher* child) {
+        auto town = MakeRef<Town>();
+        town->SetName(name);
+        town->SetCell(CellOf(Requester(), child));
+        town->Read(child);
+        AddTown(town);
+    });
     ForEachChild(FindNode(node, "Castles"), [&](const std::string& name, Dispatcher* child) {
         auto castle = MakeRef<Castle>();
         castle->SetName(name);
@@ -101,6 +107,18 @@ void Location::ReadTownsAndCastles(Dispatcher* node) {
 void Location::AddCastle(Ref<Castle> castle) {
     castles_.push_back(castle);
     AddObject(std::move(castle));
+}
+
+void Location::AddTown(Ref<Town> town) {
+    towns_.push_back(town);
+    AddObject(std::move(town));
+}
+
+Town* Location::FindTown(const std::string& name) const {
+    for (const Ref<Town>& town : towns_) {
+        if (town->name() == name) return town.get();
+    }
+    return nullptr;
 }
 
 Castle* Location::FindCastle(const std::string& name) const {

@@ -11,6 +11,7 @@
 #include "game/world/map_obj.h"
 #include "game/world/terrain_kinds.h"
 #include "game/world/terrain_map.h"
+#include "game/world/town.h"
 
 namespace cv {
 
@@ -64,6 +65,9 @@ public:
     // castle never leaves either list.
     const std::vector<Ref<Castle>>& castles() const { return castles_; }
     Castle* FindCastle(const std::string& name) const;
+    // The towns of "Towns" in their order, also among the objects.
+    const std::vector<Ref<Town>>& towns() const { return towns_; }
+    Town* FindTown(const std::string& name) const;
     void OnScreenOpen(RunningGame& game);
     // Every object's step reaction, until one of them opens a screen.
     void OnStep(RunningGame& game);
@@ -84,6 +88,7 @@ private:
     void ReadSigns(Dispatcher* signs);
     void ReadTownsAndCastles(Dispatcher* node);
     void AddCastle(Ref<Castle> castle);
+    void AddTown(Ref<Town> town);
     void ReadArmies(Dispatcher* armies);
     void ReadMisc(Dispatcher* misc);
     void LoadSubRecords(ChunkReader& in);
@@ -99,6 +104,7 @@ private:
     TerrainMap terrain_;
     std::vector<Ref<MapObj>> objects_;
     std::vector<Ref<Castle>> castles_;
+    std::vector<Ref<Town>> towns_;
     std::vector<Cell> stops_;
 };
 

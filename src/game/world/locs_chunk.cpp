@@ -95,6 +95,8 @@ void Location::Load(ChunkReader& in, Dispatcher* root, uint32_t objectCount) {
         Ref<MapObj> object = CreateFromStream(in);
         if (auto* castle = dynamic_cast<Castle*>(object.get())) {
             AddCastle(Ref<Castle>(castle));
+        } else if (auto* town = dynamic_cast<Town*>(object.get())) {
+            AddTown(Ref<Town>(town));
         } else {
             AddObject(std::move(object));
         }

@@ -8,6 +8,7 @@
 #include "game/world/kings_castle.h"
 #include "game/world/signpost.h"
 #include "game/world/spell_teacher.h"
+#include "game/world/town.h"
 
 namespace cv {
 
@@ -28,6 +29,7 @@ void RegisterWorldObjectTypes() {
     static const MapObjFactoryOf<Signpost> signpost("Sign");
     static const MapObjFactoryOf<Boat> boat("Sail");
     static const MapObjFactoryOf<Castle> castle("Castle");
+    static const MapObjFactoryOf<Town> town("Town");
 }
 
 }  // namespace cv

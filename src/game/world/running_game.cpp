@@ -5,6 +5,7 @@
 #include "core/language.h"
 #include "game/model/game_random.h"
 #include "game/model/game_ui.h"
+#include "game/model/spell_distribution.h"
 #include "game/world/boat.h"
 #include "game/world/castle_rulers.h"
 #include "game/world/spell_teacher.h"
@@ -30,6 +31,7 @@ Ref<RunningGame> RunningGame::NewGame(const std::string& classId, std::u16string
     game->PlaceHero(0, hero.start());
     game->villains_.Load(Root());
     PlaceVillains(*game);
+    DistributeTownSpells(game->world_);
     DismissTeacherOfCaster(*game);
     return game;
 }
@@ -97,6 +99,20 @@ void RunningGame::GameLost() {
 }
 void RunningGame::GameWon() {
     Ui().OpenScreen("Winner", {});
+}
+
+void DistributeTownSpells(const World& world) {
+    std::vector<Town*> towns;
+    std::vector<TownSpell> spells;
+    for (int i = 0; i < world.Count(); ++i) {
+        const Location* location = world.Get(i);
+        for (const Ref<Town>& town : location ? location->towns() : std::vector<Ref<Town>>{}) {
+            towns.push_back(town.get());
+            spells.push_back({town->name(), town->spell()});
+        }
+    }
+    DistributeSpells(spells);
+    for (size_t i = 0; i < towns.size(); ++i) towns[i]->SetSpell(spells[i].spell);
 }
 
 void HideSceptre(const World& world, Hero& hero) {

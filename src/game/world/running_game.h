@@ -65,6 +65,10 @@ private:
     Ref<MapObj> rentedBoat_;
 };
 
+// Moves towns to the spells no town sells, so that every spell is sold
+// somewhere while towns last.
+void DistributeTownSpells(const World& world);
+
 // Hides the sceptre on a usable cell of a random continent (up to 1000
 // tries); fatal "Cant locate Sceptre position" when every try fails.
 void HideSceptre(const World& world, Hero& hero);
