@@ -15,6 +15,7 @@
 #include "game/world/hero_step.h"
 #include "gui/form_reader.h"
 #include "gui/gui_keys.h"
+#include "screens/adventure_panels.h"
 #include "screens/army_view_dialog.h"
 #include "screens/contract_dialogs.h"
 #include "screens/game_menu.h"
@@ -29,7 +30,8 @@ constexpr std::pair<const char*, int> kCommandCells[] = {
     {"C2", 3}, {"C4", 4}, {"D2", 5},
     {"D3", 6}, {"D4", 7}, {"C3", kCentreCommand}};
 
-// The focus groups, each in the order the keys walk it, with the captions.
+// The focus groups, each in the order the keys walk it; the buttons with
+// their captions.
 struct Caption {
     const char* widget;
     const char* text;
@@ -41,11 +43,8 @@ constexpr std::array<Caption, 7> kButtons = {{{"Info", "Info"},
                                               {"Castles", "Castles"},
                                               {"Map", "Map"},
                                               {"Menu", "Menu"}}};
-constexpr std::array<Caption, 5> kPanels = {{{"Villain", "Contract"},
-                                             {"WeaponInfo", "Siege Weapons"},
-                                             {"SpellInfo", "Spells"},
-                                             {"MapPieces", "Puzzle"},
-                                             {"GoldInfo", "Gold"}}};
+constexpr std::array<const char*, 5> kPanels = {"Villain", "WeaponInfo", "SpellInfo", "MapPieces",
+                                                "GoldInfo"};
 constexpr int kButtonGroup = 0, kPanelGroup = 1;
 
 template <size_t N>
@@ -64,7 +63,8 @@ void SetCaptions(Form& form, const std::array<Caption, N>& captions) {
 }
 
 std::vector<const char*> GroupWidgets(int group) {
-    return group == kButtonGroup ? WidgetsOf(kButtons) : WidgetsOf(kPanels);
+    return group == kButtonGroup ? WidgetsOf(kButtons)
+                                 : std::vector<const char*>(kPanels.begin(), kPanels.end());
 }
 
 int CommandOfCell(const std::string& name) {
@@ -79,6 +79,11 @@ bool Within(const Rect& rect, int x, int y) {
 }
 
 }  // namespace
+
+Ref<GuiElement> AdventureForm::createWidget(const std::string& type) {
+    if (Ref<GuiElement> panel = CreateAdventurePanel(type)) return panel;
+    return DialogHost::createWidget(type);
+}
 
 void AdventureForm::onLoaded() {
     GuiElement* topLeft = findChild("A1");
@@ -100,7 +105,7 @@ void AdventureForm::onLoaded() {
 
 void AdventureForm::refresh() {
     SetCaptions(*this, kButtons);
-    SetCaptions(*this, kPanels);
+    FollowGame(*this, *game_);
     updateStatus();
 }
 
@@ -121,7 +126,11 @@ void AdventureForm::onTimer() {
 
 void AdventureForm::Update() {
     updateStatus();
-    if (!(game_->hero().position() == shownCell_)) updateTravelIndicator();
+    const Hero& hero = game_->hero();
+    if (!(hero.position() == shownCell_) || hero.continent() != shownContinent_) {
+        updateTravelIndicator();
+    }
+    FollowGame(*this, *game_);
     DialogHost::Update();
 }
 
@@ -144,6 +153,7 @@ void AdventureForm::updateTravelIndicator() {
         land->setEnabled(flying && CanLand(game_->here(), hero.position()));
     }
     shownCell_ = hero.position();
+    shownContinent_ = hero.continent();
     requestRedraw();
 }
 
@@ -154,11 +164,11 @@ bool AdventureForm::onMessage(const Message& message) {
     }
     if (showInformation(message)) return true;
     if (message.name != "Button") return DialogHost::onMessage(message);
-    // Buttons without a screen of their own yet (Towns, Castles, Map) go on
-    // to the standard handling like any other.
     const std::string& button = message.text;
     if (button == "Menu") {
         ShowGameMenu();
+    } else if (button == "Towns" || button == "Castles" || button == "Map") {
+        Ui().OpenScreen(button == "Map" ? "ScrMap" : button + "List", {});
     } else if (button == "Exit") {
         if (TheAppCore()) TheAppCore()->Quit();
     } else if (button == "Fly") {
@@ -173,23 +183,23 @@ bool AdventureForm::onMessage(const Message& message) {
     return true;
 }
 
-// The hero's information, army, spells and contract open from their
-// messages, their buttons, and the panels that stand for them until the
-// panels are drawn.
+// The panels send these messages; the hero's information and the army
+// view have buttons of their own as well.
 bool AdventureForm::showInformation(const Message& message) {
-    const bool button = message.name == "Button";
-    const auto is = [&](const char* name, const char* buttonName, const char* panel) {
+    const auto is = [&](const char* name, const char* button = nullptr) {
         return message.name == name ||
-               (button && (message.text == buttonName || message.text == panel));
+               (button && message.name == "Button" && message.text == button);
     };
-    if (is("ShowHeroInfo", "Info", "GoldInfo")) {
+    if (is("ShowHeroInfo", "Info")) {
         ShowHeroStatus(*this, Ref<Hero>(&game_->hero()));
-    } else if (is("ShowArmyInfo", "Army", "WeaponInfo")) {
+    } else if (is("ShowArmyInfo", "Army")) {
         ShowArmyView(*this, Ref<Hero>(&game_->hero()), true);
-    } else if (is("ShowSpellInfo", "SpellInfo", "SpellInfo")) {
+    } else if (is("ShowSpellInfo")) {
         OpenAdventureSpells(*game_);
-    } else if (is("ShowContractInfo", "Villain", "Villain")) {
+    } else if (is("ShowContractInfo")) {
         OpenContractInfo(*game_);
+    } else if (is("ShowPuzzle")) {
+        Ui().OpenScreen("Puzzle", {});
     } else {
         return false;
     }

@@ -21,6 +21,8 @@ public:
     RunningGame& game() const { return *game_; }
     const AdventureView& view() const { return view_; }
 
+    // The information panels besides the screens' own widget kinds.
+    Ref<GuiElement> createWidget(const std::string& type) override;
     void onLoaded() override;
     // Each time the map is shown again, its continent's objects react to it
     // (a beaten army leaves).
@@ -59,7 +61,8 @@ protected:
     bool onOwnKey(int key, bool down) override;
 
 private:
-    // Opens the hero's information, army view or spells the message asks for.
+    // Opens the hero's information, army view, spells, contract or puzzle
+    // that the message asks for.
     bool showInformation(const Message& message);
     void press(const PointerEvent& event);
     void moveHeld(const PointerEvent& event);
@@ -77,7 +80,9 @@ private:
     bool inside_ = false;
     Rect heldCell_;
     bool statusHeld_ = false;
+    // Where the travel buttons were last brought in step with the hero.
     Cell shownCell_{-1, -1};
+    int shownContinent_ = -1;
 };
 
 // The adventure screen of the game in play; there must be one.

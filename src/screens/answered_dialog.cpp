@@ -12,6 +12,14 @@ bool AnsweredDialog::onKey(int key, bool down) {
     return ScreenDialog::onKey(key, down);
 }
 
+bool AnsweredDialog::onMessage(const Message& message) {
+    if (message.name == "Button" && message.text == "Cancel") {
+        answer("Cancel");
+        return true;
+    }
+    return ScreenDialog::onMessage(message);
+}
+
 void AnsweredDialog::answer(const std::string& button) {
     Ref<AnsweredDialog> keep(this);
     AnswerHandler then = std::move(then_);

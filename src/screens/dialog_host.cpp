@@ -47,6 +47,10 @@ bool DialogHost::onKey(int key, bool down) {
     return open ? open->onKey(key, down) : onOwnKey(key, down);
 }
 
+bool DialogHost::onMessage(const Message& message) {
+    return HideWindowOnRequest(message) || Form::onMessage(message);
+}
+
 bool DialogHost::onChar(char16_t ch) {
     Ref<DialogHost> self(this);
     Ref<Form> open(dialog());

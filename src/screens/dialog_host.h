@@ -15,6 +15,8 @@ public:
     bool onPointer(const PointerEvent& event) override;
     bool onKey(int key, bool down) override;
     bool onChar(char16_t ch) override;
+    // The common "Hide" button minimises the window.
+    bool onMessage(const Message& message) override;
 
     // Shows the dialog on top of those already shown.
     void pushDialog(Ref<Form> dialog);

@@ -17,6 +17,7 @@
 #include "screens/contract_dialogs.h"
 #include "screens/ending_dialog.h"
 #include "screens/game_session.h"
+#include "screens/map_view_dialog.h"
 #include "screens/message_box_dialog.h"
 #include "screens/puzzle_dialog.h"
 #include "screens/select_continent_dialog.h"
@@ -82,6 +83,9 @@ constexpr GameScreen kGameScreens[] = {
     {"CastleGate", CastleGateScreen, "TownsList"},
     {"TownGate", TownGateScreen, "TownsList"},
     {"SelectContinent", SelectContinentScreen},
+    {"ScrMap", MapViewScreen},
+    {"TownsList", TownsListScreen},
+    {"CastlesList", CastlesListScreen, "TownsList"},
 };
 
 // The forms about one thing of the map, each made for its subject.

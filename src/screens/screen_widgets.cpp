@@ -1,5 +1,6 @@
 #include "screens/screen_widgets.h"
 
+#include "app/app_core.h"
 #include "gfx/graphics_device.h"
 #include "gfx/image_cache.h"
 #include "gui/form.h"
@@ -74,6 +75,22 @@ Ref<GuiElement> CreateScreenWidget(const std::string& type) {
     if (type == "PortraitButton") return MakeRef<PortraitButton>();
     if (type == "ListBox") return MakeRef<ListBox>();
     return CreateStandardWidget(type);
+}
+
+bool HideWindowOnRequest(const Message& message) {
+    if (message.name != "Button" || message.text != "Hide") return false;
+    if (TheAppCore()) TheAppCore()->Minimize();
+    return true;
+}
+
+bool ScreenDialog::onMessage(const Message& message) {
+    if (HideWindowOnRequest(message)) return true;
+    if (message.name == "Button" && message.text == "Cancel") {
+        Ref<ScreenDialog> keep(this);
+        close();
+        return true;
+    }
+    return DialogForm::onMessage(message);
 }
 
 void ScreenDialog::close() {

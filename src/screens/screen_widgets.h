@@ -45,13 +45,19 @@ std::string Numbered(const char* prefix, int index);
 // the standard kinds ("Unknown Widget type: %s" for any other name).
 Ref<GuiElement> CreateScreenWidget(const std::string& type);
 
+// The common button "Hide" of the game's forms: puts the window away and
+// answers true; false for any other message.
+bool HideWindowOnRequest(const Message& message);
+
 // A dialog of the game's screens, shown over one of them; its form file may
-// use the screens' own widget kinds.
+// use the screens' own widget kinds. The buttons "Hide" and "Cancel" that
+// the dialog itself leaves alone minimise the window and close the dialog.
 class ScreenDialog : public DialogForm {
 public:
     Ref<GuiElement> createWidget(const std::string& type) override {
         return CreateScreenWidget(type);
     }
+    bool onMessage(const Message& message) override;
 
 protected:
     // Takes the dialog off the screen it was shown over.

@@ -16,9 +16,13 @@ constexpr std::pair<const char*, const char*> kCaptions[] = {
 
 void TownsListDialog::onLoaded() {
     setChildText("Header", header_, "CC");
-    std::u16string count = GetText("Spells available: <N>");
-    ReplacePlaceholder(count, u"<N>", GroupedNumber(spellsOwned_));
-    setChildText("Count", count, "LC");
+    if (spellsOwned_ == kBrowsing) {
+        if (GuiElement* count = findChild("Count")) count->setVisible(false);
+    } else {
+        std::u16string count = GetText("Spells available: <N>");
+        ReplacePlaceholder(count, u"<N>", GroupedNumber(spellsOwned_));
+        setChildText("Count", count, "LC");
+    }
     for (const auto& [widget, caption] : kCaptions) setChildText(widget, GetText(caption), "CC");
     if (auto* list = dynamic_cast<ListBox*>(findChild("List"))) {
         std::vector<std::u16string> items;
@@ -54,14 +58,10 @@ bool TownsListDialog::onMessage(const Message& message) {
     }
     if (message.name != "Button") return AnsweredDialog::onMessage(message);
     auto* list = dynamic_cast<ListBox*>(findChild("List"));
-    if (message.text == "PgUp" || message.text == "PgDown") {
-        if (list) list->turnPage(message.text == "PgUp" ? -1 : 1);
-        showPaging();
-    } else if (message.text == "Cancel") {
-        answer("Cancel");
-    } else {
+    if (message.text != "PgUp" && message.text != "PgDown")
         return AnsweredDialog::onMessage(message);
-    }
+    if (list) list->turnPage(message.text == "PgUp" ? -1 : 1);
+    showPaging();
     return true;
 }
 
@@ -87,6 +87,16 @@ Ref<Form> CastleGateScreen(RunningGame& game, AnswerHandler then) {
 Ref<Form> TownGateScreen(RunningGame& game, AnswerHandler then) {
     return GateScreen(game, "Towns List", "TownGateSpell", TownGateList(game), TownGate,
                       std::move(then));
+}
+
+Ref<Form> TownsListScreen(RunningGame& game, AnswerHandler then) {
+    return MakeRef<TownsListDialog>(GetText("Towns List"), TownsListDialog::kBrowsing,
+                                    TownGateList(game), nullptr, std::move(then));
+}
+
+Ref<Form> CastlesListScreen(RunningGame& game, AnswerHandler then) {
+    return MakeRef<TownsListDialog>(GetText("Castles List"), TownsListDialog::kBrowsing,
+                                    CastleGateList(game), nullptr, std::move(then));
 }
 
 }  // namespace cv

@@ -15,10 +15,13 @@ namespace cv {
 // "PgUp" and "PgDown", the copies of the spell the hero owns in "Count", and
 // "Cancel". A tap on a place, or Space or Enter on it, hands its name to the
 // caller's `go`; the list closes, answering the name, once `go` reports the
-// hero gone. Cancel or Esc answer "Cancel".
+// hero gone. Cancel or Esc answer "Cancel". Without a `go` and with
+// kBrowsing for the spells the list is only looked at: no count, and a
+// place leads nowhere.
 class TownsListDialog : public AnsweredDialog {
 public:
     using Go = std::function<bool(const std::string& place)>;
+    static constexpr int kBrowsing = -1;
 
     TownsListDialog(std::u16string header, int spellsOwned, std::vector<GateLine> lines, Go go,
                     AnswerHandler then)
@@ -50,5 +53,10 @@ Ref<Form> CastleGateScreen(RunningGame& game, AnswerHandler then);
 // The list for the rules' "TownGate": the towns the hero has visited, each
 // taking him beside it.
 Ref<Form> TownGateScreen(RunningGame& game, AnswerHandler then);
+
+// The adventure screen's "Towns" and "Castles": the towns the hero has
+// visited with their spells, the castles with their rulers, to look at.
+Ref<Form> TownsListScreen(RunningGame& game, AnswerHandler then);
+Ref<Form> CastlesListScreen(RunningGame& game, AnswerHandler then);
 
 }  // namespace cv

@@ -56,6 +56,7 @@
 #include "screens/king_audience_dialog.h"
 #include "screens/language_dialog.h"
 #include "screens/load_game_dialog.h"
+#include "screens/map_view_dialog.h"
 #include "screens/message_box_dialog.h"
 #include "screens/new_game_screen.h"
 #include "screens/options_dialog.h"
@@ -225,7 +226,7 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
         {"Game",
          MakeRef<AdventureForm>(MakeRef<RunningGame>()),
          {"A1", "E5", "B2", "C3", "D4", "Status", "Fly", "Land", "Info", "Towns", "Castles", "Map",
-          "Menu", "Villain", "GoldInfo"}},
+          "Menu", "Villain", "WeaponInfo", "SpellInfo", "MapPieces", "GoldInfo"}},
         {"Menu",
          MakeRef<GameMenuDialog>(),
          {"Title", "NewContinent", "WeekEnd", "PuzzleMap", "Search", "Language", "Save", "Load",
@@ -308,7 +309,11 @@ TEST_F(GameData, EveryScreenReadsItsFormAndHoldsTheWidgetsItFills) {
           "GoldInfo", "GP"}},
         {"SelectContinent",
          MakeRef<SelectContinentDialog>(MakeRef<RunningGame>(), AnswerHandler()),
-         {"Header", "Item0", "Item1", "Item2", "Item3", "Cancel"}}};
+         {"Header", "Item0", "Item1", "Item2", "Item3", "Cancel"}},
+        {"ScrMap",
+         MakeRef<MapViewDialog>(MakeRef<RunningGame>(), AnswerHandler()),
+         {"Map", "Title", "Status", "ShowMap", "HideMap", "Prev", "Next", "Travel", "Hide",
+          "Cancel"}}};
     for (const ScreenForm& screen : screens) {
         EXPECT_EQ(test::ErrorOf([&] { loadForm(*screen.form, screen.name); }), "no error")
             << screen.name;
@@ -435,6 +440,10 @@ TEST_F(GameData, EveryPictureTheRulesAnimationsAndBattleNameIsPacked) {
     names.insert(names.end(), {"Img\\UI\\Weapon1", "Img\\Main\\cav.Layer 1"});
     // The contract panel without a villain to hunt; a town on the map and on its form.
     names.insert(names.end(), {"Img\\UI\\NoContract", "Img\\town", "Forms\\Town\\ground"});
+    // The panels beside the adventure map.
+    names.insert(names.end(),
+                 {"Img\\$HiCell", "Img\\UI\\NoWeapon", "Img\\UI\\Spell", "Img\\UI\\NoSpell",
+                  "Img\\UI\\map", "Img\\UI\\brick", "Img\\UI\\gold"});
     for (const auto& [id, artifact] : FindNode(Root(), "Artifacts")->children()) {
         names.push_back("Img\\Artifacts\\" + id);
         names.push_back("Img\\Inv\\" + id);

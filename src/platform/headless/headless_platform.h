@@ -29,7 +29,8 @@ public:
     bool CreateMainWindow(const std::u16string& title, int deviceWidth, int deviceHeight,
                           WindowProc proc) override;
     void ShowMainWindow() override {}
-    void MinimizeMainWindow() override {}
+    // There is no window to put away; the calls are only counted.
+    void MinimizeMainWindow() override { ++minimizeCalls_; }
     bool GetMessage(Message& out) override;
     void SetTimer(int id, int periodMs) override;
     void KillTimer(int id) override;
@@ -45,6 +46,8 @@ public:
     const std::vector<uint8_t>& frame() const { return frame_; }
     int frameWidth() const { return frameWidth_; }
     int frameHeight() const { return frameHeight_; }
+    // How often the game asked to minimise its window.
+    int minimizeCalls() const { return minimizeCalls_; }
 
 private:
     void PostPointer(uint32_t message, int x, int y);
@@ -64,6 +67,7 @@ private:
     std::optional<ScriptCommand> pending_;  // read ahead while looking for an answer
     std::vector<uint8_t> frame_;
     int frameWidth_ = 0, frameHeight_ = 0;
+    int minimizeCalls_ = 0;
 };
 
 }  // namespace cv::platform
