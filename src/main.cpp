@@ -4,16 +4,17 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
 
 #include "app/entry_point.h"
-#include "screens/game_application.h"
-#include "platform/headless/headless_platform.h"
 #include "app/key_codes.h"
+#include "platform/headless/headless_platform.h"
 #include "platform/runtime_rand.h"
 #include "platform/sdl/sdl_platform.h"
+#include "screens/game_application.h"
 
 namespace {
 
@@ -22,6 +23,8 @@ const char kUsage[] =
     "  --headless         run without a window (input from --script)\n"
     "  --script FILE      headless input script, one command a line\n"
     "  --seed N           seed the random generator with N instead of the clock\n"
+    "  --record FILE      write every input of the game to FILE as a script that\n"
+    "                     --headless --script replays\n"
     "  --game-dir DIR     use DIR (its Corvanth.CFG, packages and saves) instead of\n"
     "                     the folder of the executable\n"
     "  --help             show this text\n"
@@ -30,6 +33,7 @@ const char kUsage[] =
 struct Options {
     bool headless = false;
     std::string script;
+    std::string record;
     std::string gameDir;
     bool seeded = false;
     unsigned seed = 0;
@@ -58,6 +62,8 @@ int ParseOptions(int argc, char** argv, Options& options) {
             options.headless = true;
         } else if (arg == "--script" && hasValue) {
             options.script = argv[++i];
+        } else if (arg == "--record" && hasValue) {
+            options.record = argv[++i];
         } else if (arg == "--game-dir" && hasValue) {
             options.gameDir = argv[++i];
         } else if (arg == "--seed" && hasValue && ParseSeed(argv[i + 1], options.seed)) {
@@ -83,12 +89,57 @@ std::string ModulePath(const Options& options) {
 }
 
 std::unique_ptr<cv::platform::Platform> MakePlatform(const Options& options,
-                                                    const std::string& modulePath) {
+                                                     const std::string& modulePath) {
     if (options.headless) {
         return std::make_unique<cv::platform::HeadlessPlatform>(options.script,
-                                                                 cv::VirtualKeyOfKeyName);
+                                                                cv::VirtualKeyOfKeyName);
     }
     return std::make_unique<cv::platform::SdlPlatform>(cv::FolderOf(modulePath));
+}
+
+struct Seed {
+    unsigned value = 0;
+    bool fixed = false;  // a fixed seed is not replaced by the clock seed of a new game
+};
+
+// The command line's seed, else the replayed recording's, else the clock's.
+Seed ChooseSeed(const Options& options, const cv::platform::RecordingHeader& replayed) {
+    if (options.seeded) return {options.seed, true};
+    Seed seed;
+    if (ParseSeed(cv::platform::HeaderValue(replayed, "seed"), seed.value)) {
+        seed.fixed = cv::platform::HeaderValue(replayed, "fixed seed") == "yes";
+        return seed;
+    }
+    return {static_cast<unsigned>(std::time(nullptr)), false};
+}
+
+void WarnOnOtherVersion(const cv::platform::RecordingHeader& replayed) {
+    const std::string version = cv::platform::HeaderValue(replayed, "version");
+    if (!version.empty() && version != CORVANTH_VERSION) {
+        std::cerr << "Corvanth: the script was recorded by version " << version
+                  << "; it may play differently\n";
+    }
+}
+
+std::string KeyNameOfVirtualKey(int virtualKey) {
+    return cv::KeyName(cv::KeyCodeOfVirtualKey(virtualKey));
+}
+
+// A window game is always recorded in memory, so that a fatal error can keep
+// it; a headless game is its own script and is recorded only when asked.
+std::unique_ptr<cv::platform::InputRecorder> MakeRecorder(const Options& options, Seed seed) {
+    if (options.record.empty() && options.headless) return nullptr;
+    std::unique_ptr<std::ofstream> file;
+    if (!options.record.empty()) {
+        file = std::make_unique<std::ofstream>(options.record, std::ios::binary);
+        if (!*file) throw cv::platform::ScriptError("cannot write the recording " + options.record);
+    }
+    auto recorder =
+        std::make_unique<cv::platform::InputRecorder>(std::move(file), KeyNameOfVirtualKey);
+    recorder->AddHeader("version", CORVANTH_VERSION);
+    recorder->AddHeader("seed", std::to_string(seed.value));
+    recorder->AddHeader("fixed seed", seed.fixed ? "yes" : "no");
+    return recorder;
 }
 
 }  // namespace
@@ -96,20 +147,25 @@ std::unique_ptr<cv::platform::Platform> MakePlatform(const Options& options,
 int main(int argc, char** argv) {
     Options options;
     if (int status = ParseOptions(argc, argv, options); status >= 0) return status;
-    if (options.seeded) {
-        cv::platform::SetFixedSeed(options.seed);
-    } else {
-        cv::platform::Srand(static_cast<unsigned>(std::time(nullptr)));
-    }
     try {
         const std::string modulePath = ModulePath(options);
         std::unique_ptr<cv::platform::Platform> host = MakePlatform(options, modulePath);
+        const cv::platform::RecordingHeader replayed = host->ReplayHeader();
+        WarnOnOtherVersion(replayed);
+        const Seed seed = ChooseSeed(options, replayed);
+        if (seed.fixed) {
+            cv::platform::SetFixedSeed(seed.value);
+        } else {
+            cv::platform::Srand(seed.value);
+        }
+        host->SetRecorder(MakeRecorder(options, seed));
         cv::platform::SetCurrent(host.get());
         cv::GameApplication app(modulePath);
         int status = cv::RunApplication(app);
         cv::platform::SetCurrent(nullptr);
         return status;
     } catch (const cv::platform::ScriptError& error) {
+        cv::platform::SetCurrent(nullptr);
         std::cerr << "Script error: " << error.what() << "\n";
         return 2;
     }

@@ -2,11 +2,12 @@
 
 #include "core/byte_io.h"
 #include "core/fatal_error.h"
+#include "core/save_damage.h"
 
 namespace cv {
 
 void SaveCorrupted(const std::string& detail) {
-    FatalError("Invalid  format or save corrupted: %s", detail.c_str());
+    throw DamagedSave("Invalid  format or save corrupted: " + detail);
 }
 
 void ChunkWriter::BeginChunk(const std::string& tag) {
@@ -26,9 +27,13 @@ void ChunkWriter::EndChunk() {
     out_.Seek(end);
 }
 
-void ChunkWriter::U16(uint16_t v) { WriteU16(out_, v); }
+void ChunkWriter::U16(uint16_t v) {
+    WriteU16(out_, v);
+}
 
-void ChunkWriter::U32(uint32_t v) { WriteU32(out_, v); }
+void ChunkWriter::U32(uint32_t v) {
+    WriteU32(out_, v);
+}
 
 void ChunkWriter::StoredString(const std::string& text) {
     if (text.size() > kMaxStoredString) {
@@ -38,11 +43,17 @@ void ChunkWriter::StoredString(const std::string& text) {
     Bytes(text.data(), text.size());
 }
 
-ChunkReader::ChunkReader(Stream& in) : in_(in) { ends_.push_back(in.Size()); }
+ChunkReader::ChunkReader(Stream& in) : in_(in) {
+    ends_.push_back(in.Size());
+}
 
-void ChunkReader::Corrupted(const std::string& detail) const { SaveCorrupted(detail); }
+void ChunkReader::Corrupted(const std::string& detail) const {
+    SaveCorrupted(detail);
+}
 
-int64_t ChunkReader::Remaining() const { return ends_.back() - in_.Tell(); }
+int64_t ChunkReader::Remaining() const {
+    return ends_.back() - in_.Tell();
+}
 
 void ChunkReader::Need(int64_t n) const {
     if (n < 0 || n > Remaining()) Corrupted("Data ends inside a record");
@@ -60,7 +71,7 @@ uint32_t ChunkReader::ReadChunkHeader(const std::string& tag, const std::string&
     }
     ends_.push_back(in_.Tell() + length);
     uint32_t version = ReadU32(in_);
-    if (version != 0) FatalError("Invalid object version %08X: %s", version, objectName.c_str());
+    if (version != 0) throw DamagedSave(InvalidVersion(version, objectName));
     return version;
 }
 

@@ -33,8 +33,8 @@ private:
 };
 
 // Reads what ChunkWriter wrote. Every read stays inside the innermost open
-// chunk (and the chunk inside its parent); anything that does not fit ends the
-// program with "Invalid  format or save corrupted: " and a detail.
+// chunk (and the chunk inside its parent); anything that does not fit throws
+// DamagedSave with "Invalid  format or save corrupted: " and a detail.
 class ChunkReader {
 public:
     explicit ChunkReader(Stream& in);
@@ -67,7 +67,7 @@ private:
     std::vector<int64_t> ends_;
 };
 
-// "Invalid  format or save corrupted: " + detail, fatal.
+// Throws DamagedSave: "Invalid  format or save corrupted: " + detail.
 [[noreturn]] void SaveCorrupted(const std::string& detail);
 
 constexpr size_t kMaxStoredString = 255;

@@ -5,6 +5,7 @@
 #include "core/byte_io.h"
 #include "core/fatal_error.h"
 #include "core/save_chunks.h"
+#include "core/save_damage.h"
 #include "core/zlib_codec.h"
 
 namespace cv {
@@ -45,8 +46,10 @@ SaveFileReader::SaveFileReader(const std::string& bytes, std::string path)
 
 SaveFileReader::SaveFileReader(Ref<Stream> file, std::string path)
     : file_(std::move(file)), path_(std::move(path)) {
-    file_->Open();
-    size_ = static_cast<uint64_t>(file_->Size());
+    size_ = ReadingSave([this] {
+        file_->Open();
+        return static_cast<uint64_t>(file_->Size());
+    });
     if (size_ < kSaveHeaderSize) Corrupted("header cut short");
     const std::string head = Block(0, kSaveHeaderSize);
     const uint8_t* field = reinterpret_cast<const uint8_t*>(head.data()) + 12;
@@ -67,7 +70,7 @@ std::string SaveFileReader::Failure(const std::string& what) const {
 }
 
 void SaveFileReader::Corrupted(const std::string& what) const {
-    FatalError("%s", Failure(what).c_str());
+    throw DamagedSave(Failure(what));
 }
 
 void SaveFileReader::CheckBlock(uint32_t offset, uint32_t length, const char* what) const {
@@ -75,25 +78,33 @@ void SaveFileReader::CheckBlock(uint32_t offset, uint32_t length, const char* wh
 }
 
 std::string SaveFileReader::Block(uint64_t offset, uint64_t length) const {
-    std::string bytes(static_cast<size_t>(length), '\0');
-    file_->Seek(static_cast<int64_t>(offset));
-    if (length > 0) file_->Read(bytes.data(), bytes.size());
-    return bytes;
+    return ReadingSave([&] {
+        std::string bytes(static_cast<size_t>(length), '\0');
+        file_->Seek(static_cast<int64_t>(offset));
+        if (length > 0) file_->Read(bytes.data(), bytes.size());
+        return bytes;
+    });
 }
 
 std::string SaveFileReader::LanguageFile() const {
     // The longest stored string there can be, or what the file has of it.
     const uint64_t span = std::min<uint64_t>(size_ - kSaveHeaderSize, 2 + kMaxStoredString);
     const std::string stored = Block(kSaveHeaderSize, span);
-    ByteReader in(stored, Failure("language name cut short"));
-    const uint16_t length = in.U16();
-    if (length > kMaxStoredString) Corrupted("language name longer than 255 bytes");
-    return in.Text(length);
+    return ReadingSave([&] {
+        ByteReader in(stored, Failure("language name cut short"));
+        const uint16_t length = in.U16();
+        if (length > kMaxStoredString) Corrupted("language name longer than 255 bytes");
+        return in.Text(length);
+    });
 }
 
 std::vector<SaveInfoRecord> SaveFileReader::InfoRecords() const {
     CheckBlock(header_.infoOffset, header_.infoLength, "info block");
     const std::string block = Block(header_.infoOffset, header_.infoLength);
+    return ReadingSave([&] { return RecordsIn(block); });
+}
+
+std::vector<SaveInfoRecord> SaveFileReader::RecordsIn(const std::string& block) const {
     ByteReader in(block, Failure("info record past its block"));
     std::vector<SaveInfoRecord> records;
     while (in.remaining() > 0) {
@@ -114,8 +125,11 @@ Ref<MemoryStream> SaveFileReader::GameData() const {
     const std::string stored = Block(header_.dataOffset, header_.dataLength);
     const std::string name = "Game data of " + path_;
     if (header_.flags & kSaveDataCompressed) {
-        return UnpackBlock(reinterpret_cast<const uint8_t*>(stored.data()), stored.size(), name,
-                           "Invalid  format or save corrupted: game data of " + path_ + " ");
+        return ReadingSave([&] {
+            return UnpackBlock(reinterpret_cast<const uint8_t*>(stored.data()), stored.size(), name,
+                               "Invalid  format or save corrupted: game data of " + path_ + " ",
+                               BrokenStream::kRefuse);
+        });
     }
     Ref<MemoryStream> data = MakeRef<MemoryStream>(name);
     data->Write(stored.data(), stored.size());

@@ -38,8 +38,10 @@ struct SaveInfoRecord {
 void WriteSaveInfoRecord(Stream& out, const SaveInfoRecord& record);
 
 // Reads a save file. Whatever lies outside the file (or a record outside its
-// block) ends the program with "Invalid  format or save corrupted: " and a
-// detail naming the file. The header's tag is not examined.
+// block), a game data stream that does not unpack whole, and a file that
+// cannot be opened or read throw DamagedSave: "Invalid  format or save
+// corrupted: " and a detail naming the file, or the stream's own error. The
+// header's tag is not examined.
 class SaveFileReader {
 public:
     // A save held in memory.
@@ -66,6 +68,7 @@ private:
     void CheckBlock(uint32_t offset, uint32_t length, const char* what) const;
     // The bytes at [offset, offset + length), already known to lie inside the file.
     std::string Block(uint64_t offset, uint64_t length) const;
+    std::vector<SaveInfoRecord> RecordsIn(const std::string& block) const;
 
     Ref<Stream> file_;
     uint64_t size_ = 0;

@@ -8,6 +8,7 @@
 #include "core/fatal_error.h"
 #include "core/file_stream.h"
 #include "core/language.h"
+#include "core/save_damage.h"
 #include "core/save_format.h"
 #include "core/settings.h"
 #include "core/zlib_codec.h"
@@ -134,16 +135,18 @@ void SaveGame(const SaveableGame& game, std::string& name) {
 void LoadGame(const std::string& name, SaveableGame& game) {
     const std::string path = SavePath(name);
     Ref<FileStream> file = MakeRef<FileStream>(path, 'r');
-    SaveFileReader save(ReadAll(*file), path);
+    SaveFileReader save(ReadingSave([&] { return ReadAll(*file); }), path);
     if (save.header().version > kSaveVersion) {
-        FatalError("Invalid object version %08X: Game Save data", save.header().version);
+        throw DamagedSave(InvalidVersion(save.header().version, "Game Save data"));
     }
     const std::string language = save.LanguageFile();
-    // Looked up where LoadLanguage will look, not in the current language's group.
-    if (LanguageFileExists(language)) LoadLanguage(language);
     Ref<MemoryStream> data = save.GameData();
     ChunkReader chunks(*data);
     game.ReadChunks(chunks);
+    // Only a save read whole changes the language: a damaged one leaves the
+    // game in play as it was. Looked up where LoadLanguage will look, not in
+    // the current language's group.
+    if (LanguageFileExists(language)) LoadLanguage(language);
 }
 
 std::vector<std::string> ListSaves() {

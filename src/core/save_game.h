@@ -21,9 +21,11 @@ std::string NewSaveName();
 // program and leaves the previous save as the backup; a successful save
 // removes the backup.
 void SaveGame(const SaveableGame& game, std::string& name);
-// Reads the save `name` into `game` (built aside by the caller); switches to
-// the save's language when that language is still available. A version
-// above 1 ends with "Invalid object version %08X: Game Save data".
+// Reads the save `name` into `game` (built aside by the caller); once it is
+// read whole, switches to the save's language when that language is still
+// available. A save that cannot be read throws DamagedSave (a version above 1
+// with "Invalid object version %08X: Game Save data") and leaves the language
+// as it was; errors of the rules the game is read against stay EngineErrors.
 void LoadGame(const std::string& name, SaveableGame& game);
 
 // The names of the ".sav" files of the game folder (extension compared

@@ -13,6 +13,8 @@ struct SaveEntry {
     std::u16string difficulty;
     std::u16string daysLeft;
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+    // Its header or info records cannot be read: only the save name is known.
+    bool damaged = false;
 
     // "%2d:%02d  %2d.%02d.%4d": hour, minute, day, month, year.
     std::string DateText() const;
@@ -22,7 +24,8 @@ struct SaveEntry {
 bool SavedBefore(const SaveEntry& a, const SaveEntry& b);
 
 // Reads the header, language and info records of the save `name`, never its
-// game data (the load list opens every save).
+// game data (the load list opens every save). A save whose header or info
+// records cannot be read throws DamagedSave.
 SaveEntry ReadSaveInfo(const std::string& name);
 
 }  // namespace cv

@@ -64,7 +64,7 @@ void Deflate(const uint8_t* data, size_t size, size_t pieceSize, const PieceSink
     deflateEnd(&stream);
 }
 
-void Inflate(const uint8_t* data, size_t size, uint8_t* out, size_t outSize) {
+bool Inflate(const uint8_t* data, size_t size, uint8_t* out, size_t outSize) {
     z_stream stream{};
     int setup = inflateInit(&stream);
     if (setup != Z_OK) FatalError("ZIP Unpacker: %s", InflateSetupError(setup));
@@ -73,8 +73,9 @@ void Inflate(const uint8_t* data, size_t size, uint8_t* out, size_t outSize) {
     stream.avail_in = static_cast<uInt>(std::min(size, kMaxZlibStep));
     stream.next_out = out;
     stream.avail_out = static_cast<uInt>(std::min(outSize, kMaxZlibStep));
-    inflate(&stream, Z_PARTIAL_FLUSH);
+    const bool whole = inflate(&stream, Z_PARTIAL_FLUSH) == Z_STREAM_END && stream.avail_out == 0;
     inflateEnd(&stream);
+    return whole;
 }
 
 bool PlausibleUnpackedSize(uint32_t unpacked, size_t storedSize) {
@@ -88,7 +89,7 @@ void WritePackedBlock(Stream& out, const uint8_t* data, size_t size, size_t piec
 }
 
 Ref<MemoryStream> UnpackBlock(const uint8_t* stored, size_t size, const std::string& name,
-                              const std::string& failurePrefix) {
+                              const std::string& failurePrefix, BrokenStream broken) {
     if (size < 4) FatalError("%sis shorter than its length field", failurePrefix.c_str());
     const uint32_t unpacked = LoadU32(stored);
     if (!PlausibleUnpackedSize(unpacked, size)) {
@@ -96,7 +97,10 @@ Ref<MemoryStream> UnpackBlock(const uint8_t* stored, size_t size, const std::str
     }
     Ref<MemoryStream> out = MakeRef<MemoryStream>(name);
     out->SetSize(unpacked);
-    if (unpacked > 0) Inflate(stored + 4, size - 4, out->Data(), unpacked);
+    const bool whole = unpacked == 0 || Inflate(stored + 4, size - 4, out->Data(), unpacked);
+    if (!whole && broken == BrokenStream::kRefuse) {
+        FatalError("%sdoes not unpack to its %u bytes", failurePrefix.c_str(), unpacked);
+    }
     out->Seek(0);
     return out;
 }

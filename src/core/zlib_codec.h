@@ -19,8 +19,9 @@ void Deflate(const uint8_t* data, size_t size, size_t pieceSize, const PieceSink
 
 // Inflates into `out` with a single inflate call. Output the stream does not
 // produce is left untouched; a stream that fails midway keeps what it gave.
+// Returns whether the stream ended, checksum and all, exactly filling `out`.
 // A failing set-up ends the program with "ZIP Unpacker: " and the reason.
-void Inflate(const uint8_t* data, size_t size, uint8_t* out, size_t outSize);
+bool Inflate(const uint8_t* data, size_t size, uint8_t* out, size_t outSize);
 
 // Compressed blocks start with their unpacked length. A length above 256 MiB,
 // or more than 1032 times the stored bytes (deflate's best ratio is about
@@ -33,11 +34,16 @@ bool PlausibleUnpackedSize(uint32_t unpacked, size_t storedSize);
 // then the zlib stream, in pieces of at most `pieceSize` bytes.
 void WritePackedBlock(Stream& out, const uint8_t* data, size_t size, size_t pieceSize);
 
+// What a zlib stream that breaks off or fails its checksum gives: what it
+// produced, the rest zero; or the failure.
+enum class BrokenStream { kKeepWhatItGave, kRefuse };
+
 // A packed block unpacked into a memory stream named `name`, at position 0.
-// Output the zlib stream does not produce stays zero. A block too short for
-// its length field, or with an implausible length, ends the program with
-// `failurePrefix` followed by what is wrong.
+// A block too short for its length field, with an implausible length, or (when
+// refused) a broken stream ends the program with `failurePrefix` followed by
+// what is wrong.
 Ref<MemoryStream> UnpackBlock(const uint8_t* stored, size_t size, const std::string& name,
-                              const std::string& failurePrefix);
+                              const std::string& failurePrefix,
+                              BrokenStream broken = BrokenStream::kKeepWhatItGave);
 
 }  // namespace cv

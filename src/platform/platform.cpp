@@ -16,7 +16,29 @@ void Platform::SendToWindow(const Message& message) {
     if (!handled && message.message == WM_CLOSE) DestroyMainWindow();
 }
 
-void Platform::DispatchMessage(const Message& message) { SendToWindow(message); }
+void Platform::DispatchMessage(const Message& message) {
+    if (recorder_) recorder_->Dispatched(message);
+    SendToWindow(message);
+}
+
+int Platform::MessageBox(const std::u16string& text, const std::u16string& caption,
+                         uint32_t flags) {
+    const int answer = AskMessageBox(text, caption, flags);
+    if (recorder_) recorder_->MessageBoxAnswered(answer);
+    return answer;
+}
+
+uint32_t Platform::TickCount() const {
+    const uint32_t ms = ReadTickCount();
+    if (recorder_) recorder_->TickCountRead(ms);
+    return ms;
+}
+
+LocalTime Platform::Now() const {
+    const LocalTime now = ReadLocalTime();
+    if (recorder_) recorder_->LocalTimeRead(now);
+    return now;
+}
 
 void Platform::DestroyMainWindow() {
     if (!proc_) return;
@@ -38,8 +60,13 @@ bool Platform::TakePosted(Message& out) {
 
 int ControlCharOfKey(int virtualKey) {
     switch (virtualKey) {
-        case 8: case 9: case 13: case 27: return virtualKey;
-        default: return 0;
+        case 8:
+        case 9:
+        case 13:
+        case 27:
+            return virtualKey;
+        default:
+            return 0;
     }
 }
 
@@ -56,8 +83,12 @@ Platform& Current() {
     return *CurrentSlot();
 }
 
-bool HasCurrent() { return CurrentSlot() != nullptr; }
+bool HasCurrent() {
+    return CurrentSlot() != nullptr;
+}
 
-void SetCurrent(Platform* platform) { CurrentSlot() = platform; }
+void SetCurrent(Platform* platform) {
+    CurrentSlot() = platform;
+}
 
 }  // namespace cv::platform

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "platform/input_recorder.h"
 #include "platform/messages.h"
 
 namespace cv::platform {
@@ -61,13 +63,24 @@ public:
     virtual void Present(const FrameView& frame) = 0;
 
     // Returns the IDxx answer.
-    virtual int MessageBox(const std::u16string& text, const std::u16string& caption,
-                           uint32_t flags) = 0;
+    int MessageBox(const std::u16string& text, const std::u16string& caption, uint32_t flags);
 
-    virtual uint32_t TickCount() const = 0;
-    virtual LocalTime Now() const = 0;
+    // Read during play, so they pass the recorder like any other input.
+    uint32_t TickCount() const;
+    LocalTime Now() const;
+
+    // Every dispatched input and hidden read goes to the recorder while one is set.
+    void SetRecorder(std::unique_ptr<InputRecorder> recorder) { recorder_ = std::move(recorder); }
+    InputRecorder* recorder() const { return recorder_.get(); }
+    // The header of the recording being replayed; empty when nothing is replayed.
+    virtual RecordingHeader ReplayHeader() const { return {}; }
 
 protected:
+    virtual int AskMessageBox(const std::u16string& text, const std::u16string& caption,
+                              uint32_t flags) = 0;
+    virtual uint32_t ReadTickCount() const = 0;
+    virtual LocalTime ReadLocalTime() const = 0;
+
     // Sends a message to the window procedure as the system would.
     void SendToWindow(const Message& message);
     void SetWindowProc(WindowProc proc) { proc_ = std::move(proc); }
@@ -79,6 +92,7 @@ protected:
 private:
     WindowProc proc_;
     std::deque<Message> queue_;
+    std::unique_ptr<InputRecorder> recorder_;
 };
 
 // The virtual key of the Alt key: its messages are system key messages.

@@ -5,6 +5,7 @@
 #include "app/app_globals.h"
 #include "app/cfg_file.h"
 #include "app/cfg_resource_groups.h"
+#include "app/play_settings.h"
 #include "core/fatal_error.h"
 #include "core/language.h"
 #include "core/settings.h"
@@ -43,9 +44,10 @@ bool GameApplication::Init() {
     SetAppDir(FolderOf(modulePath_));
     CfgResourceGroups resources;
     ReadCfgFile(resources);
+    platform::Platform& host = platform::Current();
+    ApplyReplayedSettings(host.ReplayHeader());
     GuiFlags() = kGuiNoHover;
 
-    platform::Platform& host = platform::Current();
     ScreenSize& screen = DeviceScreen();
     screen.width = std::atoi(CfgGet("ScrWidth", std::to_string(host.ScreenWidth())).c_str());
     screen.height = std::atoi(CfgGet("ScrHeight", std::to_string(host.ScreenHeight())).c_str());
@@ -54,6 +56,7 @@ bool GameApplication::Init() {
                    CfgPath().c_str());
     }
     if (CfgHas("FlipScreen") && CfgGet("FlipScreen", "OFF") == "ON") DisplayFlags() |= kFlipScreen;
+    if (platform::InputRecorder* recorder = host.recorder()) RecordPlaySettings(*recorder);
     ImageExtension() = ".s16";
     device_ = MakeRef<GdiDevice>();
     if (!Application::Init()) return false;

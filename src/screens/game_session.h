@@ -24,7 +24,8 @@ public:
 
     // A new game of `choices` played by `rules`.
     static Ref<GameSession> New(Ref<Dispatcher> rules, const NewGameChoices& choices);
-    // The save `name`, played by the packaged rules.
+    // The save `name`, played by the packaged rules. A save that cannot be
+    // read throws DamagedSave, and nothing of the game in play has changed.
     static Ref<GameSession> Load(const std::string& name);
 
     Dispatcher& rules() const { return *rules_; }

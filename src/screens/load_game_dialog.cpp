@@ -4,8 +4,8 @@
 
 #include "app/app_core.h"
 #include "core/dispatcher_access.h"
-#include "core/fatal_error.h"
 #include "core/language.h"
+#include "core/save_damage.h"
 #include "core/save_game.h"
 #include "game/model/army_rules.h"
 #include "gui/form_reader.h"
@@ -38,6 +38,18 @@ std::u16string DifficultyName(const std::u16string& difficulty) {
     return difficulty;
 }
 
+constexpr const char* kDamagedText = "This saved game is damaged and cannot be loaded.";
+
+// Listed by its file name so that it can still be erased.
+SaveEntry DamagedEntry(const std::string& name) {
+    SaveEntry entry;
+    entry.saveName = name;
+    entry.damaged = true;
+    entry.displayName = GetText("<NAME> (damaged)");
+    ReplacePlaceholder(entry.displayName, u"<NAME>", Utf8ToUtf16(name));
+    return entry;
+}
+
 }  // namespace
 
 std::u16string SaveStatusText(const SaveEntry& entry) {
@@ -60,14 +72,14 @@ void LoadGameDialog::onLoaded() {
     showList();
 }
 
-// Newest first.
+// Newest first; damaged saves, which have no date, last.
 void LoadGameDialog::readSaves() {
     entries_.clear();
     for (const std::string& name : ListSaves()) {
         try {
             entries_.push_back(ReadSaveInfo(name));
-        } catch (const EngineError&) {
-            // One damaged file must not keep the player from the others.
+        } catch (const DamagedSave&) {
+            entries_.push_back(DamagedEntry(name));
         }
     }
     std::stable_sort(entries_.begin(), entries_.end(),
@@ -107,7 +119,11 @@ const SaveEntry* LoadGameDialog::current() const {
 void LoadGameDialog::showCurrent() {
     showPaging();
     const SaveEntry* entry = current();
-    setChildText("Status", entry ? SaveStatusText(*entry) : u"");
+    if (!entry) {
+        setChildText("Status", u"");
+    } else {
+        setChildText("Status", entry->damaged ? GetText(kDamagedText) : SaveStatusText(*entry));
+    }
     sendToChild(*this, "Hero", Message{"SetImage", entry ? entry->portrait : "", 0, nullptr});
 }
 
@@ -131,17 +147,33 @@ bool LoadGameDialog::onMessage(const Message& message) {
 }
 
 void LoadGameDialog::askToErase() {
-    auto* host = dynamic_cast<DialogHost*>(parent());
-    if (!host || !current()) return;
+    if (!current()) return;
     Ref<LoadGameDialog> self(this);
-    auto then = [self](const std::string& answer) {
-        if (answer == "Yes")
-            sendMessage(nullptr, self.get(), Message{"EraseCurrent", "", 0, nullptr});
-    };
-    Ref<MessageBoxDialog> box = MakeRef<MessageBoxDialog>(
-        GameMessage{GetText("Are you sure to delete this game?"), {}, "Yes,No", {}, {}}, then);
+    showMessage({GetText("Are you sure to delete this game?"), {}, "Yes,No", {}, {}},
+                [self](const std::string& answer) {
+                    if (answer == "Yes")
+                        sendMessage(nullptr, self.get(), Message{"EraseCurrent", "", 0, nullptr});
+                });
+}
+
+// Over the list, which stays open below the box.
+void LoadGameDialog::showMessage(const GameMessage& message, AnswerHandler then) {
+    auto* host = dynamic_cast<DialogHost*>(parent());
+    if (!host) return;
+    Ref<MessageBoxDialog> box = MakeRef<MessageBoxDialog>(message, std::move(then));
     loadForm(*box, "MsgBox");
     host->pushDialog(box);
+}
+
+// The entry keeps its place and stays chosen, so that Erase takes it next.
+void LoadGameDialog::refuseDamaged(int index) {
+    if (!entries_[index].damaged) {
+        entries_[index] = DamagedEntry(entries_[index].saveName);
+        showList();
+        if (auto* list = dynamic_cast<ListBox*>(findChild("GamesList"))) list->select(index);
+        showCurrent();
+    }
+    showMessage({GetText(kDamagedText), {}, "OK", {}, {}}, {});
 }
 
 void LoadGameDialog::eraseCurrent() {
@@ -152,12 +184,20 @@ void LoadGameDialog::eraseCurrent() {
     showList();
 }
 
-// The game is read aside; only a complete one replaces the game in play.
+// The game is read aside; only a complete one replaces the game in play, and
+// a damaged one leaves it going on. Errors of the rules still end the program.
 void LoadGameDialog::startGame() {
     const SaveEntry* entry = current();
     if (!entry) return;
+    const int index = static_cast<int>(entry - entries_.data());
+    if (entry->damaged) return refuseDamaged(index);
     Ref<LoadGameDialog> keep(this);
-    Ref<GameSession> session = GameSession::Load(entry->saveName);
+    Ref<GameSession> session;
+    try {
+        session = GameSession::Load(entry->saveName);
+    } catch (const DamagedSave&) {
+        return refuseDamaged(index);
+    }
     close();
     BeginSession(session);
     if (TheAppCore()) TheAppCore()->SetScreen(&session->adventure());

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/save_info.h"
+#include "game/model/game_ui.h"
 #include "screens/dialog_host.h"
 #include "screens/screen_widgets.h"
 
@@ -12,8 +13,10 @@ namespace cv {
 // "PgUp" and "PgDown", the chosen save's "Status" and portrait "Hero", and
 // the buttons "Start Game" (loads it and shows the adventure screen),
 // "Erase" (asks first) and "Cancel". Without saves only "No one save files
-// found" is shown. The newest save comes first; a file that cannot be read
-// as a save is left out.
+// found" is shown. The newest save comes first. A save that cannot be read is
+// listed as damaged, still to be erased; loading it, or one whose game data
+// turns out damaged, only answers "This saved game is damaged and cannot be
+// loaded." and the game in play, if any, goes on.
 class LoadGameDialog : public ScreenDialog {
 public:
     void onLoaded() override;
@@ -29,6 +32,9 @@ private:
     void showPaging();
     void showCurrent();
     void askToErase();
+    void showMessage(const GameMessage& message, AnswerHandler then);
+    // Marks the entry damaged and tells the player.
+    void refuseDamaged(int index);
     void eraseCurrent();
     void startGame();
 

@@ -11,6 +11,7 @@
 #include "core/byte_io.h"
 #include "core/language.h"
 #include "core/resource_groups.h"
+#include "core/save_damage.h"
 #include "core/save_info.h"
 #include "core_test_support.h"
 #include "platform/platform.h"
@@ -31,6 +32,17 @@ uint32_t U32At(const std::string& bytes, size_t at) {
 std::string Patched(std::string bytes, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
     return bytes;
+}
+
+// The message of the DamagedSave `action` raises; any other error fails the test.
+template <class Action>
+std::string DamageOf(Action action) {
+    try {
+        action();
+    } catch (const DamagedSave& e) {
+        return e.what();
+    }
+    return "no error";
 }
 
 class SaveGameTest : public ::testing::Test {
@@ -159,8 +171,12 @@ TEST_F(SaveGameTest, BadSavesAreRefusedWithClearMessages) {
     const std::string path = dir / "bad.sav";
     const std::string corrupted = "Invalid  format or save corrupted: ";
     const uint32_t data = U32At(good, 28);
-    // A stream that yields nothing leaves zeros, which are no chunk.
+    // A stream that breaks off or fails its checksum is refused, whatever it gave.
     const std::string garbled = good.substr(0, data + 4) + std::string(good.size() - data - 4, 'z');
+    const uint32_t unpacked = U32At(good, data);
+    const std::string broken = corrupted + "game data of " + path + " does not unpack to its ";
+    std::string badChecksum = good;
+    badChecksum.back() = static_cast<char>(badChecksum.back() ^ 1);
     const std::pair<std::string, std::string> cases[] = {
         {Patched(good, 12, 2), "Invalid object version 00000002: Game Save data"},
         {good.substr(0, 49), corrupted + "language name cut short in " + path},
@@ -169,12 +185,15 @@ TEST_F(SaveGameTest, BadSavesAreRefusedWithClearMessages) {
         {Patched(good, data, 0x7FFFFFFF), corrupted + "game data of " + path +
                                               " claims 2147483647 bytes from " +
                                               std::to_string(good.size() - data) + " stored"},
-        {garbled, corrupted + "Expected tag TEST"},
+        {garbled, broken + std::to_string(unpacked) + " bytes"},
+        {badChecksum, broken + std::to_string(unpacked) + " bytes"},
+        {Patched(good, data, unpacked + 1), broken + std::to_string(unpacked + 1) + " bytes"},
+        {Patched(good, data, unpacked - 1), broken + std::to_string(unpacked - 1) + " bytes"},
         {Patched(good, 24, 3), corrupted + "info record past its block in " + path},
         {Patched(good, 20, 0xFFFFFF00), corrupted + "info block outside the file in " + path}};
     for (const auto& [bytes, message] : cases) {
         dir.Write("bad.sav", bytes);
-        EXPECT_EQ(ErrorOf([&] {
+        EXPECT_EQ(DamageOf([&] {
                       Loaded("bad");
                       ReadSaveInfo("bad");
                   }),

@@ -109,8 +109,8 @@ struct BoxHost : platform::HeadlessPlatform {
         platform::SetCurrent(this);
     }
     ~BoxHost() override { platform::SetCurrent(nullptr); }
-    int MessageBox(const std::u16string& text, const std::u16string& caption,
-                   uint32_t flags) override {
+    int AskMessageBox(const std::u16string& text, const std::u16string& caption,
+                      uint32_t flags) override {
         boxes.push_back(Utf16ToUtf8(caption) + "|" + Utf16ToUtf8(text) + "|" +
                         std::to_string(flags));
         return react();

@@ -232,7 +232,6 @@ TEST_F(NewGameScreens, EachGameIsASessionOfItsOwn) {
 }
 
 TEST_F(NewGameScreens, ErasingAsksFirstAndTheLastSaveLeavesOnlyTheNotice) {
-    folder.Write("damaged.sav", "not a save at all");
     std::string saveName;
     SaveGame(*RunningGame::NewGame("Knight", u"Arthur", 0, 1), saveName);
     Ref<DialogHost> host = MakeRef<DialogHost>();

@@ -16,11 +16,15 @@ struct ButtonSet {
 
 ButtonSet ButtonsOf(uint32_t flags) {
     switch (flags & 0x0F) {
-        case MB_OKCANCEL: return {{{"OK", IDOK}, {"Cancel", IDCANCEL}}, IDOK};
-        case MB_YESNO: return {{{"Yes", IDYES}, {"No", IDNO}}, IDYES};
+        case MB_OKCANCEL:
+            return {{{"OK", IDOK}, {"Cancel", IDCANCEL}}, IDOK};
+        case MB_YESNO:
+            return {{{"Yes", IDYES}, {"No", IDNO}}, IDYES};
         // A missing file must not be retried for ever.
-        case MB_RETRYCANCEL: return {{{"Retry", IDRETRY}, {"Cancel", IDCANCEL}}, IDCANCEL};
-        default: return {{{"OK", IDOK}}, IDOK};
+        case MB_RETRYCANCEL:
+            return {{{"Retry", IDRETRY}, {"Cancel", IDCANCEL}}, IDCANCEL};
+        default:
+            return {{{"OK", IDOK}}, IDOK};
     }
 }
 
@@ -32,10 +36,11 @@ HeadlessPlatform::HeadlessPlatform(const std::string& scriptPath, KeyResolver re
     scriptFile_ = std::make_unique<std::ifstream>(scriptPath);
     if (!*scriptFile_) throw ScriptError("cannot open script " + scriptPath);
     script_ = std::make_unique<ScriptReader>(*scriptFile_, scriptPath);
+    header_ = script_->ReadHeader();
 }
 
-bool HeadlessPlatform::CreateMainWindow(const std::u16string&, int deviceWidth,
-                                        int deviceHeight, WindowProc proc) {
+bool HeadlessPlatform::CreateMainWindow(const std::u16string&, int deviceWidth, int deviceHeight,
+                                        WindowProc proc) {
     frameWidth_ = deviceHeight;
     frameHeight_ = deviceWidth;
     SetWindowProc(std::move(proc));
@@ -65,12 +70,39 @@ void HeadlessPlatform::Execute(const ScriptCommand& c) {
             PostPointer(WM_LBUTTONDOWN, c.x, c.y);
             PostPointer(WM_LBUTTONUP, c.x, c.y);
             break;
-        case ScriptCommand::Press: PostPointer(WM_LBUTTONDOWN, c.x, c.y); break;
-        case ScriptCommand::Move: PostPointer(WM_MOUSEMOVE, c.x, c.y); break;
-        case ScriptCommand::Release: PostPointer(WM_LBUTTONUP, c.x, c.y); break;
-        case ScriptCommand::Key: PostKey(c.text, true, true); break;
-        case ScriptCommand::KeyDown: PostKey(c.text, true, false); break;
-        case ScriptCommand::KeyUp: PostKey(c.text, false, true); break;
+        case ScriptCommand::Press:
+            PostPointer(WM_LBUTTONDOWN, c.x, c.y);
+            break;
+        case ScriptCommand::RightPress:
+            PostPointer(WM_RBUTTONDOWN, c.x, c.y);
+            break;
+        case ScriptCommand::RightRelease:
+            PostPointer(WM_RBUTTONUP, c.x, c.y);
+            break;
+        case ScriptCommand::Move:
+            PostPointer(WM_MOUSEMOVE, c.x, c.y);
+            break;
+        case ScriptCommand::Release:
+            PostPointer(WM_LBUTTONUP, c.x, c.y);
+            break;
+        case ScriptCommand::Key:
+            PostKey(c.text, true, true, false);
+            break;
+        case ScriptCommand::KeyDown:
+            PostKey(c.text, true, false, false);
+            break;
+        case ScriptCommand::KeyUp:
+            PostKey(c.text, false, true, false);
+            break;
+        case ScriptCommand::SysKeyDown:
+            PostKey(c.text, true, false, true);
+            break;
+        case ScriptCommand::SysKeyUp:
+            PostKey(c.text, false, true, true);
+            break;
+        case ScriptCommand::Char:
+            PostMessage({WM_CHAR, static_cast<uint64_t>(c.x), 0});
+            break;
         case ScriptCommand::Text:
             for (char16_t ch : Utf8ToUtf16(c.text)) PostMessage({WM_CHAR, ch, 0});
             break;
@@ -80,17 +112,28 @@ void HeadlessPlatform::Execute(const ScriptCommand& c) {
                 PostMessage({WM_TIMER, static_cast<uint64_t>(kTimerId), 0});
             }
             break;
-        case ScriptCommand::Answer: answers_.push_back(c.text); break;
-        case ScriptCommand::Shot: SaveShot(c.text); break;
-        case ScriptCommand::Activate: PostMessage({WM_ACTIVATE, static_cast<uint64_t>(c.x), 0}); break;
+        case ScriptCommand::Answer:
+            answers_.push_back(c.text);
+            break;
+        case ScriptCommand::Shot:
+            SaveShot(c.text);
+            break;
+        case ScriptCommand::Activate:
+            PostMessage({WM_ACTIVATE, static_cast<uint64_t>(c.x), 0});
+            break;
         case ScriptCommand::Quit:
             closeRequested_ = true;
             PostMessage({WM_CLOSE, 0, 0});
             break;
+        // A reading the game no longer asks for at this point: the replay has
+        // left the recording's path, and the clock answers from now on.
+        case ScriptCommand::Clock:
+        case ScriptCommand::Now:
+            break;
     }
 }
 
-bool HeadlessPlatform::NextCommand(ScriptCommand& out) {
+bool HeadlessPlatform::NextCommand(ScriptCommand& out) const {
     if (pending_) {
         out = *pending_;
         pending_.reset();
@@ -99,16 +142,19 @@ bool HeadlessPlatform::NextCommand(ScriptCommand& out) {
     return script_ && script_->Next(out);
 }
 
+bool HeadlessPlatform::TakeNext(ScriptCommand::Kind kind, ScriptCommand& out) const {
+    if (!NextCommand(out)) return false;
+    if (out.kind == kind) return true;
+    pending_ = out;
+    return false;
+}
+
 // The scripted answer for a box shown now: one given earlier, or an "answer"
 // line that comes next (a box can appear before the script is read that far).
 std::string HeadlessPlatform::NextAnswer() {
     if (answers_.empty()) {
         ScriptCommand command;
-        if (NextCommand(command)) {
-            if (command.kind == ScriptCommand::Answer) return command.text;
-            pending_ = command;
-        }
-        return {};
+        return TakeNext(ScriptCommand::Answer, command) ? command.text : std::string();
     }
     std::string answer = answers_.front();
     answers_.erase(answers_.begin());
@@ -118,16 +164,20 @@ std::string HeadlessPlatform::NextAnswer() {
 void HeadlessPlatform::PostPointer(uint32_t message, int x, int y) {
     if (message == WM_LBUTTONDOWN) buttons_ |= MK_LBUTTON;
     if (message == WM_LBUTTONUP) buttons_ &= ~MK_LBUTTON;
+    if (message == WM_RBUTTONDOWN) buttons_ |= MK_RBUTTON;
+    if (message == WM_RBUTTONUP) buttons_ &= ~MK_RBUTTON;
     PostMessage({message, buttons_, MakePointParam(x, y)});
 }
 
-void HeadlessPlatform::PostKey(const std::string& name, bool down, bool up) {
+// `system`: a key struck with Alt held, which types no control character.
+void HeadlessPlatform::PostKey(const std::string& name, bool down, bool up, bool system) {
     int vk = resolveKey_ ? resolveKey_(name) : -1;
     if (vk < 0) throw ScriptError("no key produces the key name \"" + name + "\"");
-    const bool sys = vk == kVkMenu;
+    const bool sys = system || vk == kVkMenu;
     if (down) {
         PostMessage({sys ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<uint64_t>(vk), 0});
-        if (int ch = ControlCharOfKey(vk)) PostMessage({WM_CHAR, static_cast<uint64_t>(ch), 0});
+        int ch = system ? 0 : ControlCharOfKey(vk);
+        if (ch) PostMessage({WM_CHAR, static_cast<uint64_t>(ch), 0});
     }
     if (up) PostMessage({sys ? WM_SYSKEYUP : WM_KEYUP, static_cast<uint64_t>(vk), 0});
 }
@@ -155,8 +205,8 @@ void HeadlessPlatform::SaveShot(const std::string& path) const {
     }
 }
 
-int HeadlessPlatform::MessageBox(const std::u16string& text, const std::u16string& caption,
-                                 uint32_t flags) {
+int HeadlessPlatform::AskMessageBox(const std::u16string& text, const std::u16string& caption,
+                                    uint32_t flags) {
     std::cerr << Utf16ToUtf8(caption) << ": " << Utf16ToUtf8(text) << std::endl;
     ButtonSet set = ButtonsOf(flags);
     std::string answer = NextAnswer();
@@ -168,6 +218,14 @@ int HeadlessPlatform::MessageBox(const std::u16string& text, const std::u16strin
     return set.fallback;
 }
 
-LocalTime HeadlessPlatform::Now() const { return SystemLocalTime(); }
+uint32_t HeadlessPlatform::ReadTickCount() const {
+    ScriptCommand command;
+    return TakeNext(ScriptCommand::Clock, command) ? command.ms : clockMs_;
+}
+
+LocalTime HeadlessPlatform::ReadLocalTime() const {
+    ScriptCommand command;
+    return TakeNext(ScriptCommand::Now, command) ? command.time : SystemLocalTime();
+}
 
 }  // namespace cv::platform

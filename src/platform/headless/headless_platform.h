@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "platform/platform.h"
 #include "platform/headless/script_reader.h"
+#include "platform/platform.h"
 
 namespace cv::platform {
 
@@ -35,10 +35,7 @@ public:
     void SetTimer(int id, int periodMs) override;
     void KillTimer(int id) override;
     void Present(const FrameView& frame) override;
-    int MessageBox(const std::u16string& text, const std::u16string& caption,
-                   uint32_t flags) override;
-    uint32_t TickCount() const override { return clockMs_; }
-    LocalTime Now() const override;
+    RecordingHeader ReplayHeader() const override { return header_; }
 
     // Runs one script command (tests drive the platform with these directly).
     void Execute(const ScriptCommand& command);
@@ -49,22 +46,35 @@ public:
     // How often the game asked to minimise its window.
     int minimizeCalls() const { return minimizeCalls_; }
 
+protected:
+    int AskMessageBox(const std::u16string& text, const std::u16string& caption,
+                      uint32_t flags) override;
+    // A recording's "clock" and "now" lines give what was read when it was made;
+    // without them the virtual clock answers.
+    uint32_t ReadTickCount() const override;
+    LocalTime ReadLocalTime() const override;
+
 private:
     void PostPointer(uint32_t message, int x, int y);
-    void PostKey(const std::string& name, bool down, bool up);
+    void PostKey(const std::string& name, bool down, bool up, bool system);
     void SaveShot(const std::string& path) const;
-    bool NextCommand(ScriptCommand& out);
+    bool NextCommand(ScriptCommand& out) const;
+    // Takes the next script command when it is of `kind`, else leaves it for later.
+    bool TakeNext(ScriptCommand::Kind kind, ScriptCommand& out) const;
     std::string NextAnswer();
 
     std::unique_ptr<std::ifstream> scriptFile_;
     std::unique_ptr<ScriptReader> script_;
+    RecordingHeader header_;
     KeyResolver resolveKey_;
     bool closeRequested_ = false;
     bool timerOn_ = false;
     uint32_t clockMs_ = 0;
     uint32_t buttons_ = 0;
     std::vector<std::string> answers_;
-    std::optional<ScriptCommand> pending_;  // read ahead while looking for an answer
+    // Read ahead while looking for a recorded answer or reading; the script is
+    // input, so reading it ahead does not change what the platform is.
+    mutable std::optional<ScriptCommand> pending_;
     std::vector<uint8_t> frame_;
     int frameWidth_ = 0, frameHeight_ = 0;
     int minimizeCalls_ = 0;

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <istream>
+#include <optional>
 #include <stdexcept>
 #include <string>
+
+#include "platform/platform.h"
 
 namespace cv::platform {
 
@@ -13,11 +16,33 @@ public:
 };
 
 struct ScriptCommand {
-    enum Kind { Tap, Press, Move, Release, Key, KeyDown, KeyUp, Text, Tick, Answer, Shot,
-                Activate, Quit };
+    enum Kind {
+        Tap,
+        Press,
+        Move,
+        Release,
+        Key,
+        KeyDown,
+        KeyUp,
+        Text,
+        Tick,
+        Answer,
+        Shot,
+        Activate,
+        Quit,
+        RightPress,
+        RightRelease,
+        SysKeyDown,
+        SysKeyUp,
+        Char,
+        Clock,
+        Now
+    };
     Kind kind = Quit;
-    int x = 0, y = 0;   // Tap..Release; Tick count in x; Activate 0/1 in x
-    std::string text;   // key name, text, answer button, shot file
+    int x = 0, y = 0;  // points; Tick count, Activate 0/1, Char code in x
+    std::string text;  // key name, text, answer button, shot file
+    uint32_t ms = 0;   // Clock: the tick count the game read
+    LocalTime time;    // Now: the local time the game read
 };
 
 // Reads the headless input script one command at a time. Blank lines and
@@ -28,6 +53,9 @@ public:
 
     // False at the end of the script. Throws ScriptError on a line it cannot read.
     bool Next(ScriptCommand& out);
+    // The "# key: value" lines before the first command (a recording's header);
+    // call before the first Next.
+    RecordingHeader ReadHeader();
     int lineNumber() const { return lineNumber_; }
 
     static ScriptCommand ParseLine(const std::string& line);  // throws std::invalid_argument
@@ -36,6 +64,7 @@ private:
     std::istream& in_;
     std::string name_;
     int lineNumber_ = 0;
+    std::optional<std::string> heldLine_;  // the first command, read with the header
 };
 
 }  // namespace cv::platform

@@ -46,8 +46,8 @@ bool SdlPlatform::ActivateRunningInstance(const std::string& className) {
     return instance_.SignalRunning(className);
 }
 
-bool SdlPlatform::CreateMainWindow(const std::u16string& title, int deviceWidth,
-                                   int deviceHeight, WindowProc proc) {
+bool SdlPlatform::CreateMainWindow(const std::u16string& title, int deviceWidth, int deviceHeight,
+                                   WindowProc proc) {
     if (!VideoReachesAScreen()) {
         std::cerr << "SDL: no display to open the window on (is DISPLAY or WAYLAND_DISPLAY set?)"
                   << std::endl;
@@ -59,9 +59,9 @@ bool SdlPlatform::CreateMainWindow(const std::u16string& title, int deviceWidth,
     SDL_GetDisplayUsableBounds(0, &usable);
     // Leave room for a title bar and panels.
     int scale = WholeScale(usable.w, usable.h - 64, logicalWidth_, logicalHeight_);
-    window_ = SDL_CreateWindow(Utf16ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED,
-                               SDL_WINDOWPOS_CENTERED, logicalWidth_ * scale,
-                               logicalHeight_ * scale, SDL_WINDOW_RESIZABLE);
+    window_ =
+        SDL_CreateWindow(Utf16ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                         logicalWidth_ * scale, logicalHeight_ * scale, SDL_WINDOW_RESIZABLE);
     if (!window_) {
         std::cerr << "SDL: " << SDL_GetError() << std::endl;
         return false;
@@ -85,8 +85,8 @@ bool SdlPlatform::EnsureTexture(int width, int height) {
     textureFormat_ = native == SDL_PIXELFORMAT_RGB565 || native == SDL_PIXELFORMAT_RGB888
                          ? native
                          : Uint32{SDL_PIXELFORMAT_ARGB8888};
-    texture_ = SDL_CreateTexture(renderer_, textureFormat_, SDL_TEXTUREACCESS_STREAMING, width,
-                                 height);
+    texture_ =
+        SDL_CreateTexture(renderer_, textureFormat_, SDL_TEXTUREACCESS_STREAMING, width, height);
     return texture_ != nullptr;
 }
 
@@ -131,21 +131,31 @@ bool SdlPlatform::GetMessage(Message& out) {
 
 void SdlPlatform::Translate(const SDL_Event& event) {
     switch (event.type) {
-        case SDL_QUIT: PostMessage({WM_CLOSE, 0, 0}); break;
-        case SDL_WINDOWEVENT: TranslateWindowEvent(event.window); break;
+        case SDL_QUIT:
+            PostMessage({WM_CLOSE, 0, 0});
+            break;
+        case SDL_WINDOWEVENT:
+            TranslateWindowEvent(event.window);
+            break;
         case SDL_KEYDOWN:
-        case SDL_KEYUP: TranslateKey(event.key); break;
+        case SDL_KEYUP:
+            TranslateKey(event.key);
+            break;
         case SDL_TEXTINPUT:
             for (char16_t ch : Utf8ToUtf16(event.text.text)) PostMessage({WM_CHAR, ch, 0});
             break;
-        case SDL_MOUSEMOTION: TranslateMouse(WM_MOUSEMOVE, event.motion.x, event.motion.y); break;
+        case SDL_MOUSEMOTION:
+            TranslateMouse(WM_MOUSEMOVE, event.motion.x, event.motion.y);
+            break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             bool down = event.type == SDL_MOUSEBUTTONDOWN;
             if (event.button.button == SDL_BUTTON_LEFT) {
-                TranslateMouse(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, event.button.x, event.button.y);
+                TranslateMouse(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, event.button.x,
+                               event.button.y);
             } else if (event.button.button == SDL_BUTTON_RIGHT) {
-                TranslateMouse(down ? WM_RBUTTONDOWN : WM_RBUTTONUP, event.button.x, event.button.y);
+                TranslateMouse(down ? WM_RBUTTONDOWN : WM_RBUTTONUP, event.button.x,
+                               event.button.y);
             }
             break;
         }
@@ -157,16 +167,23 @@ void SdlPlatform::Translate(const SDL_Event& event) {
 
 void SdlPlatform::TranslateWindowEvent(const SDL_WindowEvent& event) {
     switch (event.event) {
-        case SDL_WINDOWEVENT_CLOSE: PostMessage({WM_CLOSE, 0, 0}); break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED: PostMessage({WM_ACTIVATE, 1, 0}); break;
-        case SDL_WINDOWEVENT_FOCUS_LOST: PostMessage({WM_ACTIVATE, 0, 0}); break;
+        case SDL_WINDOWEVENT_CLOSE:
+            PostMessage({WM_CLOSE, 0, 0});
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            PostMessage({WM_ACTIVATE, 1, 0});
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            PostMessage({WM_ACTIVATE, 0, 0});
+            break;
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_RESTORED:
             if (!paintPending_) PostMessage({WM_PAINT, 0, 0});
             paintPending_ = true;
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -271,8 +288,8 @@ void SdlPlatform::Present(const FrameView& frame) {
     SDL_RenderPresent(renderer_);
 }
 
-int SdlPlatform::MessageBox(const std::u16string& text, const std::u16string& caption,
-                            uint32_t flags) {
+int SdlPlatform::AskMessageBox(const std::u16string& text, const std::u16string& caption,
+                               uint32_t flags) {
     std::vector<SDL_MessageBoxButtonData> buttons;
     switch (flags & 0x0F) {
         case MB_OKCANCEL:
@@ -288,16 +305,18 @@ int SdlPlatform::MessageBox(const std::u16string& text, const std::u16string& ca
                        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDCANCEL, "Cancel"}};
             break;
         default:
-            buttons = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
-                        IDOK, "OK"}};
+            buttons = {
+                {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
+                 IDOK, "OK"}};
             break;
     }
     Uint32 icon = SDL_MESSAGEBOX_INFORMATION;
     if ((flags & 0xF0) == MB_ICONHAND) icon = SDL_MESSAGEBOX_ERROR;
     if ((flags & 0xF0) == MB_ICONEXCLAMATION) icon = SDL_MESSAGEBOX_WARNING;
     std::string title = Utf16ToUtf8(caption), message = Utf16ToUtf8(text);
-    SDL_MessageBoxData data{icon,          window_,        title.c_str(), message.c_str(),
-                            static_cast<int>(buttons.size()), buttons.data(), nullptr};
+    SDL_MessageBoxData data{
+        icon,           window_, title.c_str(), message.c_str(), static_cast<int>(buttons.size()),
+        buttons.data(), nullptr};
     int chosen = -1;
     if (SDL_ShowMessageBox(&data, &chosen) != 0 || chosen < 0) {
         // No display to ask on: report and take the safe answer.
@@ -306,7 +325,5 @@ int SdlPlatform::MessageBox(const std::u16string& text, const std::u16string& ca
     }
     return chosen;
 }
-
-LocalTime SdlPlatform::Now() const { return SystemLocalTime(); }
 
 }  // namespace cv::platform

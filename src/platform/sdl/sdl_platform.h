@@ -29,12 +29,12 @@ public:
     void SetTimer(int id, int periodMs) override;
     void KillTimer(int id) override;
     void Present(const FrameView& frame) override;
-    int MessageBox(const std::u16string& text, const std::u16string& caption,
-                   uint32_t flags) override;
-    uint32_t TickCount() const override { return SDL_GetTicks(); }
-    LocalTime Now() const override;
 
 protected:
+    int AskMessageBox(const std::u16string& text, const std::u16string& caption,
+                      uint32_t flags) override;
+    uint32_t ReadTickCount() const override { return SDL_GetTicks(); }
+    LocalTime ReadLocalTime() const override { return SystemLocalTime(); }
     void CloseWindowResources() override;
 
 private:
