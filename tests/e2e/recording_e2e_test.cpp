@@ -1,4 +1,5 @@
-// A game played headless and recorded, then replayed from the recording alone:
+// A game played headless (a voyage, a battle, saves, a week's end) and
+// recorded, then replayed from the recording alone:
 // the same frames at the same ticks and the same saves, byte for byte.
 #include <gtest/gtest.h>
 
@@ -68,16 +69,25 @@ TEST(Recording, AReplayOfTheRecordingShowsTheSameFramesAndWritesTheSameSaves) {
     CopyGameFolder(played);
     CopyGameFolder(replayed);
     // Shots are taken at these tick counts of the played script.
-    const std::vector<std::string> names = {"start.png", "walked.png", "saved.png", "week.png",
-                                            "end.png"};
+    const std::vector<std::string> names = {"start.png", "battle.png", "walked.png",
+                                            "saved.png", "week.png",   "end.png"};
     auto shot = [&](const std::string& name) { return "shot " + (played / name).string() + "\n"; };
+    // Into the town two steps east for a boat, aboard, across to the army on
+    // the islet, a battle given up, and home in disgrace.
+    const std::string battle =
+        "key Right\ntick 1\nkey Right\ntick 1\n" + Tap(463, 141) + "tick 1\n" + Tap(319, 411) +
+        "tick 1\nkey Down\ntick 1\nkey End\ntick 1\nkey End\ntick 1\n"
+        "key End\ntick 1\nkey Home\ntick 1\n" +
+        Tap(231, 321) + "tick 2\n" + shot("battle.png") + Tap(560, 234) + "tick 1\n" +
+        Tap(320, 280) + "tick 1\n" + Tap(232, 321) + "tick 3\nkey Enter\ntick 2\n";
     const std::string walk =
         "key Right\ntick 2\nkey Down\ntick 2\nkeydown Up\ntick 1\nkeyup Up\ntick 3\n";
-    const std::string script =
-        kNewKnight + "tick 2\n" + shot("start.png") + walk + shot("walked.png") + kOpenMenu +
-        kSave + "tick 1\n" + shot("saved.png") + kOnlyButton + "tick 1\n" + kOpenMenu + kWeekEnd +
-        "tick 1\n" + kOnlyButton + "tick 1\n" + kBudgetOk + "tick 4\n" + shot("week.png") + walk +
-        kOpenMenu + kSave + "tick 1\n" + kOnlyButton + "tick 5\n" + shot("end.png") + "quit\n";
+    const std::string script = kNewKnight + "tick 2\n" + shot("start.png") + battle + walk +
+                               shot("walked.png") + kOpenMenu + kSave + "tick 1\n" +
+                               shot("saved.png") + kOnlyButton + "tick 1\n" + kOpenMenu + kWeekEnd +
+                               "tick 1\n" + kOnlyButton + "tick 1\n" + kBudgetOk + "tick 4\n" +
+                               shot("week.png") + walk + kOpenMenu + kSave + "tick 1\n" +
+                               kOnlyButton + "tick 5\n" + shot("end.png") + "quit\n";
     played.Write("script.txt", script);
     const std::filesystem::path recording = played / "game.rec";
     RunResult r =
@@ -114,6 +124,7 @@ TEST(Recording, AReplayOfTheRecordingShowsTheSameFramesAndWritesTheSameSaves) {
         EXPECT_FALSE(frame.empty()) << name;
         EXPECT_EQ(frame, ReadFile(replayed / name)) << "frame " << name << " differs";
     }
+    EXPECT_NE(ReadFile(played / "battle.png"), ReadFile(played / "start.png")) << "no battle";
     ASSERT_TRUE(std::filesystem::exists(played / "1.sav"));
     EXPECT_EQ(ReadFile(played / "1.sav"), ReadFile(replayed / "1.sav")) << "the saves differ";
 }

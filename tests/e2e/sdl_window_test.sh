@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the game with the SDL backend under Xvfb, checks that its window shows
 # the landscape frame at a whole scale and the title screen in it, and that a
-# close request ends it with 0. A screenshot of the screen is kept in SHOT.
+# close request ends it with 0, and that what it recorded replays headless. A
+# screenshot of the screen is kept in SHOT.
 # Without any display the game must end with 1 and say why, not run unseen.
 #   sdl_window_test.sh GAME PROBE SHOT.png
 set -u
@@ -48,7 +49,7 @@ export SDL_VIDEODRIVER=x11
 # The desktop's own libraries (D-Bus, GL drivers) keep allocations until exit;
 # leak checking belongs to the tests of our own code.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-"$game" --game-dir "$work" >"$work/game.log" 2>&1 &
+"$game" --game-dir "$work" --record "$work/window.rec" >"$work/game.log" 2>&1 &
 game_pid=$!
 
 size=""
@@ -101,3 +102,12 @@ wait $game_pid
 status=$?
 echo "exit status: $status"
 [ $status -eq 0 ] || { cat "$work/game.log"; exit 1; }
+
+# What the window received was recorded, close request included, and plays
+# again headless from the recording alone.
+if ! grep -q '^# seed: ' "$work/window.rec" || ! grep -q '^quit' "$work/window.rec"; then
+  echo "the window's recording lacks its header or its end:"; cat "$work/window.rec"; exit 1
+fi
+if ! timeout 60 "$game" --headless --game-dir "$work" --script "$work/window.rec" >"$work/replay.log" 2>&1; then
+  echo "the window's recording did not replay:"; cat "$work/replay.log"; exit 1
+fi
