@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/entry_point.h"
+#include "app/game_folders.h"
 #include "app/key_codes.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/runtime_rand.h"
@@ -26,7 +27,7 @@ const char kUsage[] =
     "  --record FILE      write every input of the game to FILE as a script that\n"
     "                     --headless --script replays\n"
     "  --game-dir DIR     use DIR (its Corvanth.CFG, packages and saves) instead of\n"
-    "                     the folder of the executable\n"
+    "                     the folders the game would choose\n"
     "  --help             show this text\n"
     "  --version          show the version\n";
 
@@ -81,20 +82,19 @@ int ParseOptions(int argc, char** argv, Options& options) {
     return -1;
 }
 
-std::string ModulePath(const Options& options) {
-    if (!options.gameDir.empty()) {
-        return (std::filesystem::absolute(options.gameDir) / "Corvanth").string();
-    }
-    return std::filesystem::read_symlink("/proc/self/exe").string();
+cv::GameFolders Folders(const Options& options) {
+    const std::string gameDir =
+        options.gameDir.empty() ? "" : std::filesystem::absolute(options.gameDir).string();
+    return cv::FoldersForProcess(std::filesystem::read_symlink("/proc/self/exe").string(), gameDir);
 }
 
 std::unique_ptr<cv::platform::Platform> MakePlatform(const Options& options,
-                                                     const std::string& modulePath) {
+                                                     const cv::GameFolders& folders) {
     if (options.headless) {
         return std::make_unique<cv::platform::HeadlessPlatform>(options.script,
                                                                 cv::VirtualKeyOfKeyName);
     }
-    return std::make_unique<cv::platform::SdlPlatform>(cv::FolderOf(modulePath));
+    return std::make_unique<cv::platform::SdlPlatform>(folders.data);
 }
 
 struct Seed {
@@ -148,8 +148,8 @@ int main(int argc, char** argv) {
     Options options;
     if (int status = ParseOptions(argc, argv, options); status >= 0) return status;
     try {
-        const std::string modulePath = ModulePath(options);
-        std::unique_ptr<cv::platform::Platform> host = MakePlatform(options, modulePath);
+        const cv::GameFolders folders = Folders(options);
+        std::unique_ptr<cv::platform::Platform> host = MakePlatform(options, folders);
         const cv::platform::RecordingHeader replayed = host->ReplayHeader();
         WarnOnOtherVersion(replayed);
         const Seed seed = ChooseSeed(options, replayed);
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
         }
         host->SetRecorder(MakeRecorder(options, seed));
         cv::platform::SetCurrent(host.get());
-        cv::GameApplication app(modulePath);
+        cv::GameApplication app(folders);
         int status = cv::RunApplication(app);
         cv::platform::SetCurrent(nullptr);
         return status;

@@ -16,7 +16,7 @@ std::u16string ErrorText(platform::Platform& host, const std::string& error) {
     platform::InputRecorder* recorder = host.recorder();
     if (!recorder) return text;
     recorder->Finish("Error: " + error);
-    const std::string kept = KeepErrorRecording(AppDir(), recorder->Text());
+    const std::string kept = KeepErrorRecording(SaveDir(), recorder->Text());
     if (kept.empty()) return text;
     std::u16string note = GetText("The game so far is recorded in <FILE>.");
     ReplacePlaceholder(note, u"<FILE>", Utf8ToUtf16(kept));

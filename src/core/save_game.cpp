@@ -31,7 +31,8 @@ std::vector<SaveInfoRecord> InfoRecordsOf(const SaveSummary& summary) {
     return {{"Name", name},
             {"Class", Utf8ToUtf16(summary.heroClass)},
             {"Difficulty", Utf8ToUtf16(std::to_string(summary.difficulty))},
-            {"Days Left", Utf8ToUtf16(std::to_string(summary.daysLeft))}};
+            {"Days Left", Utf8ToUtf16(std::to_string(summary.daysLeft))},
+            {"Week", Utf8ToUtf16(std::to_string(summary.week))}};
 }
 
 // The old save becomes the backup, so a failed write loses nothing.
@@ -63,7 +64,7 @@ std::vector<std::string> SaveFileNames() {
     namespace fs = std::filesystem;
     std::vector<std::string> files;
     std::error_code error;
-    const fs::path folder = AppDir().empty() ? fs::path(".") : fs::path(AppDir());
+    const fs::path folder = SaveDir().empty() ? fs::path(".") : fs::path(SaveDir());
     fs::directory_iterator it(folder, error), end;
     for (; !error && it != end; it.increment(error)) {
         std::string extension = it->path().extension().string();
@@ -84,10 +85,10 @@ std::string StemOf(const std::string& file) {
 }  // namespace
 
 std::string SavePath(const std::string& name) {
-    const std::string written = AppDir() + name + ".sav";
+    const std::string written = SaveDir() + name + ".sav";
     if (FileExists(written)) return written;
     for (const std::string& file : SaveFileNames()) {
-        if (StemOf(file) == name) return AppDir() + file;
+        if (StemOf(file) == name) return SaveDir() + file;
     }
     return written;
 }
@@ -95,7 +96,7 @@ std::string SavePath(const std::string& name) {
 // Not resolved on disk: the old save, whatever its case, is renamed to this,
 // and the new save written as name + ".sav" finds it again to remove it.
 std::string BackupPath(const std::string& name) {
-    return AppDir() + name + ".sav.bak";
+    return SaveDir() + name + ".sav.bak";
 }
 
 std::string NewSaveName() {

@@ -7,9 +7,9 @@
 
 namespace cv {
 
-// Saves live in the game folder: AppDir() + name + ".sav", or the file as it
+// Saves live in the saves folder: SaveDir() + name + ".sav", or the file as it
 // is on disk when only its extension's case differs ("2.SAV"). While one is
-// rewritten the previous file waits under AppDir() + name + ".sav.bak".
+// rewritten the previous file waits under SaveDir() + name + ".sav.bak".
 std::string SavePath(const std::string& name);
 std::string BackupPath(const std::string& name);
 
@@ -28,7 +28,7 @@ void SaveGame(const SaveableGame& game, std::string& name);
 // as it was; errors of the rules the game is read against stay EngineErrors.
 void LoadGame(const std::string& name, SaveableGame& game);
 
-// The names of the ".sav" files of the game folder (extension compared
+// The names of the ".sav" files of the saves folder (extension compared
 // without regard to case), in the order the file system lists them.
 std::vector<std::string> ListSaves();
 // Deletes the save; its backup, if any, stays.

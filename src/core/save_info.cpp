@@ -20,6 +20,8 @@ void ApplyRecord(SaveEntry& entry, const SaveInfoRecord& record) {
         entry.difficulty = record.value;
     } else if (record.key == "Days Left") {
         entry.daysLeft = record.value;
+    } else if (record.key == "Week") {
+        entry.week = record.value;
     }
 }
 

@@ -12,6 +12,7 @@ struct SaveEntry {
     std::string portrait;        // "Img\Heroes\" + the hero's class
     std::u16string difficulty;
     std::u16string daysLeft;
+    std::u16string week;  // empty in saves written before it was recorded
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
     // Its header or info records cannot be read: only the save name is known.
     bool damaged = false;

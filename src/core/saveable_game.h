@@ -13,6 +13,7 @@ struct SaveSummary {
     std::string heroClass;  // as in the rules file ("Knight")
     int difficulty = 0;     // the index of "HardLevels.%d"
     int daysLeft = 0;
+    int week = 0;  // weeks played; lets the load list tell autosaves apart
 };
 
 // The running game as the save container sees it: the container writes the

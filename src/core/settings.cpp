@@ -5,6 +5,8 @@ namespace {
 struct Paths {
     std::string cfg;
     std::string appDir;
+    std::string saveDir;
+    std::string picturesDir;
 };
 Paths& ThePaths() {
     static Paths paths;
@@ -21,13 +23,40 @@ std::string CfgGet(const std::string& key, const std::string& fallback) {
     return Settings().try_emplace(key, fallback).first->second;
 }
 
-bool CfgHas(const std::string& key) { return Settings().count(key) != 0; }
+bool CfgHas(const std::string& key) {
+    return Settings().count(key) != 0;
+}
 
-void CfgSet(const std::string& key, const std::string& value) { Settings()[key] = value; }
+void CfgSet(const std::string& key, const std::string& value) {
+    Settings()[key] = value;
+}
 
-const std::string& CfgPath() { return ThePaths().cfg; }
-const std::string& AppDir() { return ThePaths().appDir; }
-void SetCfgPath(const std::string& path) { ThePaths().cfg = path; }
-void SetAppDir(const std::string& dir) { ThePaths().appDir = dir; }
+const std::string& CfgPath() {
+    return ThePaths().cfg;
+}
+const std::string& AppDir() {
+    return ThePaths().appDir;
+}
+void SetCfgPath(const std::string& path) {
+    ThePaths().cfg = path;
+}
+void SetAppDir(const std::string& dir) {
+    ThePaths().appDir = dir;
+}
+
+const std::string& SaveDir() {
+    const Paths& paths = ThePaths();
+    return paths.saveDir.empty() ? paths.appDir : paths.saveDir;
+}
+const std::string& PicturesDir() {
+    const Paths& paths = ThePaths();
+    return paths.picturesDir.empty() ? SaveDir() : paths.picturesDir;
+}
+void SetSaveDir(const std::string& dir) {
+    ThePaths().saveDir = dir;
+}
+void SetPicturesDir(const std::string& dir) {
+    ThePaths().picturesDir = dir;
+}
 
 }  // namespace cv

@@ -22,4 +22,12 @@ const std::string& AppDir();
 void SetCfgPath(const std::string& path);
 void SetAppDir(const std::string& dir);
 
+// Where the game writes its saves and error recordings, and its screenshots;
+// each ends in "/" and is AppDir() until set (a game run from its own folder
+// keeps everything there).
+const std::string& SaveDir();
+const std::string& PicturesDir();
+void SetSaveDir(const std::string& dir);
+void SetPicturesDir(const std::string& dir);
+
 }  // namespace cv

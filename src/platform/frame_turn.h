@@ -8,8 +8,12 @@
 namespace cv::platform {
 
 // The logical (landscape) size of a portrait frame.
-inline int UprightWidth(const FrameView& f) { return f.height; }
-inline int UprightHeight(const FrameView& f) { return f.width; }
+inline int UprightWidth(const FrameView& f) {
+    return f.height;
+}
+inline int UprightHeight(const FrameView& f) {
+    return f.width;
+}
 
 // Turns the portrait 5-6-5 frame upright and converts each pixel in the same
 // pass: logical point (x, y) is device column y of device row height-1-x.
@@ -36,5 +40,9 @@ inline uint32_t Rgb565ToRgb888(uint16_t p) {
 
 // The upright frame as packed 8-bit RGB rows.
 std::vector<uint8_t> UprightRgb(const FrameView& frame);
+
+// Packed RGB rows of width x height, each pixel repeated `scale` times across
+// and down (scale >= 1).
+std::vector<uint8_t> ScaledRgb(const std::vector<uint8_t>& rgb, int width, int height, int scale);
 
 }  // namespace cv::platform

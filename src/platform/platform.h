@@ -61,6 +61,11 @@ public:
 
     // Shows the frame in the window (turned upright, scaled).
     virtual void Present(const FrameView& frame) = 0;
+    // Writes the frame last shown as PNG at the game's own size, or with
+    // `windowScale` at the whole scale the window shows it. False with `error`
+    // set when there is no frame yet or the file cannot be written.
+    virtual bool SaveScreenshot(const std::string& path, bool windowScale,
+                                std::string& error) const = 0;
 
     // Returns the IDxx answer.
     int MessageBox(const std::u16string& text, const std::u16string& caption, uint32_t flags);

@@ -15,6 +15,7 @@
 #include "screens/command_keys.h"
 #include "screens/game_data_init.h"
 #include "screens/screen_game_ui.h"
+#include "screens/screenshot.h"
 #include "screens/title_screen.h"
 
 namespace cv {
@@ -31,7 +32,9 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-GameApplication::GameApplication(std::string modulePath) : modulePath_(std::move(modulePath)) {}
+GameApplication::GameApplication(std::string modulePath) : folders_(PortableFolders(modulePath)) {}
+
+GameApplication::GameApplication(GameFolders folders) : folders_(std::move(folders)) {}
 
 GameApplication::~GameApplication() {
     if (&CurrentFileOpener() == &fileOpener_) SetFileOpener(nullptr);
@@ -40,8 +43,11 @@ GameApplication::~GameApplication() {
 
 bool GameApplication::Init() {
     SetFileOpener(&fileOpener_);
-    SetCfgPath(CfgPathForModule(modulePath_));
-    SetAppDir(FolderOf(modulePath_));
+    PrepareGameFolders(folders_);
+    SetCfgPath(folders_.cfg);
+    SetAppDir(folders_.data);
+    SetSaveDir(folders_.saves);
+    SetPicturesDir(folders_.pictures);
     CfgResourceGroups resources;
     ReadCfgFile(resources);
     platform::Platform& host = platform::Current();
@@ -71,6 +77,18 @@ bool GameApplication::Init() {
 
 bool GameApplication::OnKey(int key, bool pressed) {
     return Application::OnKey(TranslateKey(key), pressed);
+}
+
+bool GameApplication::HandleMessage(const platform::Message& message) {
+    const bool down = message.message == platform::WM_KEYDOWN;
+    if (down || message.message == platform::WM_KEYUP) {
+        if (IsShiftKey(message.wParam)) shiftHeld_ = down;
+        if (message.wParam == kScreenshotKey) {
+            if (down) TakeScreenshot(shiftHeld_);
+            return true;
+        }
+    }
+    return Application::HandleMessage(message);
 }
 
 }  // namespace cv

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app_core.h"
+#include "app/game_folders.h"
 #include "core/file_opener.h"
 #include "gfx/gdi_device.h"
 
@@ -20,16 +21,21 @@ class GameApplication : public Application {
 public:
     // `modulePath`: the executable; the CFG, packages and saves live beside it.
     explicit GameApplication(std::string modulePath);
+    // The CFG, packages, saves and screenshots where `folders` say.
+    explicit GameApplication(GameFolders folders);
     ~GameApplication() override;
 
     bool Init() override;
     // Keys are turned with the screen before anything sees them.
     bool OnKey(int key, bool pressed) override;
+    // F12 keeps the frame as a picture (Shift: as large as the window shows it).
+    bool HandleMessage(const platform::Message& message) override;
     std::u16string Title() const override { return u"Corvanth"; }
     std::u16string ClassName() const override { return u"CorvanthGame"; }
 
 private:
-    std::string modulePath_;
+    GameFolders folders_;
+    bool shiftHeld_ = false;
     // Opens the CFG's packages: retries reads, asks before giving up a file.
     RetryFileOpener fileOpener_;
     Ref<GdiDevice> device_;

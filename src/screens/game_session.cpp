@@ -3,6 +3,7 @@
 #include "core/fatal_error.h"
 #include "core/save_game.h"
 #include "gui/form_reader.h"
+#include "screens/autosave.h"
 #include "screens/game_data_init.h"
 #include "screens/new_game.h"
 
@@ -57,7 +58,9 @@ Ref<GameSession> GameSession::Load(const std::string& name) {
         RulesWhileBuilding building(rules);
         LoadGame(name, *game);
     }
-    return MakeRef<GameSession>(std::move(rules), std::move(game), name);
+    // A game loaded from an autosave is saved by the player under a new number.
+    return MakeRef<GameSession>(std::move(rules), std::move(game),
+                                IsAutosaveName(name) ? std::string() : name);
 }
 
 void GameSession::Save() {

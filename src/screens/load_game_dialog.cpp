@@ -12,6 +12,7 @@
 #include "gui/gui_message.h"
 #include "platform/utf.h"
 #include "screens/adventure_screen.h"
+#include "screens/autosave.h"
 #include "screens/game_session.h"
 #include "screens/list_box.h"
 #include "screens/message_box_dialog.h"
@@ -50,6 +51,13 @@ SaveEntry DamagedEntry(const std::string& name) {
     return entry;
 }
 
+// Told apart from the player's own saves, with the week it was taken.
+void NameAutosave(SaveEntry& entry) {
+    if (!IsAutosaveName(entry.saveName)) return;
+    entry.displayName = GetText("Autosave, week <N>");
+    ReplacePlaceholder(entry.displayName, u"<N>", entry.week.empty() ? u"?" : entry.week);
+}
+
 }  // namespace
 
 std::u16string SaveStatusText(const SaveEntry& entry) {
@@ -78,6 +86,7 @@ void LoadGameDialog::readSaves() {
     for (const std::string& name : ListSaves()) {
         try {
             entries_.push_back(ReadSaveInfo(name));
+            NameAutosave(entries_.back());
         } catch (const DamagedSave&) {
             entries_.push_back(DamagedEntry(name));
         }

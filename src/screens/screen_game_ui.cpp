@@ -11,6 +11,7 @@
 #include "gui/form_reader.h"
 #include "gui/gui_message.h"
 #include "screens/adventure_screen.h"
+#include "screens/autosave.h"
 #include "screens/bridge_building_dialog.h"
 #include "screens/castle_main_dialog.h"
 #include "screens/castle_of_king_dialog.h"
@@ -38,7 +39,7 @@ void Show(Ref<Form> dialog, const std::string& formName) {
 }
 
 Ref<Form> WeekReport(RunningGame& game, AnswerHandler then) {
-    return MakeRef<WeekReportDialog>(game.time().lastBudget(), std::move(then));
+    return MakeRef<WeekReportDialog>(game.time().lastBudget(), AutosaveAfter(std::move(then)));
 }
 
 Ref<Form> CombatSpells(RunningGame& game, AnswerHandler then) {

@@ -82,20 +82,21 @@ TEST_F(SaveGameTest, WritesTheContainerAndReadsTheGameBack) {
     const uint32_t size = static_cast<uint32_t>(bytes.size());
     EXPECT_EQ(bytes.substr(0, 12) + bytes.substr(48, 17),
               std::string("CVSave\0\0\0\0\0\0\x0f\0English.lng.txt", 29));
-    // Version, total length, info block (four records, odd keys padded), game data, compressed.
+    // Version, total length, info block (the four records and "Week", odd keys padded), game data,
+    // compressed.
     std::vector<uint32_t> fields;
     for (size_t at = 12; at < 40; at += 4) fields.push_back(U32At(bytes, at));
-    EXPECT_EQ(fields, (std::vector<uint32_t>{1, size, 65, 110, 175, size - 175, 1}));
+    EXPECT_EQ(fields, (std::vector<uint32_t>{1, size, 65, 120, 185, size - 185, 1}));
 
     // Any zlib turns the stored game data back into the chunk stream, which
     // also loads when stored as it is (not compressed).
-    std::string chunks(U32At(bytes, 175), '\0');
+    std::string chunks(U32At(bytes, 185), '\0');
     uLongf unpacked = chunks.size();
     ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(chunks.data()), &unpacked,
-                         reinterpret_cast<const Bytef*>(bytes.data()) + 179, size - 179),
+                         reinterpret_cast<const Bytef*>(bytes.data()) + 189, size - 189),
               Z_OK);
     const uint32_t chunkSize = static_cast<uint32_t>(chunks.size());
-    dir.Write("plain.sav", Patched(Patched(bytes.substr(0, 175), 32, chunkSize), 36, 0) + chunks);
+    dir.Write("plain.sav", Patched(Patched(bytes.substr(0, 185), 32, chunkSize), 36, 0) + chunks);
     EXPECT_EQ(Loaded("plain"), "-77 north of the river");
     EXPECT_EQ(Loaded("1"), "-77 north of the river");
 

@@ -8,7 +8,7 @@ namespace cv::test {
 // "NOTE" with a stored string), enough to drive the save container.
 class TestGame : public SaveableGame {
 public:
-    SaveSummary summary{u"Ada", u"Knight-Errant", "Paladin", 2, 321};
+    SaveSummary summary{u"Ada", u"Knight-Errant", "Paladin", 2, 321, 7};
     int32_t gold = 0;
     std::string note;
 

@@ -58,10 +58,14 @@ std::string TempDir::Expand(std::string text) const {
 }
 
 void CopyGameFolder(const TempDir& dir) {
+    CopyGameFolderTo(dir.path());
+}
+
+void CopyGameFolderTo(const std::filesystem::path& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(CORVANTH_GAME_DIR)) {
         const std::filesystem::path& from = entry.path();
         if (from.filename() == "Corvanth.CFG" || from.extension() == ".pak") {
-            std::filesystem::copy_file(from, dir / from.filename().string());
+            std::filesystem::copy_file(from, folder / from.filename());
         }
     }
 }

@@ -36,6 +36,7 @@ private:
 
 // Copies the built game folder's CFG and packages into `dir`.
 void CopyGameFolder(const TempDir& dir);
+void CopyGameFolderTo(const std::filesystem::path& folder);
 
 // Runs the game headless and seeded in `dir`, on `script` when there is one.
 RunResult RunGame(const TempDir& dir, const std::string& script = "");

@@ -37,8 +37,8 @@ Ref<RunningGame> RunningGame::NewGame(const std::string& classId, std::u16string
 }
 
 SaveSummary RunningGame::Summary() const {
-    return {hero_->name(), GetText(hero_->title()), hero_->classId(), hero_->difficulty(),
-            time_.daysLeft()};
+    return {hero_->name(),       GetText(hero_->title()), hero_->classId(),
+            hero_->difficulty(), time_.daysLeft(),        time_.week()};
 }
 
 void RunningGame::WriteChunks(ChunkWriter& out) const {

@@ -197,12 +197,18 @@ void HeadlessPlatform::Present(const FrameView& frame) {
 }
 
 void HeadlessPlatform::SaveShot(const std::string& path) const {
+    std::string error;
+    if (!SaveScreenshot(path, false, error)) throw ScriptError("shot " + path + ": " + error);
+}
+
+bool HeadlessPlatform::SaveScreenshot(const std::string& path, bool, std::string& error) const {
+    if (frameWidth_ <= 0) {
+        error = "no window";
+        return false;
+    }
     std::vector<uint8_t> pixels = frame_;
     if (pixels.empty()) pixels.assign(static_cast<size_t>(frameWidth_) * frameHeight_ * 3, 0);
-    std::string error;
-    if (frameWidth_ <= 0 || !WritePng(path, frameWidth_, frameHeight_, false, pixels, error)) {
-        throw ScriptError("shot " + path + ": " + (error.empty() ? "no window" : error));
-    }
+    return WritePng(path, frameWidth_, frameHeight_, false, pixels, error);
 }
 
 int HeadlessPlatform::AskMessageBox(const std::u16string& text, const std::u16string& caption,

@@ -35,6 +35,9 @@ public:
     void SetTimer(int id, int periodMs) override;
     void KillTimer(int id) override;
     void Present(const FrameView& frame) override;
+    // There is no window: both sizes are the game's own.
+    bool SaveScreenshot(const std::string& path, bool windowScale,
+                        std::string& error) const override;
     RecordingHeader ReplayHeader() const override { return header_; }
 
     // Runs one script command (tests drive the platform with these directly).

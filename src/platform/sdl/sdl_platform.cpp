@@ -1,10 +1,12 @@
 #include "platform/sdl/sdl_platform.h"
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "platform/frame_turn.h"
+#include "platform/png_file.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/utf.h"
 
@@ -270,6 +272,7 @@ void SdlPlatform::KillTimer(int id) {
 }
 
 void SdlPlatform::Present(const FrameView& frame) {
+    lastFrame_ = frame;
     if (!renderer_ || !EnsureTexture(UprightWidth(frame), UprightHeight(frame))) return;
     void* pixels = nullptr;
     int pitch = 0;
@@ -286,6 +289,19 @@ void SdlPlatform::Present(const FrameView& frame) {
     SDL_Rect rect = FrameRect();
     SDL_RenderCopy(renderer_, texture_, nullptr, &rect);
     SDL_RenderPresent(renderer_);
+}
+
+bool SdlPlatform::SaveScreenshot(const std::string& path, bool windowScale,
+                                 std::string& error) const {
+    if (!lastFrame_.row0) {
+        error = "no frame";
+        return false;
+    }
+    const int width = UprightWidth(lastFrame_), height = UprightHeight(lastFrame_);
+    // A window smaller than one whole frame still gives the game's own size.
+    const int scale = windowScale && renderer_ ? std::max(1, FrameRect().w / width) : 1;
+    return WritePng(path, width * scale, height * scale, false,
+                    ScaledRgb(UprightRgb(lastFrame_), width, height, scale), error);
 }
 
 int SdlPlatform::AskMessageBox(const std::u16string& text, const std::u16string& caption,

@@ -29,6 +29,8 @@ public:
     void SetTimer(int id, int periodMs) override;
     void KillTimer(int id) override;
     void Present(const FrameView& frame) override;
+    bool SaveScreenshot(const std::string& path, bool windowScale,
+                        std::string& error) const override;
 
 protected:
     int AskMessageBox(const std::u16string& text, const std::u16string& caption,
@@ -58,6 +60,8 @@ private:
     Uint32 timerEvent_ = 0;
     std::atomic<bool> timerPending_{false};
     bool paintPending_ = false;
+    // The device surface last shown; it lives as long as the device.
+    FrameView lastFrame_;
 };
 
 }  // namespace cv::platform
