@@ -1,5 +1,7 @@
 #include "app/game_folders.h"
 
+#include "app/user_dirs.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -67,7 +69,7 @@ FolderEnvironment ProcessFolderEnvironment(const std::string& exeFolder) {
     env.home = Env("HOME");
     env.configHome = Env("XDG_CONFIG_HOME");
     env.dataHome = Env("XDG_DATA_HOME");
-    env.picturesFolder = Env("XDG_PICTURES_DIR");
+    env.picturesFolder = ProcessPicturesFolder(env.configHome, env.home);
     env.exeFolderWritable = access(exeFolder.empty() ? "." : exeFolder.c_str(), W_OK) == 0;
     return env;
 }

@@ -1,5 +1,7 @@
 #include "app/game_folders.h"
 
+#include "app/user_dirs.h"
+
 #include <gtest/gtest.h>
 
 #include "core_test_support.h"
@@ -97,6 +99,19 @@ TEST(GameFolders, FreeFileNameNeverTakesAnExistingFile) {
     EXPECT_EQ(FreeFileName(dir.str(), "Shot", ".png"), dir / "Shot-2.png");
     dir.Write("Shot-2.png", "x");
     EXPECT_EQ(FreeFileName(dir.str(), "Shot", ".png"), dir / "Shot-3.png");
+}
+
+TEST(GameFolders, PicturesFolderFromTheDesktopsUserDirs) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"XDG_PICTURES_DIR=\"$HOME/Bilder\"\n", "/home/ann/Bilder"},
+        {"# XDG_PICTURES_DIR=\"/no\"\nXDG_MUSIC_DIR=\"$HOME/Music\"\n", ""},
+        {"XDG_PICTURES_DIR=\"/srv/pics\"\r\n", "/srv/pics"},
+        {"XDG_PICTURES_DIR=\"Pictures\"\n", ""},
+        {"XDG_PICTURES_DIR=\"/a\"\nXDG_PICTURES_DIR=\"$HOME/b\"\n", "/home/ann/b"},
+    };
+    for (const auto& [text, folder] : cases) {
+        EXPECT_EQ(PicturesFolderFromUserDirs(text, "/home/ann"), folder) << text;
+    }
 }
 
 }  // namespace
