@@ -10,6 +10,7 @@
 #include "core/language.h"
 #include "core/save_damage.h"
 #include "core/save_format.h"
+#include "core/save_recovery.h"
 #include "core/settings.h"
 #include "core/zlib_codec.h"
 #include "platform/platform.h"
@@ -109,6 +110,7 @@ std::string NewSaveName() {
 
 void SaveGame(const SaveableGame& game, std::string& name) {
     if (name.empty()) name = NewSaveName();
+    RecoverInterruptedSave(name);
     KeepBackup(name);
     Ref<FileStream> file = MakeRef<FileStream>(SavePath(name), 'c');
     file->Open();
@@ -134,6 +136,7 @@ void SaveGame(const SaveableGame& game, std::string& name) {
 }
 
 void LoadGame(const std::string& name, SaveableGame& game) {
+    RecoverInterruptedSave(name);
     const std::string path = SavePath(name);
     Ref<FileStream> file = MakeRef<FileStream>(path, 'r');
     SaveFileReader save(ReadingSave([&] { return ReadAll(*file); }), path);
@@ -151,6 +154,7 @@ void LoadGame(const std::string& name, SaveableGame& game) {
 }
 
 std::vector<std::string> ListSaves() {
+    RecoverInterruptedSaves();
     std::vector<std::string> names;
     for (const std::string& file : SaveFileNames()) names.push_back(StemOf(file));
     return names;
@@ -158,6 +162,7 @@ std::vector<std::string> ListSaves() {
 
 void EraseSave(const std::string& name) {
     std::remove(SavePath(name).c_str());
+    std::remove(BackupPath(name).c_str());
 }
 
 }  // namespace cv

@@ -19,7 +19,9 @@ std::string NewSaveName();
 // Writes `game` under `name`; an empty name first becomes NewSaveName(),
 // so the game's next save goes to the same file. A failure midway ends the
 // program and leaves the previous save as the backup; a successful save
-// removes the backup.
+// removes the backup. Every reader and writer of a save first mends an
+// interrupted one (save_recovery.h), so the backup is never overwritten by a
+// save that was cut off.
 void SaveGame(const SaveableGame& game, std::string& name);
 // Reads the save `name` into `game` (built aside by the caller); once it is
 // read whole, switches to the save's language when that language is still
@@ -31,7 +33,7 @@ void LoadGame(const std::string& name, SaveableGame& game);
 // The names of the ".sav" files of the saves folder (extension compared
 // without regard to case), in the order the file system lists them.
 std::vector<std::string> ListSaves();
-// Deletes the save; its backup, if any, stays.
+// Deletes the save and its backup, which would otherwise come back in its place.
 void EraseSave(const std::string& name);
 
 }  // namespace cv

@@ -132,9 +132,8 @@ TEST_F(SaveGameTest, NamesNumberingListingAndErasing) {
     std::sort(saves.begin(), saves.end());
     EXPECT_EQ(saves, (std::vector<std::string>{"1", "2", "3", "Old"}));
     dir.Write("3.sav.bak", "older");
-    EraseSave("3");
-    EXPECT_FALSE(dir.Has("3.sav"));
-    EXPECT_TRUE(dir.Has("3.sav.bak"));
+    EraseSave("3");  // the backup too, or it would come back as the save
+    EXPECT_FALSE(dir.Has("3.sav") || dir.Has("3.sav.bak"));
     EXPECT_EQ(NewSaveName(), "3");
 }
 
@@ -241,6 +240,35 @@ TEST_F(SaveGameTest, TheLoadListReadsNoGameData) {
     const SaveEntry entry = ReadSaveInfo("1");
     EXPECT_LT(BytesReadSoFar() - before, 64 * 1024);
     EXPECT_EQ(entry.displayName + u"|" + entry.daysLeft, u"Ada the Knight-Errant|321");
+}
+
+TEST_F(SaveGameTest, AnInterruptedSaveIsMendedFromItsBackupOnlyWhenThatHelps) {
+    SaveGame(game, saveName);
+    const std::string older = dir.Read("1.sav");
+    game.note = "newer";
+    SaveGame(game, saveName);
+    const std::string newer = dir.Read("1.sav");
+    const std::string cut = newer.substr(0, newer.size() - 1), junk = "junk";
+    struct Case {
+        const char* what;
+        const std::string *save, *backup;  // nullptr: no file
+        std::string expectedSave;
+        bool backupKept;
+    };
+    const Case cases[] = {
+        {"cut off: the backup comes back", &cut, &older, older, false},
+        {"killed before the new file: the backup comes back", nullptr, &older, older, false},
+        {"killed before the backup went: the new save stays", &newer, &older, newer, false},
+        {"a damaged backup changes nothing", &cut, &junk, cut, true},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(dir / "1.sav");
+        if (c.save) dir.Write("1.sav", *c.save);
+        dir.Write("1.sav.bak", *c.backup);
+        EXPECT_EQ(ListSaves(), std::vector<std::string>{"1"}) << c.what;
+        EXPECT_EQ(dir.Read("1.sav"), c.expectedSave) << c.what;
+        EXPECT_EQ(dir.Has("1.sav.bak"), c.backupKept) << c.what;
+    }
 }
 
 }  // namespace
