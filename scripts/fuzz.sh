@@ -13,8 +13,9 @@ for target in build/fuzz/tests/fuzz/fuzz_*; do
   name=$(basename "$target")
   corpus=build/fuzz/corpus/$name
   mkdir -p "$corpus"
-  seeds=tests/fuzz/corpus/${name#fuzz_}
-  [ -d "$seeds" ] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
+  for seeds in tests/fuzz/corpus/${name#fuzz_} tests/fuzz/regressions/${name#fuzz_}; do
+    [ -d "$seeds" ] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
+  done
   echo "-- $name (${seconds}s)"
   "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=build/fuzz/crashes/"$name"- "$corpus" 2>build/fuzz/"$name".log \
