@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the game and the tests need.
+# Installs the Debian packages the build, the game and the tests need; with
+# --package also those that making the Debian package needs.
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   clang libclang-rt-dev
-  libsdl2-dev zlib1g-dev libpng-dev libfreetype-dev
+  libsdl2-dev libsdl2-mixer-dev zlib1g-dev libpng-dev libfreetype-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
-  imagemagick wesnoth-1.16-data fonts-gotico-antiqua
+  imagemagick wesnoth-1.16-data wesnoth-1.16-music fonts-gotico-antiqua
   xvfb xauth
+  desktop-file-utils appstream
 )
+# scripts/package.sh checks the Debian package it makes.
+[ "${1:-}" = --package ] && packages+=(lintian)
 
 missing=()
 for p in "${packages[@]}"; do

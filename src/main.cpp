@@ -12,6 +12,8 @@
 #include "app/entry_point.h"
 #include "app/game_folders.h"
 #include "app/key_codes.h"
+#include "audio/sdl/sdl_mixer_audio.h"
+#include "platform/display_options.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/runtime_rand.h"
 #include "platform/sdl/sdl_platform.h"
@@ -28,6 +30,10 @@ const char kUsage[] =
     "                     --headless --script replays\n"
     "  --game-dir DIR     use DIR (its Corvanth.CFG, packages and saves) instead of\n"
     "                     the folders the game would choose\n"
+    "  --fullscreen       start on the whole screen (F11 or Alt+Enter: back to a window)\n"
+    "  --window           start in a window (the default)\n"
+    "  --scale N          a window N times 640 x 480 (N from 1 to 8); by default the\n"
+    "                     largest that fits the desktop\n"
     "  --help             show this text\n"
     "  --version          show the version\n";
 
@@ -38,6 +44,7 @@ struct Options {
     std::string gameDir;
     bool seeded = false;
     unsigned seed = 0;
+    cv::platform::DisplayOptions display;
 };
 
 bool ParseSeed(const std::string& text, unsigned& out) {
@@ -53,7 +60,16 @@ int ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         bool hasValue = i + 1 < argc;
-        if (arg == "--help") {
+        std::string error;
+        const int displayArgs =
+            cv::platform::ReadDisplayOption(argv + i, argc - i, options.display, error);
+        if (displayArgs < 0) {
+            std::cerr << "Corvanth: " << error << "\n";
+            return 2;
+        }
+        if (displayArgs > 0) {
+            i += displayArgs - 1;
+        } else if (arg == "--help") {
             std::cout << kUsage;
             return 0;
         } else if (arg == "--version") {
@@ -94,7 +110,7 @@ std::unique_ptr<cv::platform::Platform> MakePlatform(const Options& options,
         return std::make_unique<cv::platform::HeadlessPlatform>(options.script,
                                                                 cv::VirtualKeyOfKeyName);
     }
-    return std::make_unique<cv::platform::SdlPlatform>(folders.data);
+    return std::make_unique<cv::platform::SdlPlatform>(folders.data, options.display);
 }
 
 struct Seed {
@@ -160,11 +176,17 @@ int main(int argc, char** argv) {
         }
         host->SetRecorder(MakeRecorder(options, seed));
         cv::platform::SetCurrent(host.get());
+        // A headless game stays silent.
+        std::unique_ptr<cv::SdlMixerAudio> audio;
+        if (!options.headless) audio = std::make_unique<cv::SdlMixerAudio>();
+        cv::SetAudio(audio.get());
         cv::GameApplication app(folders);
         int status = cv::RunApplication(app);
+        cv::SetAudio(nullptr);
         cv::platform::SetCurrent(nullptr);
         return status;
     } catch (const cv::platform::ScriptError& error) {
+        cv::SetAudio(nullptr);
         cv::platform::SetCurrent(nullptr);
         std::cerr << "Script error: " << error.what() << "\n";
         return 2;

@@ -31,6 +31,13 @@ uint32_t ModifiersOf(uint64_t wParam) {
     return bits;
 }
 
+// The window delivers landscape points; a turned screen turns them with it.
+void TurnWithScreen(int32_t& x, int32_t& y) {
+    if (!(DisplayFlags() & kFlipScreen)) return;
+    x = DeviceScreen().height - x - 1;
+    y = DeviceScreen().width - y - 1;
+}
+
 bool IsPointerMessage(uint32_t message) {
     return message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP ||
            message == WM_RBUTTONDOWN || message == WM_RBUTTONUP;
@@ -85,17 +92,25 @@ void AppWindow::RoutePointer(const Message& message) {
     event.x = PointX(message.lParam);
     event.y = PointY(message.lParam);
     event.modifiers = ModifiersOf(message.wParam);
-    if (DisplayFlags() & kFlipScreen) {
-        // The window delivers landscape points, so the turn uses the landscape size.
-        event.x = DeviceScreen().height - event.x - 1;
-        event.y = DeviceScreen().width - event.y - 1;
-    }
+    TurnWithScreen(event.x, event.y);
     if (PointerTarget* target = CurrentPointerTarget()) target->OnPointerEvent(event);
+}
+
+void AppWindow::RouteWheel(const Message& message) {
+    int32_t x = PointX(message.lParam), y = PointY(message.lParam);
+    TurnWithScreen(x, y);
+    const int notches = WheelNotches(message.wParam);
+    PointerTarget* target = CurrentPointerTarget();
+    if (target && notches != 0) target->OnWheel(x, y, notches);
 }
 
 bool AppWindow::HandleMessage(const Message& message) {
     if (IsPointerMessage(message.message)) {
         RoutePointer(message);
+        return true;
+    }
+    if (message.message == WM_MOUSEWHEEL) {
+        RouteWheel(message);
         return true;
     }
     if (TranslateKeyMessage(message.message, message.wParam, message.lParam)) return true;

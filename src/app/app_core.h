@@ -51,6 +51,7 @@ public:
 
 private:
     void RoutePointer(const platform::Message& message);
+    void RouteWheel(const platform::Message& message);
 };
 
 // The program-independent shell: window creation, message loop, exit.

@@ -38,6 +38,12 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
+std::string PlayerDataFolder(const GameFolders& folders) {
+    if (!folders.installed) return folders.data;
+    // The saves folder ends in "/", so its own path is one step deeper than it looks.
+    return WithSlash(fs::path(folders.saves).parent_path().parent_path().string());
+}
+
 std::string InstalledDataFolder(const std::string& exeFolder) {
     const fs::path exe = fs::path(exeFolder).parent_path();
     const std::string leaf = exe.filename().string();

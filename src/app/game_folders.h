@@ -26,6 +26,11 @@ struct GameFolders {
     bool installed = false;
 };
 
+// Where the game keeps what it makes for the player besides saves (the random
+// map set): the folder above the saves when installed ($XDG_DATA_HOME/corvanth/),
+// else the data folder.
+std::string PlayerDataFolder(const GameFolders& folders);
+
 // The data of an installed game: "<prefix>/share/games/corvanth/" for an
 // executable in "<prefix>/games/" or "<prefix>/bin/".
 std::string InstalledDataFolder(const std::string& exeFolder);

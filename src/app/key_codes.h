@@ -29,6 +29,8 @@ enum KeyCode : int {
     kKey3 = 33,
     kKeyTab = 44,
     kKeyLWin = 82,
+    kKeyGrayMinus = 91,
+    kKeyGrayPlus = 92,
 };
 
 // The code of the first table name equal to `name`, ignoring case; 94 if none.

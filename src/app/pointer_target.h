@@ -19,6 +19,9 @@ class PointerTarget {
 public:
     virtual ~PointerTarget() = default;
     virtual void OnPointerEvent(const PointerEvent& event) = 0;
+    // The mouse wheel turned by whole notches (positive away from the user)
+    // with the pointer at (x, y); nothing by default.
+    virtual void OnWheel(int /*x*/, int /*y*/, int /*notches*/) {}
     // False while keys rather than the stylus drive the focus display.
     virtual bool StylusInUse() const = 0;
 };

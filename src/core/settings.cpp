@@ -7,6 +7,7 @@ struct Paths {
     std::string appDir;
     std::string saveDir;
     std::string picturesDir;
+    std::string playerDataDir;
 };
 Paths& ThePaths() {
     static Paths paths;
@@ -57,6 +58,14 @@ void SetSaveDir(const std::string& dir) {
 }
 void SetPicturesDir(const std::string& dir) {
     ThePaths().picturesDir = dir;
+}
+
+const std::string& PlayerDataDir() {
+    const Paths& paths = ThePaths();
+    return paths.playerDataDir.empty() ? paths.appDir : paths.playerDataDir;
+}
+void SetPlayerDataDir(const std::string& dir) {
+    ThePaths().playerDataDir = dir;
 }
 
 }  // namespace cv

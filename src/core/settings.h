@@ -30,4 +30,9 @@ const std::string& PicturesDir();
 void SetSaveDir(const std::string& dir);
 void SetPicturesDir(const std::string& dir);
 
+// Where the game keeps what it makes for the player besides saves (the random
+// map set); ends in "/" and is AppDir() until set.
+const std::string& PlayerDataDir();
+void SetPlayerDataDir(const std::string& dir);
+
 }  // namespace cv

@@ -2,6 +2,7 @@
 
 #include "app/app_globals.h"
 #include "app/key_codes.h"
+#include "audio/audio_backend.h"
 #include "core/settings.h"
 #include "gui/form.h"
 #include "gui/gui_keys.h"
@@ -53,7 +54,7 @@ bool Button::onPointer(const PointerEvent& event) {
             }
             if (!isEnabled()) return true;
             setState(NoHover() ? kNormal : kSelected);
-            click();
+            pressed();
             return true;
     }
 }
@@ -82,6 +83,12 @@ void Button::setJustification(const std::string& justification) {
 void Button::onTimer() {
     if (countdown_ <= 0 || --countdown_ > 0) return;
     setState(kNormal);
+    pressed();
+}
+
+// Every kind of button is heard the same, whatever its click does.
+void Button::pressed() {
+    if (isEnabled()) Audio().Play(SoundEvent::ButtonClick);
     click();
 }
 

@@ -42,6 +42,8 @@ protected:
     // "Button"; the check kinds say "RadioCheck".
     virtual const char* notification() const { return "Button"; }
     void setState(int state);
+    // A press by stylus or key has come through: heard, then clicked.
+    void pressed();
     // The colour slot of the state; a focused normal button in key mode
     // shows as selected.
     int shownState() const;

@@ -66,6 +66,9 @@ public:
     // False ends the drag.
     virtual bool dragMove(DragRecord& drag);
     virtual void endDrag(DragRecord& drag);
+    // The mouse wheel over the element turned by whole notches (positive away
+    // from the user); true when the element took it. None do by default.
+    virtual bool onWheel(int /*notches*/) { return false; }
 
     const Rect& bounds() const { return bounds_; }
     const std::string& name() const { return name_; }

@@ -42,4 +42,8 @@ void ResetGuiKeys() {
     Bindings() = kDefaultKeys;
 }
 
+int PageStepOfKey(int code) {
+    return code == kKeyGrayMinus ? -1 : code == kKeyGrayPlus ? 1 : 0;
+}
+
 }  // namespace cv

@@ -25,4 +25,9 @@ void ReadGuiKeys();
 // Back to Up, Down, Left, Right, Esc, Space, Enter and Tab.
 void ResetGuiKeys();
 
+// Keypad minus and plus step to the previous and the next of whatever a
+// screen leafs through (a list's pages, the continents, the villains): -1 and
+// 1; 0 for every other key.
+int PageStepOfKey(int code);
+
 }  // namespace cv

@@ -5,6 +5,7 @@
 #include "gfx/font_registry.h"
 #include "gfx/graphics_device.h"
 #include "gui/form.h"
+#include "gui/pointer_routing.h"
 #include "gui/virtual_keyboard.h"
 
 namespace cv {
@@ -19,9 +20,13 @@ Size CaptionSize(const Font* font, const std::u16string& caption) {
 
 }  // namespace
 
+// The key the direction keys rest on has a double frame in the highlight.
 void KeyboardKey::paint() {
-    if (!UsePaintColor(color(kColorGray))) return;
-    CurrentPainter()->drawRect(bounds());
+    const bool keyFocus = hasFocus() && KeyMode();
+    if (!UsePaintColor(color(keyFocus ? kColorSelect : kColorGray))) return;
+    const Rect& b = bounds();
+    CurrentPainter()->drawRect(b);
+    if (keyFocus) CurrentPainter()->drawRect({b.x + 1, b.y + 1, b.width - 2, b.height - 2});
     UsePaintColor(color(captionSlot()));
     drawTextIn(text(), bounds(), justification(), font());
 }

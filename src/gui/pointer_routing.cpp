@@ -1,5 +1,8 @@
 #include "gui/pointer_routing.h"
 
+#include <cstdlib>
+
+#include "app/key_codes.h"
 #include "gui/form.h"
 
 namespace cv {
@@ -56,6 +59,18 @@ void RoutePointer(Form& form, const PointerEvent& event) {
 void FormPointerTarget::OnPointerEvent(const PointerEvent& event) {
     if (event.kind == PointerEvent::Press) setStylusInUse(true);
     if (Form* form = ActiveForm()) RoutePointer(*form, event);
+}
+
+void FormPointerTarget::OnWheel(int x, int y, int notches) {
+    Form* form = ActiveForm();
+    if (!form) return;
+    Ref<Form> keep(form);
+    if (Ref<GuiElement> under = form->hitTest({x, y}); under && under->onWheel(notches)) return;
+    const int key = notches > 0 ? kKeyGrayMinus : kKeyGrayPlus;
+    for (int i = 0; i < std::abs(notches); ++i) {
+        form->onKey(key, true);
+        form->onKey(key, false);
+    }
 }
 
 void FormPointerTarget::setStylusInUse(bool inUse) {

@@ -32,6 +32,9 @@ void RoutePointer(Form& form, const PointerEvent& event);
 class FormPointerTarget : public PointerTarget {
 public:
     void OnPointerEvent(const PointerEvent& event) override;
+    // The wheel goes to the element under the pointer; where that one does
+    // not take it, each notch strikes the previous or next key on the form.
+    void OnWheel(int x, int y, int notches) override;
     bool StylusInUse() const override { return stylusInUse_; }
     // A key press: focused widgets show their focus from now on.
     void noteKeyInput() { setStylusInUse(false); }

@@ -1,10 +1,13 @@
 #include "gui/virtual_keyboard.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 #include "app/app_globals.h"
 #include "gfx/graphics_device.h"
 #include "gfx/image_cache.h"
+#include "gui/gui_keys.h"
 
 namespace cv {
 namespace {
@@ -66,6 +69,38 @@ Ref<PictureButton> MakeCloseButton() {
     return close;
 }
 
+template <class T>
+int IndexOf(const std::vector<T>& items, const T& item) {
+    return static_cast<int>(std::find(items.begin(), items.end(), item) - items.begin());
+}
+
+// The item at `index`, counted round the ends.
+template <class T>
+T Round(const std::vector<T>& items, int index) {
+    const int count = static_cast<int>(items.size());
+    return items[((index % count) + count) % count];
+}
+
+// The keys' rows by their tops, from the top down.
+std::vector<int> RowTops(const std::vector<GuiElement*>& keys) {
+    std::vector<int> rows;
+    for (GuiElement* key : keys) rows.push_back(key->bounds().y);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+// The keys of the row at `top`, from the left.
+std::vector<GuiElement*> KeysInRow(const std::vector<GuiElement*>& keys, int top) {
+    std::vector<GuiElement*> row;
+    for (GuiElement* key : keys) {
+        if (key->bounds().y == top) row.push_back(key);
+    }
+    std::sort(row.begin(), row.end(),
+              [](GuiElement* a, GuiElement* b) { return a->bounds().x < b->bounds().x; });
+    return row;
+}
+
 }  // namespace
 
 void VirtualKeyboard::load(Stream& stream) {
@@ -74,21 +109,35 @@ void VirtualKeyboard::load(Stream& stream) {
     partitions_ = std::move(partitions);
     AimSwitchKeys(partitions_, font());
     close_ = MakeCloseButton();
-    for (auto& partition : partitions_) LayOut(partition, close_->bounds().width);
+    for (auto& partition : partitions_) {
+        LayOut(partition, close_->bounds().width);
+        for (auto& key : partition.keys) {
+            if (key) key->setTabStop(true);
+        }
+    }
+    close_->setTabStop(true);
     shown_ = partitions_.size();
     partitions_[0].mode.clear();
     showPartition(0);
 }
 
+// The keys keep no focus until a direction key asks for one; a switch key
+// that had it hands it to the next partition's switch key.
 void VirtualKeyboard::showPartition(size_t index) {
     if (index >= partitions_.size()) return;
+    const bool switching = dynamic_cast<SwitchKey*>(focusedChild()) != nullptr;
     if (shown_ < partitions_.size()) {
         for (auto& key : partitions_[shown_].keys) removeChild(key.get());
     }
     removeChild(close_.get());
     shown_ = index;
-    for (auto& key : partitions_[shown_].keys) addChild(key);
+    GuiElement* focus = nullptr;
+    for (auto& key : partitions_[shown_].keys) {
+        addChild(key);
+        if (switching && dynamic_cast<SwitchKey*>(key.get())) focus = key.get();
+    }
     addChild(close_);
+    setFocusTo(focus);
     setMode(partitions_[shown_].mode);
     if (placedAtBottom_) {
         place(*placedAtBottom_);
@@ -132,14 +181,73 @@ void VirtualKeyboard::placeKeys() {
 
 bool VirtualKeyboard::onMessage(const Message& message) {
     if (message.name == "Button" && message.sender.get() == close_.get()) {
-        Ref<VirtualKeyboard> keep(this);
-        if (parent()) parent()->removeChild(this);
+        close();
     } else if (message.name == "ChangeVKbdMode") {
         setMode(message.text);
     } else if (message.name != "SwitchLayer") {
         return Form::onMessage(message);
     }
     return true;
+}
+
+// Direction keys walk the keys (the first one takes the focus), select or
+// start type the focused one, and Esc that the text below does not use to
+// take back a character closes the keyboard.
+bool VirtualKeyboard::onKey(int key, bool down) {
+    const bool direction = isGuiKey(kRoleUp, key) || isGuiKey(kRoleDown, key) ||
+                           isGuiKey(kRoleLeft, key) || isGuiKey(kRoleRight, key);
+    if (down && direction && !focusedChild()) {
+        const std::vector<GuiElement*> keys = focusableKeys();
+        if (!keys.empty()) setFocusTo(keys.front());
+        return true;
+    }
+    if (Form::onKey(key, down)) return true;
+    if (!down || !isGuiKey(kRoleEsc, key)) return false;
+    close();
+    return true;
+}
+
+std::vector<GuiElement*> VirtualKeyboard::focusableKeys() const {
+    std::vector<GuiElement*> keys;
+    for (const auto& child : children()) {
+        if (child->canTakeFocus()) keys.push_back(child.get());
+    }
+    return keys;
+}
+
+// The keys are walked as they look: left and right along the row, round at
+// its ends; up and down to the nearest key of the row above or below, from
+// the last row round to the first.
+bool VirtualKeyboard::navigate(int key) {
+    GuiElement* focused = focusedChild();
+    const bool across = isGuiKey(kRoleLeft, key) || isGuiKey(kRoleRight, key);
+    const bool along = isGuiKey(kRoleUp, key) || isGuiKey(kRoleDown, key);
+    if (!focused || (!across && !along)) return Form::navigate(key);
+    const int step = isGuiKey(kRoleLeft, key) || isGuiKey(kRoleUp, key) ? -1 : 1;
+    const std::vector<GuiElement*> keys = focusableKeys();
+    const std::vector<int> rows = RowTops(keys);
+    const int row = IndexOf(rows, focused->bounds().y);
+    const std::vector<GuiElement*> inRow =
+        KeysInRow(keys, across ? rows[row] : Round(rows, row + step));
+    if (across) {
+        setFocusTo(Round(inRow, IndexOf(inRow, focused) + step));
+        return true;
+    }
+    const auto offset = [focused](GuiElement* k) {
+        return std::abs(2 * k->bounds().x + k->bounds().width - 2 * focused->bounds().x -
+                        focused->bounds().width);
+    };
+    setFocusTo(*std::min_element(inRow.begin(), inRow.end(), [&](GuiElement* a, GuiElement* b) {
+        return offset(a) < offset(b);
+    }));
+    return true;
+}
+
+// Shown again, it starts without a focused key.
+void VirtualKeyboard::close() {
+    Ref<VirtualKeyboard> keep(this);
+    setFocusTo(nullptr);
+    if (parent()) parent()->removeChild(this);
 }
 
 void VirtualKeyboard::setMode(const std::string& mode) {

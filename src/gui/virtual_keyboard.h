@@ -12,7 +12,8 @@ namespace cv {
 
 // The on-screen keyboard: one partition of keys shown at a time, and a
 // "Close" button. Character keys type into the focused widget of the
-// outermost form.
+// outermost form. Keys alone can work it: the direction keys walk its keys,
+// select or start press the one that has the focus, Esc closes it.
 class VirtualKeyboard : public Form {
 public:
     // Reads the definition (usually "VKbd\Std.txt"), lays out every
@@ -24,6 +25,8 @@ public:
     // "Button" from its "Close" (its parent removes it), "ChangeVKbdMode"
     // (text = mode name) and "SwitchLayer".
     bool onMessage(const Message& message) override;
+    bool onKey(int key, bool down) override;
+    bool navigate(int key) override;
     void drawBackground() override;
 
     void showPartition(size_t index);
@@ -33,6 +36,8 @@ public:
 
 private:
     void setMode(const std::string& mode);
+    void close();
+    std::vector<GuiElement*> focusableKeys() const;
     void placeKeys();
 
     std::vector<KeyboardPartition> partitions_;

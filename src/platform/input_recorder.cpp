@@ -166,6 +166,10 @@ void InputRecorder::Dispatched(const Message& m) {
             Flush();
             Key(m.wParam == kVkMenu ? "keyup" : "syskeyup", m.wParam);
             break;
+        case WM_MOUSEWHEEL:
+            Flush();
+            Write("wheel " + std::to_string(WheelNotches(m.wParam)));
+            break;
         case WM_ACTIVATE:
             Flush();
             Write((m.wParam & 0xFFFF) != 0 ? "activate on" : "activate off");

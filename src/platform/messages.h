@@ -25,6 +25,7 @@ enum : uint32_t {
     WM_LBUTTONUP = 0x0202,
     WM_RBUTTONDOWN = 0x0204,
     WM_RBUTTONUP = 0x0205,
+    WM_MOUSEWHEEL = 0x020A,
 };
 
 // Button and modifier bits of mouse messages' wParam.
@@ -65,5 +66,16 @@ constexpr int64_t MakePointParam(int x, int y) {
 }
 constexpr int PointX(int64_t lParam) { return static_cast<int16_t>(lParam & 0xFFFF); }
 constexpr int PointY(int64_t lParam) { return static_cast<int16_t>((lParam >> 16) & 0xFFFF); }
+
+// A wheel message carries its turn in the high word of wParam, in 120ths of a
+// notch, positive away from the user; its lParam is the pointer's point.
+constexpr int kWheelDelta = 120;
+constexpr int kMaxWheelNotches = 32767 / kWheelDelta;
+constexpr uint64_t MakeWheelParam(int notches) {
+    return static_cast<uint64_t>(static_cast<uint16_t>(notches * kWheelDelta)) << 16;
+}
+constexpr int WheelNotches(uint64_t wParam) {
+    return static_cast<int16_t>((wParam >> 16) & 0xFFFF) / kWheelDelta;
+}
 
 }  // namespace cv::platform

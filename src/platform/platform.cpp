@@ -47,6 +47,17 @@ void Platform::DestroyMainWindow() {
     CloseWindowResources();
 }
 
+void Platform::PostMessage(const Message& message) {
+    if (message.message >= WM_MOUSEMOVE && message.message <= WM_RBUTTONUP) {
+        pointer_ = message.lParam;
+    }
+    queue_.push_back(message);
+}
+
+void Platform::PostWheel(int notches) {
+    PostMessage({WM_MOUSEWHEEL, MakeWheelParam(notches), pointer_});
+}
+
 void Platform::PostQuitMessage(int exitCode) {
     PostMessage({WM_QUIT, static_cast<uint64_t>(exitCode), 0});
 }

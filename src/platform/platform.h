@@ -54,7 +54,10 @@ public:
     // False once WM_QUIT is taken from the queue.
     virtual bool GetMessage(Message& out) = 0;
     void DispatchMessage(const Message& message);
-    void PostMessage(const Message& message) { queue_.push_back(message); }
+    void PostMessage(const Message& message);
+    // A turn of the mouse wheel by whole notches (positive away from the
+    // user), at the point of the last pointer message posted.
+    void PostWheel(int notches);
     void PostQuitMessage(int exitCode);
     virtual void SetTimer(int id, int periodMs) = 0;
     virtual void KillTimer(int id) = 0;
@@ -97,6 +100,7 @@ protected:
 private:
     WindowProc proc_;
     std::deque<Message> queue_;
+    int64_t pointer_ = MakePointParam(-1, -1);  // off the screen until the pointer shows
     std::unique_ptr<InputRecorder> recorder_;
 };
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/app_core.h"
+#include "audio/audio_backend.h"
 #include "core/fatal_error.h"
 #include "core/language.h"
 #include "game/model/game_ui.h"
@@ -111,7 +112,9 @@ void AdventureForm::refresh() {
 
 void AdventureForm::Activate(bool active) {
     DialogHost::Activate(active);
-    if (active) game_->here().OnScreenOpen(*game_);
+    if (!active) return;
+    Audio().SetMood(MusicMood::Map);
+    game_->here().OnScreenOpen(*game_);
 }
 
 void AdventureForm::drawBackground() {
@@ -257,13 +260,20 @@ void AdventureForm::showArrow() {
     view_.setArrow(held_ && inside_ ? ArrowOfCommand(command_) : "", heldCell_);
 }
 
+// The start key that neither a button nor a command takes opens the game
+// menu: a controller's Start reaches it without the pointer.
 bool AdventureForm::onOwnKey(int key, bool down) {
     Ref<AdventureForm> keep(this);
     if (DialogHost::onOwnKey(key, down)) return true;
     if (!down) return false;
     const int command = CommandOfKey(key);
-    if (command == kNoCommand) return false;
-    stepHero(command);
+    if (command != kNoCommand) {
+        stepHero(command);
+    } else if (isGuiKey(kRoleStart, key)) {
+        ShowGameMenu();
+    } else {
+        return false;
+    }
     return true;
 }
 

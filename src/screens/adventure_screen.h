@@ -25,7 +25,7 @@ public:
     Ref<GuiElement> createWidget(const std::string& type) override;
     void onLoaded() override;
     // Each time the map is shown again, its continent's objects react to it
-    // (a beaten army leaves).
+    // (a beaten army leaves) and the map's music plays.
     void Activate(bool active) override;
     void drawBackground() override;
     void onTimer() override;

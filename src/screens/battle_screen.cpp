@@ -1,9 +1,11 @@
 #include "screens/battle_screen.h"
 
 #include "app/key_codes.h"
+#include "audio/audio_backend.h"
 #include "core/language.h"
 #include "game/combat/combat_sys.h"
 #include "gui/form_reader.h"
+#include "gui/gui_keys.h"
 #include "gui/gui_message.h"
 #include "screens/army_view_dialog.h"
 #include "screens/command_keys.h"
@@ -14,6 +16,8 @@ namespace {
 
 constexpr std::pair<const char*, const char*> kCaptions[] = {
     {"Spells", "Spells"}, {"Menu", "Menu"}, {"Shoot", "Shoot"}, {"Fly", "Fly"}, {"Turn", "Turn"}};
+// The buttons from the top down, as the keys walk them.
+constexpr const char* kButtonColumn[] = {"Spells", "Shoot", "Fly", "Turn", "Menu"};
 
 }  // namespace
 
@@ -33,6 +37,7 @@ void BattleForm::onLoaded() {
     for (const auto& [widget, caption] : kCaptions) {
         sendToChild(*this, widget, Message{"SetJustify", "CC", 0, nullptr});
         setChildText(widget, GetText(caption));
+        if (GuiElement* button = findChild(widget)) button->setTabStop(true);
     }
     sendToChild(*this, "Status", Message{"SetJustify", "LC", 0, nullptr});
     sendToChild(*this, "Message", Message{"SetJustify", "LC", 0, nullptr});
@@ -45,6 +50,11 @@ void BattleForm::onLoaded() {
     setFocusTo(nullptr);
     battle_->Start();
     updateButtons();
+}
+
+void BattleForm::Activate(bool active) {
+    DialogHost::Activate(active);
+    if (active) Audio().SetMood(MusicMood::Battle);
 }
 
 void BattleForm::onTimer() {
@@ -62,6 +72,7 @@ void BattleForm::onTimer() {
 bool BattleForm::onMessage(const Message& message) {
     if (message.name != "Button") return DialogHost::onMessage(message);
     const std::string& button = message.text;
+    setFocusTo(nullptr);
     if (button == "Menu") {
         ShowTacticsMenu(*this);
     } else if (button == "Spells" && battle_->PlayerMayAct()) {
@@ -111,6 +122,11 @@ void BattleForm::showCursor(std::optional<Cell> over) {
 }
 
 bool BattleForm::onOwnKey(int key, bool down) {
+    if (focusedChild()) {
+        if (!down || !isGuiKey(kRoleEsc, key)) return DialogHost::onOwnKey(key, down);
+        setFocusTo(nullptr);
+        return true;
+    }
     if (down && battleKey(key)) {
         updateButtons();
         return true;
@@ -124,13 +140,15 @@ bool BattleForm::battleKey(int key) {
         input_->Direction(command);
     } else if (command == kCentreCommand) {
         input_->ActionKey();
+    } else if (key == kKeyEnter && input_->mode() == BattleInput::Mode::kNone) {
+        takeButtons();
     } else if (key == kKeyEnter) {
         input_->Confirm();
     } else if (key == kKeyEsc && input_->mode() != BattleInput::Mode::kNone) {
         input_->Cancel();
-    } else if (key == kKeyTab) {
+    } else if (key == kKeyTab || PageStepOfKey(key) > 0) {
         input_->NextSquad();
-    } else if (key == kKeyBackspace) {
+    } else if (key == kKeyBackspace || PageStepOfKey(key) < 0) {
         input_->PreviousSquad();
     } else if (key == kKey3 && battle_->PlayerMayAct()) {
         input_->OpenSpellList();
@@ -141,6 +159,13 @@ bool BattleForm::battleKey(int key) {
     }
     showTargetCursor();
     return true;
+}
+
+void BattleForm::takeButtons() {
+    for (const char* name : kButtonColumn) {
+        GuiElement* button = findChild(name);
+        if (button && button->canTakeFocus()) return setFocusTo(button);
+    }
 }
 
 // The keys' target cursor stays in sight on cells it cannot act on.
@@ -179,6 +204,10 @@ void BattleForm::ShowMessageLine(const std::u16string& text) {
 
 void BattleForm::ShowHalf(const Squad& target) {
     if (field_) field_->showHalf(target);
+}
+
+void BattleForm::StrikeFrom(const Squad& attacker, bool shot) {
+    Audio().PlayBlow(attacker.kind().id, shot);
 }
 
 void BattleForm::PlayStrike(const Squad&) {

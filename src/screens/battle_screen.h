@@ -17,9 +17,12 @@ namespace cv {
 // battle; while a dialog covers it the battle waits. Keys: the direction
 // commands step or move the target cursor, the centre command waits or
 // confirms, Enter confirms, Esc leaves a targeting mode, Tab and Backspace
-// take the next and previous squad, "3" opens the combat spells, "I" the
-// army view. Once the battle has ended the caller's handler is told, on the
-// next tick, so the battle is never destroyed from inside itself.
+// (or the next and previous keys) take the next and previous squad, "3"
+// opens the combat spells, "I" the army view. Enter outside a targeting mode
+// gives the keys to the buttons: up and down walk them, select or Enter press
+// one, Esc or a pressed button gives the keys back to the field. Once the
+// battle has ended the caller's handler is told, on the next tick, so the
+// battle is never destroyed from inside itself.
 class BattleForm : public DialogHost, public BattleView {
 public:
     using Then = std::function<void(BattleForm& form, BattleOutcome outcome)>;
@@ -31,6 +34,8 @@ public:
 
     Ref<GuiElement> createWidget(const std::string& type) override;
     void onLoaded() override;
+    // The battle's music plays while it is the screen.
+    void Activate(bool active) override;
     void onTimer() override;
     bool onMessage(const Message& message) override;
 
@@ -42,6 +47,7 @@ public:
     void ShowStatus(const std::u16string& text) override;
     void ShowMessageLine(const std::u16string& text) override;
     void ShowHalf(const Squad& target) override;
+    void StrikeFrom(const Squad& attacker, bool shot) override;
     void PlayStrike(const Squad& target) override;
     void MarkRedraw() override { requestRedraw(); }
 
@@ -51,6 +57,7 @@ protected:
 
 private:
     bool battleKey(int key);
+    void takeButtons();
     void showCursor(std::optional<Cell> over);
     void showTargetCursor();
     void updateButtons();

@@ -4,6 +4,7 @@
 #include "game/model/game_text.h"
 #include "game/world/castle_garrison.h"
 #include "gui/form_reader.h"
+#include "gui/gui_keys.h"
 #include "gui/gui_message.h"
 #include "screens/screen_widgets.h"
 
@@ -73,6 +74,14 @@ void CastlePage::switchPage() {
     const Ref<CastlePage> other =
         Open(kind_ == Kind::kGarrison ? Kind::kRemove : Kind::kGarrison, castle_, hero_);
     if (parent()) sendMessage(other.get(), parent(), Message{"ChangeSubForm", "", 0, nullptr});
+}
+
+// Either page is the other's previous and next.
+bool CastlePage::onKey(int key, bool down) {
+    if (!down || PageStepOfKey(key) == 0) return Form::onKey(key, down);
+    Ref<CastlePage> keep(this);
+    switchPage();
+    return true;
 }
 
 bool CastlePage::onMessage(const Message& message) {

@@ -24,6 +24,8 @@ public:
 
     Ref<GuiElement> createWidget(const std::string& type) override;
     void onLoaded() override;
+    // The previous and next keys turn to the other page.
+    bool onKey(int key, bool down) override;
     bool onMessage(const Message& message) override;
 
 private:

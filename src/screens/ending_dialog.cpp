@@ -1,6 +1,7 @@
 #include "screens/ending_dialog.h"
 
 #include "app/app_core.h"
+#include "audio/audio_backend.h"
 #include "core/language.h"
 #include "gui/gui_message.h"
 #include "screens/title_screen.h"
@@ -26,6 +27,7 @@ void EndingDialog::onLoaded() {
     setChildText("Text", text);
     sendToChild(*this, "Hero", Message{"SetImage", "Img\\Heroes\\" + hero_->classId(), 0, nullptr});
     setChildText("Exit", GetText("Click here to exit"), "CC");
+    Audio().Play(won_ ? SoundEvent::Victory : SoundEvent::Defeat);
 }
 
 bool EndingDialog::onMessage(const Message& message) {

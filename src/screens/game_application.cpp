@@ -6,6 +6,7 @@
 #include "app/cfg_file.h"
 #include "app/cfg_resource_groups.h"
 #include "app/play_settings.h"
+#include "audio/audio_backend.h"
 #include "core/fatal_error.h"
 #include "core/language.h"
 #include "core/settings.h"
@@ -48,6 +49,7 @@ bool GameApplication::Init() {
     SetAppDir(folders_.data);
     SetSaveDir(folders_.saves);
     SetPicturesDir(folders_.pictures);
+    SetPlayerDataDir(PlayerDataFolder(folders_));
     CfgResourceGroups resources;
     ReadCfgFile(resources);
     platform::Platform& host = platform::Current();
@@ -71,8 +73,15 @@ bool GameApplication::Init() {
     // The GUI keys follow the language and the game data.
     ReadGuiKeys();
     SetUi(&TheScreenGameUi());
+    Audio().Load(ReadSoundTable(AppDir() + "Sounds/sounds.ini"), AppDir());
+    Audio().Apply(ReadAudioSettings());
     SetScreen(&TitleScreen());
     return true;
+}
+
+void GameApplication::Idle() {
+    Audio().Update();
+    Application::Idle();
 }
 
 bool GameApplication::OnKey(int key, bool pressed) {

@@ -26,6 +26,8 @@ public:
     ~GameApplication() override;
 
     bool Init() override;
+    // The sound backend's news from its own thread is taken on the main loop.
+    void Idle() override;
     // Keys are turned with the screen before anything sees them.
     bool OnKey(int key, bool pressed) override;
     // F12 keeps the frame as a picture (Shift: as large as the window shows it).

@@ -1,6 +1,9 @@
 #include "screens/list_box.h"
 
 #include <algorithm>
+#include <cstdlib>
+
+#include "app/key_codes.h"
 
 #include "gfx/font_registry.h"
 #include "gfx/graphics_device.h"
@@ -93,8 +96,26 @@ void ListBox::activate() {
     sendMessage(this, parent(), Message{activation_, "", selected_, nullptr});
 }
 
+// The previous and next keys turn the form's list wherever the focus is;
+// PgUp and PgDown turn it while it has the focus.
+int ListBox::pageStepOf(int key) const {
+    if (const int step = PageStepOfKey(key)) return step;
+    if (!hasFocus()) return 0;
+    return key == kKeyPgUp ? -1 : key == kKeyPgDown ? 1 : 0;
+}
+
+bool ListBox::onWheel(int notches) {
+    for (int i = 0; i < std::abs(notches); ++i) turnPage(notches > 0 ? -1 : 1);
+    return true;
+}
+
 bool ListBox::onKey(int key, bool down) {
-    if (!down || !hasFocus() || items_.empty()) return false;
+    if (!down || items_.empty()) return false;
+    if (const int step = pageStepOf(key)) {
+        turnPage(step);
+        return true;
+    }
+    if (!hasFocus()) return false;
     if (!activation_.empty() && (isGuiKey(kRoleSelect, key) || isGuiKey(kRoleStart, key))) {
         activate();
         return true;

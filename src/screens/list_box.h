@@ -10,7 +10,9 @@ namespace cv {
 // A paged list of one-line entries, one of them selected. The page holds as
 // many rows as the bounds fit. Choosing an entry, by a tap or by the up and
 // down keys while focused, tells the parent the notification message with the
-// entry's index as number. Form files ask for it with "Item:ListBox".
+// entry's index as number; so does turning a page (the previous and next
+// keys, PgUp and PgDown while focused, the wheel), which selects the page's
+// first entry. Form files ask for it with "Item:ListBox".
 class ListBox : public GuiElement {
 public:
     ListBox();
@@ -18,6 +20,8 @@ public:
     void paint() override;
     bool onPointer(const PointerEvent& event) override;
     bool onKey(int key, bool down) override;
+    // A notch away from the user turns a page back, towards the user on.
+    bool onWheel(int notches) override;
 
     // Replaces the entries; the first page shows with its first entry selected
     // (none when there are no entries).
@@ -43,6 +47,7 @@ public:
 
 private:
     int rowHeight() const;
+    int pageStepOf(int key) const;
     void choose(int index);
     void activate();
 

@@ -1,5 +1,6 @@
 #include "screens/random_maps_screen.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #include "app/app_core.h"
@@ -21,16 +22,28 @@ constexpr const char* kRandomMapFolder = "CVMRG";
 
 }  // namespace
 
+std::string RandomMapSetFolder() {
+    return PlayerDataDir() + kRandomMapFolder + "/";
+}
+
 bool WriteRandomMapSet() {
-    const std::string folder = AppDir() + kRandomMapFolder;
+    const std::string folder = PlayerDataDir() + kRandomMapFolder;
     std::error_code ignored;  // a folder that cannot be made shows as a failed set
     std::filesystem::create_directories(NativePath(folder), ignored);
     return GenerateRandomMaps(folder);
 }
 
 void MergeRandomMapSet(Dispatcher& rules) {
-    AddSource("", kRandomMapFolder, true);
+    ResourceGroup* group = DefaultGroup();
+    if (!group) return;
+    // Under the folder's bare name, which DropRandomMapSet takes out again.
+    group->Add(MakeRef<DirectorySource>(kRandomMapFolder, RandomMapSetFolder()));
     if (ResourceExists("map.ini")) Parse(rules, ReadAll(*OpenResourceOrFail("map.ini")));
+}
+
+void DropRandomMapSet() {
+    if (ResourceGroup* group = DefaultGroup()) group->Remove(kRandomMapFolder);
+    std::remove((RandomMapSetFolder() + "map.ini").c_str());
 }
 
 void RandomMapsForm::onLoaded() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "core/dispatcher.h"
 #include "gui/form.h"
@@ -10,7 +11,7 @@ namespace cv {
 
 // The screen shown while a random map set is made, form "MapGen": "Text"
 // says so. The first refresh draws it, the next step makes the set in the
-// folder "CVMRG" of the game folder; 3000 ms later (counted on timer ticks,
+// folder "CVMRG" of the player's data folder; 3000 ms later (counted on timer ticks,
 // so the window stays alive) `then` runs with the packaged rules and the set
 // merged into them.
 class RandomMapsForm : public Form {
@@ -36,13 +37,19 @@ private:
     uint32_t generatedAt_ = 0;
 };
 
-// Makes the set now: the folder application directory + "CVMRG" is created
-// when missing and the generator writes into it; false when it could not.
+// The set's folder, PlayerDataDir() + "CVMRG/": an installed game cannot
+// write beside its data.
+std::string RandomMapSetFolder();
+// Makes the set now: the folder is created when missing and the generator
+// writes into it; false when it could not.
 bool WriteRandomMapSet();
 // Adds the folder to the default resource group and, when it holds
 // "map.ini", parses it into `rules`, replacing the definitions of the same
 // names.
 void MergeRandomMapSet(Dispatcher& rules);
+// Takes the folder out of the resources again and deletes its "map.ini", so
+// that the next game starts from the packaged maps.
+void DropRandomMapSet();
 
 // Shows the generation screen; `then` runs once the set is part of the rules
 // it is given (the packaged rules alone when the set could not be made).

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/app_core.h"
+#include "audio/audio_backend.h"
 #include "core/fatal_error.h"
 #include "core/language.h"
 #include "game/combat/combat_sys.h"
@@ -155,6 +156,10 @@ void ScreenGameUi::NotifyActiveForm(const std::string& message) {
     DialogHost& front = AdventureScreen().front();
     Form* top = front.dialog();
     sendMessage(nullptr, top ? top : &front, Message{message, "", 0, nullptr});
+}
+
+void ScreenGameUi::PlaySound(SoundEvent event) {
+    Audio().Play(event);
 }
 
 bool ScreenGameUi::AdventureIsCurrent() const {

@@ -18,6 +18,7 @@ public:
                     std::function<void(BattleOutcome)> then) override;
     void NotifyActiveForm(const std::string& message) override;
     bool AdventureIsCurrent() const override;
+    void PlaySound(SoundEvent event) override;
 };
 
 // The one instance, attached at start-up.

@@ -1,6 +1,7 @@
 #include "screens/title_screen.h"
 
 #include "app/app_core.h"
+#include "audio/audio_backend.h"
 #include "core/language.h"
 #include "gui/dialog_form.h"
 #include "gui/form_reader.h"
@@ -38,6 +39,11 @@ void TitleForm::refresh() {
         if (GuiElement* button = findChild(name)) button->setText(GetText(name));
     }
     sendToChild(*this, "Fire", Message{"SetAnimationID", "TitleFire", 0, nullptr});
+}
+
+void TitleForm::Activate(bool active) {
+    DialogHost::Activate(active);
+    if (active) Audio().SetMood(MusicMood::Title);
 }
 
 bool TitleForm::onOwnKey(int key, bool down) {

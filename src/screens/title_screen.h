@@ -9,6 +9,8 @@ namespace cv {
 class TitleForm : public DialogHost {
 public:
     void onLoaded() override;
+    // The title's music plays while it is the screen.
+    void Activate(bool active) override;
     bool onMessage(const Message& message) override;
     // The first refresh after start-up shows the credits once.
     void Update() override;

@@ -1,5 +1,6 @@
 #include "screens/week_report_dialog.h"
 
+#include "audio/audio_backend.h"
 #include "core/language.h"
 #include "game/model/game_text.h"
 #include "gui/gui_message.h"
@@ -15,6 +16,7 @@ void WeekReportDialog::onLoaded() {
         setChildText(Numbered("Field", i), GroupedNumber(budget_.values[i]), "RC");
     }
     showRows();
+    Audio().Play(SoundEvent::WeekEnd);
 }
 
 void WeekReportDialog::showRows() {

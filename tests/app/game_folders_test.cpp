@@ -114,5 +114,25 @@ TEST(GameFolders, PicturesFolderFromTheDesktopsUserDirs) {
     }
 }
 
+// The random map set must not go beside an installed game's data.
+TEST(GameFolders, PlayerDataAboveTheSavesOnlyWhenInstalled) {
+    struct Case {
+        const char *what, *gameDir, *installedData;
+        FolderEnvironment env;
+        const char* playerData;
+    };
+    const Case cases[] = {
+        {"portable", "", "", kWritableBuild, "/g/"},
+        {"installed, XDG unset", "", "/usr/share/games/corvanth", kWritableBuild,
+         "/home/ann/.local/share/corvanth/"},
+        {"XDG data folder set", "", "", kXdg, "/dat/corvanth/"},
+        {"--game-dir", "/mine", "/usr/share/games/corvanth", kXdg, "/mine/"},
+    };
+    for (const Case& c : cases) {
+        const GameFolders got = ChooseGameFolders("/g/", c.gameDir, c.installedData, c.env);
+        EXPECT_EQ(PlayerDataFolder(got), c.playerData) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace cv

@@ -44,6 +44,10 @@ public:
                          std::to_string(e.y) + " " + std::to_string(e.button) + " " +
                          std::to_string(e.modifiers));
     }
+    void OnWheel(int x, int y, int notches) override {
+        events.push_back("wheel " + std::to_string(x) + "," + std::to_string(y) + " " +
+                         std::to_string(notches));
+    }
     bool StylusInUse() const override { return true; }
     std::vector<std::string> events;
 };
@@ -94,6 +98,21 @@ TEST_F(MessageRouting, PointerMessagesBecomeEventsInLogicalCoordinates) {
     // Press 2, move 0, release 1; the left button is modifier 1.
     EXPECT_EQ(target.events, (std::vector<std::string>{"2 10,20 1 1", "0 -30,700 0 1",
                                                        "1 639,479 1 0", "2 1,2 1 1", "1 1,2 1 0"}));
+}
+
+// The wheel turns where the pointer last was (off the screen before it
+// showed), turned with a turned screen as the pointer's own events are.
+TEST_F(MessageRouting, WheelTurnsReachTheTargetWhereThePointerIs) {
+    Run({"wheel 1", "tap 10 20", "wheel -2"});
+    DisplayFlags() |= kFlipScreen;
+    host.Execute(ScriptReader::ParseLine("wheel 3"));
+    platform::Message m;
+    ASSERT_TRUE(host.GetMessage(m));
+    app.HandleMessage(m);
+    DisplayFlags() &= ~kFlipScreen;
+    EXPECT_EQ(target.events,
+              (std::vector<std::string>{"wheel -1,-1 1", "2 10,20 1 1", "1 10,20 1 0",
+                                        "wheel 10,20 -2", "wheel 629,459 3"}));
 }
 
 TEST_F(MessageRouting, KeysAndCharactersReachTheScreen) {

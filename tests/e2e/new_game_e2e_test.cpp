@@ -2,11 +2,15 @@
 // named on the keyboard and the on-screen keys, started on a harder level,
 // walked and saved; then a second run loads that save from the title. A
 // game on a freshly generated map set, and a second game after it in the same
-// run.
+// run. A game played with a controller's keys alone.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
+#include <iterator>
+#include <map>
+#include <string>
 
 #include "game_run.h"
 
@@ -129,6 +133,41 @@ TEST_F(NewGame, AfterALostRandomMapGameANewGameStartsAfreshAndSavesUnderANewName
     EXPECT_TRUE(SameRegion(ReadBack(fresh / "first.png"), Frame("second.png"), {0, 0, 640, 480},
                            kDrawnObject))
         << "the second game did not start as a game in a fresh run does";
+}
+
+// A game controller's buttons, each as the key it strikes, a tick after each.
+std::string Pad(std::initializer_list<const char*> buttons) {
+    static const std::map<std::string, std::string> kKeyOf = {
+        {"A", "Space"},     {"B", "Esc"}, {"Start", "Enter"}, {"Back", "Tab"},  {"LB", "GrayMinus"},
+        {"RB", "GrayPlus"}, {"Up", "Up"}, {"Down", "Down"},   {"Left", "Left"}, {"Right", "Right"}};
+    std::string script;
+    for (const char* button : buttons) script += "key " + kKeyOf.at(button) + "\ntick 1\n";
+    return script;
+}
+
+// Without keyboard or mouse: past the credits, a knight, named "Ada" on the
+// on-screen keyboard (Shift on and off), started, walked, saved from the game
+// menu, and the game left by the menu's "Quit".
+TEST_F(NewGame, AControllerAloneNamesStartsWalksSavesAndQuits) {
+    const std::string name =
+        Pad({"Down", "A",    "Right", "Down", "Down", "Down",  "A", "Up",   "Up",   "Left", "A",
+             "Down", "Down", "A",     "Up",   "Up",   "Right", "A", "Left", "Left", "A"});
+    const std::string script =
+        "tick 1\n" + Pad({"B"}) + Shot("title.png") + Pad({"A"}) + Shot("heroes.png") + Pad({"A"}) +
+        name + Shot("named.png") + Pad({"Start"}) + Shot("map.png") +
+        Pad({"Left", "Right", "Left"}) + Shot("walked.png") + Pad({"Start"}) + Shot("menu.png") +
+        Pad({"Down", "Down", "Down", "Down", "Down", "A"}) + Shot("saved.png") +
+        Pad({"A", "Start", "Up", "Up", "A"}) + Shot("quit.png") + Pad({"A"}) + Shot("after.png");
+    const RunResult run = RunGame(dir_, script);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_FALSE(fs::exists(dir_ / "after.png")) << "the menu's Quit did not end the game";
+    const RunResult info = RunProgram(CORVANTH_SAVE_TOOL, {"info", (dir_ / "1.sav").string()});
+    EXPECT_NE(info.out.find("Ada the Knight"), std::string::npos) << info.out << info.err;
+    const char* frames[] = {"title.png",  "heroes.png", "named.png", "map.png",
+                            "walked.png", "menu.png",   "saved.png", "quit.png"};
+    for (size_t i = 1; i < std::size(frames); ++i) {
+        EXPECT_FALSE(SameFrame(Frame(frames[i - 1]), Frame(frames[i]))) << frames[i];
+    }
 }
 
 }  // namespace

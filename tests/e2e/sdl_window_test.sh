@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the game with the SDL backend under Xvfb, checks that its window shows
-# the landscape frame at a whole scale and the title screen in it, and that a
-# close request ends it with 0, and that what it recorded replays headless. A
-# screenshot of the screen is kept in SHOT.
+# the landscape frame at the scale asked for and the title screen in it, that
+# Shift+F12 keeps the frame at the window's scale and F12 at the game's own,
+# that a close request ends it with 0, and that what it recorded replays
+# headless. A screenshot of the screen is kept in SHOT.
 # Without any display the game must end with 1 and say why, not run unseen.
 #   sdl_window_test.sh GAME PROBE SHOT.png
 set -u
@@ -49,7 +50,7 @@ export SDL_VIDEODRIVER=x11
 # The desktop's own libraries (D-Bus, GL drivers) keep allocations until exit;
 # leak checking belongs to the tests of our own code.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-"$game" --game-dir "$work" --record "$work/window.rec" >"$work/game.log" 2>&1 &
+"$game" --game-dir "$work" --scale 2 --record "$work/window.rec" >"$work/game.log" 2>&1 &
 game_pid=$!
 
 size=""
@@ -65,8 +66,8 @@ if [ -z "$size" ]; then
 fi
 read -r width height <<<"$size"
 echo "window: ${width}x${height}"
-if [ $((width % 640)) -ne 0 ] || [ $((width / 640 * 480)) -ne "$height" ]; then
-  echo "window is not a whole multiple of 640x480"; kill $game_pid; exit 1
+if [ "$width" -ne 1280 ] || [ "$height" -ne 960 ]; then
+  echo "--scale 2 did not make the window 1280x960"; kill $game_pid; exit 1
 fi
 
 # The title screen in the window: the screen is no longer the server's black.
@@ -82,6 +83,24 @@ echo "screenshot: $shot, mean brightness $brightness/1000"
 if [ "$brightness" -lt 20 ]; then
   echo "the window shows nothing"; kill $game_pid; exit 1
 fi
+
+# Shift+F12 keeps the frame at the window's whole scale, F12 at 640 x 480; the
+# pictures land beside the game, as it runs portable.
+for shot_case in "Shift_L+F12 Screenshot.png 1280 960" "F12 Screenshot-2.png 640 480"; do
+  read -r keys file want_w want_h <<<"$shot_case"
+  if ! "$probe" keys Corvanth "$keys"; then
+    echo "could not strike $keys"; kill $game_pid; exit 1
+  fi
+  # Read until the picture is whole: it is written while we look.
+  picture=""
+  for _ in $(seq 100); do
+    picture=$(identify -format '%w %h' "$work/$file" 2>/dev/null) && break
+    sleep 0.1
+  done
+  if [ "$picture" != "$want_w $want_h" ]; then
+    echo "$keys wrote \"$picture\" as $file, not $want_w $want_h"; ls "$work"; kill $game_pid; exit 1
+  fi
+done
 
 # A second copy asks the first to come to the front and ends at once with 0.
 timeout 20 "$game" --game-dir "$work" >"$work/second.log" 2>&1

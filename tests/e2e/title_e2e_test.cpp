@@ -12,7 +12,7 @@ namespace {
 
 // Centres of the title's menu buttons and of the options' widgets.
 constexpr int kMenuX = 525, kOptionsY = 382, kExitY = 435;
-constexpr int kFlipX = 98, kFlipY = 207, kAnimationY = 243, kOkX = 218, kSettingsOkY = 307;
+constexpr int kFlipX = 98, kFlipY = 185, kAnimationY = 219, kOkX = 218, kSettingsOkY = 369;
 
 // A rectangle of the screen, right and bottom edges excluded.
 struct Region {

@@ -45,6 +45,7 @@ TEST(Tools, EveryProgramExplainsItsUsageAndRefusesBadInput) {
         {game, "--version", 0, "Corvanth "},
         {game, "--bogus", 2, ""},
         {game, "--seed x", 2, ""},
+        {game, "--scale 9", 2, "Corvanth: --scale takes a whole number from 1 to 8, not \"9\"\n"},
         {ini, "dump @/bad.ini", 1, "Error: Sintax error in line: a = 1 <ERR>$\n"},
         {ini, "", 2, ""},
         {pack, "--help", 0, "Usage: corvanth-pack"},

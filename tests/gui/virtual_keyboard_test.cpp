@@ -88,6 +88,40 @@ TEST_F(Keyboard, SwitchKeysNameAndShowTheNextPartition) {
     EXPECT_EQ(form->children().size(), 1u);
 }
 
+// Without the stylus: the keys have no focus (a desktop's space bar types
+// nothing of the keyboard's) until a direction key; select types the focused
+// key; Esc takes back characters, then closes the keyboard.
+TEST_F(Keyboard, KeysAloneWalkTypeAndCloseIt) {
+    const std::pair<Lines, std::u16string> steps[] = {{{"key Space", "tick 1"}, u""},
+                                                      {{"key Right", "key Space", "tick 1"}, u"a"},
+                                                      {{"key Right", "key Space", "tick 1"}, u"ab"},
+                                                      {{"key Left", "key Enter", "tick 1"}, u"aba"},
+                                                      {{"key Esc"}, u"ab"},
+                                                      {{"key Esc", "key Esc"}, u""}};
+    for (const auto& [keys, text] : steps) {
+        Input(keys);
+        EXPECT_EQ(edit->text(), text) << keys.front();
+    }
+    // Up and down change rows, round from the last to the first; left and
+    // right go round the row ("Close" ends the first).
+    const auto row = [&] { return keyboard->focusedChild()->bounds().y; };
+    const std::pair<const char*, int> walk[] = {{"key Down", Key(0, 5).bounds().y},
+                                                {"key Down", Key(0, 0).bounds().y},
+                                                {"key Up", Key(0, 5).bounds().y}};
+    for (const auto& [line, top] : walk) {
+        Input({line});
+        EXPECT_EQ(row(), top) << line;
+    }
+    keyboard->setFocusTo(&Key(0, 0));
+    Input({"key Left"});
+    EXPECT_EQ(keyboard->focusedChild(), keyboard->closeButton());
+    Input({"key Right"});
+    EXPECT_EQ(keyboard->focusedChild(), &Key(0, 0));
+    EXPECT_EQ(keyboard->parent(), form.get());
+    Input({"key Esc"});
+    EXPECT_EQ(keyboard->parent(), nullptr);
+}
+
 TEST_F(Keyboard, RefusesFilesItCannotUse) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {KeyboardFile(u"{abc}\n[a]\n", false), "Expected Unicode text file for VKbd definition"},

@@ -33,6 +33,9 @@ TEST(HeadlessScript, UnreadableLinesKeysAndScriptsAreScriptErrors) {
         {"tick -1\n", "s.txt line 1: cannot read \"tick -1\" (negative count)"},
         {"quit\nquit now\n", "s.txt line 2: cannot read \"quit now\" (unexpected now)"},
         {"tap 1 99999\n", "s.txt line 1: cannot read \"tap 1 99999\" (bad number)"},
+        {"wheel 0\n", "s.txt line 1: cannot read \"wheel 0\" (no turn)"},
+        {"wheel -274\n", "s.txt line 1: cannot read \"wheel -274\" (bad number)"},
+        {"wheel 273\nwheel -273\n", "no error"},
         {"text  two blanks \r\nkey Esc\nshot a.png\nanswer No\n", "no error"}};
     for (const auto& [script, error] : cases) EXPECT_EQ(ScriptErrorOf(script), error);
     EXPECT_EQ(ScriptReader::ParseLine("text  two blanks ").text, " two blanks ");

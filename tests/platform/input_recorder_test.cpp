@@ -55,6 +55,7 @@ TEST(Recording, ARecordedGameReplaysTheSameMessagesAndReadings) {
                                        {WM_LBUTTONDOWN, MK_LBUTTON, q},
                                        {WM_MOUSEMOVE, MK_LBUTTON, p},
                                        {WM_LBUTTONUP, 0, p},
+                                       {WM_MOUSEWHEEL, MakeWheelParam(-3), p},
                                        {WM_RBUTTONDOWN, MK_RBUTTON, q},
                                        {WM_RBUTTONUP, 0, q},
                                        {WM_ACTIVATE, 0, 0},
@@ -66,7 +67,7 @@ TEST(Recording, ARecordedGameReplaysTheSameMessagesAndReadings) {
     readings[2] = {123456789, {}, 0, true, false};                 // inside a run of ticks
     readings[8] = {0, {2024, 2, 29, 23, 59, 60}, 0, false, true};  // inside a typed text
     readings[5] = {0, {}, IDNO, false, false};  // on the character a key-down typed
-    readings[25] = {7, {1999, 12, 31, 0, 0, 0}, IDNO, true, true};
+    readings[26] = {7, {1999, 12, 31, 0, 0, 0}, IDNO, true, true};
 
     InputRecorder recorder(nullptr, NameOf);
     recorder.AddHeader("seed", "7");

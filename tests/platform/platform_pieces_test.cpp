@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
+#include "platform/display_options.h"
 #include "platform/frame_turn.h"
 #include "platform/runtime_rand.h"
+#include "platform/sdl/sdl_platform.h"
 #include "platform/utf.h"
 
 namespace cv {
@@ -43,6 +47,57 @@ TEST(FrameTurn, LogicalPointsComeOutUpright) {
             EXPECT_EQ(upright[y * h + x], (h - 1 - x) * 10 + y);
         }
     }
+}
+
+TEST(DisplayOptions, ScaleTakesOneToEightAndTheLaterModeWins) {
+    using platform::DisplayOptions;
+    struct Case {
+        std::vector<const char*> args;
+        int used;
+        DisplayOptions after;
+        std::string error;
+    };
+    const char* const kBadScale = "--scale takes a whole number from 1 to 8";
+    const Case cases[] = {{{"--scale", "1"}, 2, {false, 1}, ""},
+                          {{"--scale", "8", "--x"}, 2, {false, 8}, ""},
+                          {{"--scale", "9"}, -1, {}, std::string(kBadScale) + ", not \"9\""},
+                          {{"--scale", "0"}, -1, {}, std::string(kBadScale) + ", not \"0\""},
+                          {{"--scale", "2x"}, -1, {}, std::string(kBadScale) + ", not \"2x\""},
+                          {{"--scale"}, -1, {}, kBadScale},
+                          {{"--fullscreen"}, 1, {true, 0}, ""},
+                          {{"--seed", "1"}, 0, {}, ""}};
+    for (const Case& c : cases) {
+        DisplayOptions options;
+        std::string error;
+        const int used = platform::ReadDisplayOption(c.args.data(), static_cast<int>(c.args.size()),
+                                                     options, error);
+        EXPECT_EQ(std::tuple(used, options.fullScreen, options.scale, error),
+                  std::tuple(c.used, c.after.fullScreen, c.after.scale, c.error))
+            << c.args.front();
+    }
+    DisplayOptions options{true, 3};
+    std::string error;
+    const char* window[] = {"--window"};
+    EXPECT_EQ(platform::ReadDisplayOption(window, 1, options, error), 1);
+    EXPECT_EQ(std::pair(options.fullScreen, options.scale), std::pair(false, 3));
+}
+
+// On the memory video driver, whose desktop is 1024 x 768.
+TEST(DisplayOptions, TheWindowTakesTheScaleAndTheFullScreenAsked) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    const std::tuple<platform::DisplayOptions, int, int, bool> cases[] = {
+        {{false, 0}, 640, 480, false},  // the largest scale that fits: 1
+        {{false, 3}, 1920, 1440, false},
+        {{true, 2}, 1024, 768, true}};  // the whole desktop, whatever the scale
+    for (const auto& [options, width, height, full] : cases) {
+        platform::SdlPlatform host("", options);
+        ASSERT_TRUE(host.CreateMainWindow(u"t", 480, 640, [](const auto&) { return true; }));
+        int w = 0, h = 0;
+        SDL_GetWindowSize(host.window(), &w, &h);
+        const bool fullScreen = SDL_GetWindowFlags(host.window()) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+        EXPECT_EQ(std::tuple(w, h, fullScreen), std::tuple(width, height, full)) << options.scale;
+    }
+    unsetenv("SDL_VIDEODRIVER");
 }
 
 }  // namespace

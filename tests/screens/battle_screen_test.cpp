@@ -124,8 +124,11 @@ TEST_F(BattleScreen, KeysMoveAndTargetAndTheMenuGivesUp) {
     Ticks(*form, Battle::kActionDelayTicks + 1);
     ASSERT_EQ(form->battle().active()->kind().id, "Archers");
 
-    Click(*form, "Shoot");
+    // Enter gives the keys to the buttons; down walks from "Spells" to "Shoot".
+    for (int key : {kKeyEnter, kKeyDown, kKeySpace}) form->OnKey(key, true);
+    Ticks(*form, 1);
     EXPECT_EQ(Text(*form, "Message"), u"Select target");
+    EXPECT_EQ(form->focusedChild(), nullptr) << "the keys did not come back to the field";
     for (int step = 0; step < 4; ++step) form->onKey(kKeyRight, true);
     EXPECT_EQ(form->field()->cursor(), "selBad");
     form->onKey(kKeyPgDown, true);
@@ -134,7 +137,11 @@ TEST_F(BattleScreen, KeysMoveAndTargetAndTheMenuGivesUp) {
     EXPECT_EQ(form->field()->cursor(), "");
     EXPECT_EQ(form->input().mode(), BattleInput::Mode::kNone);
 
-    Click(*form, "Menu");
+    // Up from the top button wraps round to "Menu"; Esc there gives the keys back.
+    for (int key : {kKeyEnter, kKeyUp, kKeyEsc}) form->OnKey(key, true);
+    EXPECT_EQ(form->focusedChild(), nullptr);
+    for (int key : {kKeyEnter, kKeyUp, kKeySpace}) form->OnKey(key, true);
+    Ticks(*form, 1);
     Form* menu = form->dialog();
     ASSERT_NE(menu, nullptr);
     Ticks(*form, 20);

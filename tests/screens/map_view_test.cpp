@@ -4,6 +4,7 @@
 // common "Hide" button.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -131,8 +132,12 @@ TEST_F(MapView, PrevAndNextWalkTheReachableContinentsRound) {
     hero().AddKnownContinent(2);  // Far stays unknown
     Open();
     std::vector<std::u16string> titles;
-    for (const char* button : {"Next", "Next", "Prev", "Prev"}) {
-        TapOnDialog(button);
+    // The previous and next keys step as the buttons do.
+    const std::function<void()> steps[] = {[&] { TapOnDialog("Next"); }, [&] { Key(kKeyGrayPlus); },
+                                           [&] { TapOnDialog("Prev"); },
+                                           [&] { Key(kKeyGrayMinus); }};
+    for (const auto& step : steps) {
+        step();
         titles.push_back(Shown("Title").text());
     }
     EXPECT_EQ(titles, (std::vector<std::u16string>{u"Deep", u"Isle", u"Deep", u"Isle"}));

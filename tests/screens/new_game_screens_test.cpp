@@ -9,6 +9,7 @@
 #include "core/resource_groups.h"
 #include "core/save_game.h"
 #include "core/save_info.h"
+#include "core/settings.h"
 #include "gui/form_reader.h"
 #include "gui/text_button.h"
 #include "platform/headless/headless_platform.h"
@@ -185,6 +186,25 @@ TEST_F(NewGameScreens, AGeneratedMapSetJoinsTheRulesThreeSecondsAfterItIsWritten
     EXPECT_EQ(StartX(Root()), 2);
     const std::string generated = NextChildName(FindNode(rules.get(), "Maps"), "Isle");
     EXPECT_TRUE(ResourceExists("Terr\\" + generated + ".cvmap")) << generated;
+}
+
+// An installed game's data folder is read-only: the set is written, read and
+// dropped in the player's own folder.
+TEST_F(NewGameScreens, TheMapSetLivesInThePlayersDataFolder) {
+    test::ScratchDir player;
+    SetPlayerDataDir(player.str());
+    ASSERT_TRUE(WriteRandomMapSet());
+    EXPECT_TRUE(player.Has("CVMRG/map.ini"));
+    EXPECT_FALSE(folder.Has("CVMRG")) << "written beside the data";
+    Ref<Dispatcher> rules = PackagedRules();
+    MergeRandomMapSet(*rules);
+    const std::string terrain =
+        "Terr\\" + NextChildName(FindNode(rules.get(), "Maps"), "Isle") + ".cvmap";
+    EXPECT_TRUE(ResourceExists(terrain)) << terrain;
+    DropRandomMapSet();
+    SetPlayerDataDir("");
+    EXPECT_FALSE(player.Has("CVMRG/map.ini"));
+    EXPECT_FALSE(ResourceExists(terrain)) << "the set's folder is still a source";
 }
 
 // Nothing of one game reaches the next: each new game plays by fresh

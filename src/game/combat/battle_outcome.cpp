@@ -39,10 +39,12 @@ void Battle::VictorySummary() {
         message.picture = strongest->kind().StillPicture();
     }
     message.buttons = "Continue";
+    Ui().PlaySound(SoundEvent::Victory);
     Ui().ShowMessage(message, [this](const std::string&) { Finish(BattleOutcome::kVictory); });
 }
 
 void Battle::Defeat() {
+    Ui().PlaySound(SoundEvent::Defeat);
     hero_.army().Clear();
     Finish(BattleOutcome::kDefeat);
 }

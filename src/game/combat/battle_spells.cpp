@@ -204,6 +204,7 @@ std::u16string BattleSpells::Resurrect(Squad& squad) {
 void BattleSpells::Done(const std::u16string& message) {
     const bool damaging = rule_->effect == Effect::kDamage;
     battle_.hero().spells().Remove(rule_->id, 1);
+    Ui().PlaySound(SoundEvent::SpellCast);
     Cancel();
     battle_.ShowMessageLine(message);
     battle_.AfterSpell(damaging);

@@ -120,6 +120,7 @@ int StrikeResolver::ResolveStrike(const AttackRecord& attack, bool /*retaliation
     Squad& attacker = *attack.attacker;
     Squad& defender = *attack.defender;
     const int countBefore = defender.count();
+    if (view_) view_->StrikeFrom(attacker, shot);
     if (attacker.kind().Has(kUnitHalf) && params_.HalfStrikes()) {
         const int half = defender.count() / 2;
         defender.AddCount(-half);

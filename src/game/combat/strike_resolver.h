@@ -42,6 +42,9 @@ class StrikeView {
 public:
     virtual ~StrikeView() = default;
     virtual void ShowHalf(const Squad& target) = 0;
+    // A blow begins, struck or shot (`shot`) by `attacker`; for the screens
+    // that make it heard.
+    virtual void StrikeFrom(const Squad& /*attacker*/, bool /*shot*/) {}
     virtual void PlayStrike(const Squad& target) = 0;
     virtual void MarkRedraw() = 0;
 };

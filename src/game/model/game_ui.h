@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "audio/sound_event.h"
 #include "game/model/army.h"
 
 namespace cv {
@@ -44,6 +45,9 @@ public:
     virtual void NotifyActiveForm(const std::string& message) = 0;
     // False while a dialog, battle or other screen covers the adventure map.
     virtual bool AdventureIsCurrent() const = 0;
+    // A sound of the rules' own (a step, a find, a spell); only the screens
+    // make it heard.
+    virtual void PlaySound(SoundEvent) {}
 };
 
 // The screens in use; ends the program when none are attached.

@@ -115,12 +115,14 @@ void OpenAdventureSpells(RunningGame& game) {
 bool CastAdventureSpell(RunningGame& game, const std::string& spellId) {
     const SpellKind* kind = Spells().FindSpell(spellId);
     if (!kind || kind->list != SpellList::kAdventure) return false;
-    return game.hero().spells().Cast(kind->id, [&game](const SpellKind& cast) {
+    const bool cast = game.hero().spells().Cast(kind->id, [&game](const SpellKind& spell) {
         for (const AdventureEffect& effect : kEffects) {
-            if (cast.id == effect.id) return effect.cast(game, cast);
+            if (spell.id == effect.id) return effect.cast(game, spell);
         }
         return false;
     });
+    if (cast) Ui().PlaySound(SoundEvent::SpellCast);
+    return cast;
 }
 
 // Both numbers are found before either is replaced, and the later one is

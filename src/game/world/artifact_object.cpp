@@ -56,6 +56,7 @@ bool ArtifactObject::Visit(RunningGame& game) {
         RemoveFromContinent(game, *this);
         return false;
     }
+    Ui().PlaySound(SoundEvent::Artifact);
     Hero& hero = game.hero();
     hero.AddArtifact(name());
     std::string text;

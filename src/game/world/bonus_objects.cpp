@@ -34,6 +34,7 @@ const MapObjFactory& MapRevealer::Factory() const {
 }
 
 bool MapRevealer::Visit(RunningGame& game) {
+    Ui().PlaySound(SoundEvent::Treasure);
     game.hero().SetCompleteMap(game.hero().continent());
     ShowThenRemove(game, *this,
                    {GetText("Your map of this area is complete"), "Img\\Inv\\A5", "OK", {}, {}});
@@ -56,6 +57,7 @@ void ContinentMap::Load(ChunkReader& in, int version) {
 
 bool ContinentMap::Visit(RunningGame& game) {
     const Location& target = game.world().Find(target_);
+    Ui().PlaySound(SoundEvent::Treasure);
     game.hero().AddKnownContinent(target.index());
     std::u16string text = GetText("You find map describing passage to <NAME>");
     ReplacePlaceholder(text, u"<NAME>", GetText(target.id()));

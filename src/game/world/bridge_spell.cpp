@@ -48,7 +48,10 @@ int BuildBridge(RunningGame& game, const std::string& button) {
             here.SetTerrain(cell, piece);
             ++built;
         }
-        if (built > 0) game.hero().spells().Remove("BridgeSpell", 1);
+        if (built > 0) {
+            game.hero().spells().Remove("BridgeSpell", 1);
+            Ui().PlaySound(SoundEvent::SpellCast);
+        }
         return built;
     }
     return 0;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/language.h"
+#include "game/model/game_ui.h"
 #include "game/world/castle.h"
 #include "game/world/hero_step.h"
 
@@ -73,6 +74,7 @@ bool CastleGate(RunningGame& game, const std::string& castleName) {
         if (hero.travelMode() == TravelMode::kSail) hero.SetTravelMode(TravelMode::kLand);
         game.PlaceHero(i, *gate);
         hero.spells().Remove(kCastleGateSpell, 1);
+        Ui().PlaySound(SoundEvent::SpellCast);
         return true;
     }
     return false;

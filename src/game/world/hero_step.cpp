@@ -1,5 +1,7 @@
 #include "game/world/hero_step.h"
 
+#include "game/model/game_ui.h"
+
 namespace cv {
 namespace {
 
@@ -19,6 +21,18 @@ bool TerrainAllows(Hero& hero, const TerrainKind& kind) {
     return false;
 }
 
+SoundEvent StepSound(TravelMode mode) {
+    switch (mode) {
+        case TravelMode::kSail:
+            return SoundEvent::HeroSail;
+        case TravelMode::kFly:
+            return SoundEvent::HeroFly;
+        case TravelMode::kLand:
+            break;
+    }
+    return SoundEvent::HeroStep;
+}
+
 }  // namespace
 
 void StepHero(RunningGame& game, int dx, int dy) {
@@ -33,6 +47,7 @@ void StepHero(RunningGame& game, int dx, int dy) {
     }
     if (!TerrainAllows(hero, location.KindAt(target))) return;
     game.PlaceHero(hero.continent(), target);
+    Ui().PlaySound(StepSound(hero.travelMode()));
     const bool sailing = hero.travelMode() == TravelMode::kSail;
     if (sailing && game.rentedBoat()) game.rentedBoat()->SetCell(target);
     location.OnStep(game);

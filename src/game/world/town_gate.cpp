@@ -1,6 +1,7 @@
 #include "game/world/town_gate.h"
 
 #include "core/language.h"
+#include "game/model/game_ui.h"
 #include "game/world/adventure_spells.h"
 
 namespace cv {
@@ -38,6 +39,7 @@ bool TownGate(RunningGame& game, const std::string& townName) {
         if (hero.travelMode() == TravelMode::kSail) hero.SetTravelMode(TravelMode::kLand);
         game.PlaceHero(i, target);
         hero.spells().Remove(kTownGateSpell, 1);
+        Ui().PlaySound(SoundEvent::SpellCast);
         return true;
     }
     return false;

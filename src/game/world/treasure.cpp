@@ -94,6 +94,7 @@ const MapObjFactory& Treasure::Factory() const {
 }
 
 bool Treasure::Visit(RunningGame& game) {
+    Ui().PlaySound(SoundEvent::Treasure);
     const BonusDef& bonus = game.here().bonus();
     switch (ChooseKind(bonus)) {
         case kGoldOrLeadership:

@@ -118,6 +118,9 @@ void HeadlessPlatform::Execute(const ScriptCommand& c) {
         case ScriptCommand::Shot:
             SaveShot(c.text);
             break;
+        case ScriptCommand::Wheel:
+            PostWheel(c.x);
+            break;
         case ScriptCommand::Activate:
             PostMessage({WM_ACTIVATE, static_cast<uint64_t>(c.x), 0});
             break;

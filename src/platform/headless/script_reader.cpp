@@ -61,7 +61,8 @@ ScriptCommand ScriptReader::ParseLine(const std::string& line) {
         {"syskeyup", ScriptCommand::SysKeyUp},
         {"char", ScriptCommand::Char},
         {"clock", ScriptCommand::Clock},
-        {"now", ScriptCommand::Now}};
+        {"now", ScriptCommand::Now},
+        {"wheel", ScriptCommand::Wheel}};
     std::istringstream words(line);
     std::string verb;
     words >> verb;
@@ -98,6 +99,10 @@ ScriptCommand ScriptReader::ParseLine(const std::string& line) {
         }
         case ScriptCommand::Char:
             cmd.x = static_cast<int>(ReadNumber(words, 1, 0xFFFF));
+            break;
+        case ScriptCommand::Wheel:
+            cmd.x = static_cast<int>(ReadNumber(words, -kMaxWheelNotches, kMaxWheelNotches));
+            if (cmd.x == 0) throw std::invalid_argument("no turn");
             break;
         case ScriptCommand::Clock:
             cmd.ms = static_cast<uint32_t>(ReadNumber(words, 0, 0xFFFFFFFFll));

@@ -36,10 +36,11 @@ struct ScriptCommand {
         SysKeyUp,
         Char,
         Clock,
-        Now
+        Now,
+        Wheel
     };
     Kind kind = Quit;
-    int x = 0, y = 0;  // points; Tick count, Activate 0/1, Char code in x
+    int x = 0, y = 0;  // points; Tick count, Activate 0/1, Char code, Wheel notches in x
     std::string text;  // key name, text, answer button, shot file
     uint32_t ms = 0;   // Clock: the tick count the game read
     LocalTime time;    // Now: the local time the game read

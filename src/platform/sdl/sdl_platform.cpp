@@ -32,15 +32,19 @@ bool VideoReachesAScreen() {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform(const std::string& gameFolder) : instance_(gameFolder) {
+SdlPlatform::SdlPlatform(const std::string& gameFolder, DisplayOptions display)
+    : instance_(gameFolder), display_(display) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::cerr << "SDL: " << SDL_GetError() << std::endl;
     }
     timerEvent_ = SDL_RegisterEvents(1);
+    controllers_ = std::make_unique<SdlControllers>(
+        [this](int virtualKey, bool down) { PostKey(virtualKey, down, false); });
 }
 
 SdlPlatform::~SdlPlatform() {
     CloseWindowResources();
+    controllers_.reset();
     SDL_Quit();
 }
 
@@ -60,10 +64,14 @@ bool SdlPlatform::CreateMainWindow(const std::u16string& title, int deviceWidth,
     SDL_Rect usable{0, 0, logicalWidth_, logicalHeight_};
     SDL_GetDisplayUsableBounds(0, &usable);
     // Leave room for a title bar and panels.
-    int scale = WholeScale(usable.w, usable.h - 64, logicalWidth_, logicalHeight_);
+    const int scale = display_.scale > 0
+                          ? display_.scale
+                          : WholeScale(usable.w, usable.h - 64, logicalWidth_, logicalHeight_);
+    const Uint32 flags = SDL_WINDOW_RESIZABLE |
+                         (display_.fullScreen ? Uint32{SDL_WINDOW_FULLSCREEN_DESKTOP} : Uint32{0});
     window_ =
         SDL_CreateWindow(Utf16ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                         logicalWidth_ * scale, logicalHeight_ * scale, SDL_WINDOW_RESIZABLE);
+                         logicalWidth_ * scale, logicalHeight_ * scale, flags);
     if (!window_) {
         std::cerr << "SDL: " << SDL_GetError() << std::endl;
         return false;
@@ -127,7 +135,8 @@ bool SdlPlatform::GetMessage(Message& out) {
         }
         if (instance_.TakeRaiseRequest()) ShowMainWindow();
         SDL_Event event;
-        if (SDL_WaitEventTimeout(&event, 250)) Translate(event);
+        if (SDL_WaitEventTimeout(&event, controllers_->WaitMs(250))) Translate(event);
+        controllers_->RepeatDue();
     }
 }
 
@@ -142,6 +151,9 @@ void SdlPlatform::Translate(const SDL_Event& event) {
         case SDL_KEYDOWN:
         case SDL_KEYUP:
             TranslateKey(event.key);
+            break;
+        case SDL_MOUSEWHEEL:
+            TranslateWheel(event.wheel);
             break;
         case SDL_TEXTINPUT:
             for (char16_t ch : Utf8ToUtf16(event.text.text)) PostMessage({WM_CHAR, ch, 0});
@@ -163,6 +175,7 @@ void SdlPlatform::Translate(const SDL_Event& event) {
         }
         default:
             if (event.type == timerEvent_) PostMessage({WM_TIMER, kTimerId, 0});
+            controllers_->Translate(event);
             break;
     }
 }
@@ -199,12 +212,25 @@ void SdlPlatform::TranslateKey(const SDL_KeyboardEvent& event) {
     }
     int vk = VirtualKeyOf(event.keysym);
     if (vk < 0) return;
-    const bool sys = alt || vk == kVkMenu;
+    PostKey(vk, down, alt);
+}
+
+void SdlPlatform::PostKey(int virtualKey, bool down, bool alt) {
+    const bool sys = alt || virtualKey == kVkMenu;
     uint32_t message = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
-    PostMessage({message, static_cast<uint64_t>(vk), 0});
+    PostMessage({message, static_cast<uint64_t>(virtualKey), 0});
     if (down && !sys) {
-        if (int ch = ControlCharOfKey(vk)) PostMessage({WM_CHAR, static_cast<uint64_t>(ch), 0});
+        if (int ch = ControlCharOfKey(virtualKey)) {
+            PostMessage({WM_CHAR, static_cast<uint64_t>(ch), 0});
+        }
     }
+}
+
+// Whole notches only, so a recording replays the same turns.
+void SdlPlatform::TranslateWheel(const SDL_MouseWheelEvent& event) {
+    int notches = event.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.y : event.y;
+    notches = std::clamp(notches, -kMaxWheelNotches, kMaxWheelNotches);
+    if (notches != 0) PostWheel(notches);
 }
 
 SDL_Rect SdlPlatform::FrameRect() const {
