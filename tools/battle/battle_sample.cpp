@@ -30,15 +30,6 @@ public:
     bool AdventureIsCurrent() const override { return true; }
 };
 
-class SilentView : public BattleView {
-public:
-    void ShowStatus(const std::u16string&) override {}
-    void ShowMessageLine(const std::u16string&) override {}
-    void ShowHalf(const Squad&) override {}
-    void PlayStrike(const Squad&) override {}
-    void MarkRedraw() override {}
-};
-
 int Units(const Army& army) {
     int units = 0;
     for (int slot = 0; slot < Army::kSlots; ++slot) {
@@ -59,7 +50,7 @@ BattleSample::BattleSample(std::string first, std::string second)
 
 void BattleSample::Fight(std::ostream* log) {
     AnsweringUi ui;
-    SilentView view;
+    SilentBattleView view;
     Ref<Hero> hero = MakeRef<Hero>();
     hero->army().Parse(first_);
     hero->AddLeadershipBonus(kBoundlessLeadership);

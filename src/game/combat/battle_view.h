@@ -14,4 +14,15 @@ public:
     virtual void ShowMessageLine(const std::u16string& text) = 0;
 };
 
+// For battles fought with no one watching: the tools' samples and the
+// computer player's games.
+class SilentBattleView : public BattleView {
+public:
+    void ShowStatus(const std::u16string&) override {}
+    void ShowMessageLine(const std::u16string&) override {}
+    void ShowHalf(const Squad&) override {}
+    void PlayStrike(const Squad&) override {}
+    void MarkRedraw() override {}
+};
+
 }  // namespace cv
