@@ -8,19 +8,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-1000000}
 bash scripts/install-deps.sh
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target fuzz_targets -j "$(nproc)"
-mkdir -p build/fuzz/crashes
+source scripts/fuzz-common.sh
+build_fuzz_targets
 report=build/fuzz/long-report.txt
 printf "%-22s %12s %9s %7s\n" target inputs seconds faults | tee "$report"
 for target in build/fuzz/tests/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
   name=$(basename "$target")
-  corpus=build/fuzz/corpus/$name
-  mkdir -p "$corpus"
-  for seeds in tests/fuzz/corpus/${name#fuzz_} tests/fuzz/regressions/${name#fuzz_}; do
-    [ -d "$seeds" ] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
-  done
+  corpus=$(fuzz_corpus "$name")
   touch build/fuzz/started
   start=$(date +%s)
   # A fault stops the target short of its inputs: mend it and run again.

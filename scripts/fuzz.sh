@@ -5,17 +5,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target fuzz_targets -j "$(nproc)"
-mkdir -p build/fuzz/crashes
+source scripts/fuzz-common.sh
+build_fuzz_targets
 for target in build/fuzz/tests/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
   name=$(basename "$target")
-  corpus=build/fuzz/corpus/$name
-  mkdir -p "$corpus"
-  for seeds in tests/fuzz/corpus/${name#fuzz_} tests/fuzz/regressions/${name#fuzz_}; do
-    [ -d "$seeds" ] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
-  done
+  corpus=$(fuzz_corpus "$name")
   echo "-- $name (${seconds}s)"
   "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=build/fuzz/crashes/"$name"- "$corpus" 2>build/fuzz/"$name".log \
