@@ -7,10 +7,10 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "core/byte_io.h"
 #include "core/file_stream.h"
 #include "core/package.h"
@@ -192,31 +192,11 @@ void DeflateDirectly(benchmark::State& state) {
 }
 BENCHMARK(DeflateDirectly)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
-// Keeps the median CPU time of every benchmark for the ratios (CPU time, as
-// the machine may be shared; reads come from the page cache either way).
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median") {
-                medians[run.run_name.function_name] = run.GetAdjustedCPUTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double Ratio(const std::string& ours, const std::string& direct) const {
-        auto a = medians.find(ours), b = medians.find(direct);
-        return a == medians.end() || b == medians.end() || b->second == 0 ? 0
-                                                                          : a->second / b->second;
-    }
-    std::map<std::string, double> medians;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    cv::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("read ratio (Package::Open / zlib inflate): %.3f\n",
                 reporter.Ratio("ReadThroughPackageOpen", "InflateDirectly"));

@@ -7,12 +7,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/app_globals.h"
+#include "bench_support.h"
 #include "gfx/gdi_device.h"
 #include "gfx/sprite.h"
 #include "gfx/sprite_picture.h"
@@ -173,35 +173,10 @@ const char* KindName(Kind kind) {
     return kind == Kind::kOpaque ? "opaque" : kind == Kind::kHoles ? "holes" : "alpha_edges";
 }
 
-// Keeps every benchmark's median processor time per iteration for the ratios
-// (the machine may be busy with other work: wall time would count that too).
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median")
-                times[run.run_name.function_name] = run.GetAdjustedCPUTime();
-        }
-    }
-    std::map<std::string, double> times;
-};
-
-void PrintRatio(const RatioReporter& r, const std::string& label, const std::string& ours,
-                const std::string& base) {
-    auto a = r.times.find(ours), b = r.times.find(base);
-    if (a == r.times.end() || b == r.times.end()) return;
-    std::printf("%-40s %6.3f\n", label.c_str(), a->second / b->second);
-}
-
-// The ratios need medians: seven repetitions, shown as aggregates, unless
-// the command line (read after these) asks otherwise.
-std::vector<char*> WithDefaults(int argc, char** argv) {
-    static char repetitions[] = "--benchmark_repetitions=7";
-    static char aggregatesOnly[] = "--benchmark_display_aggregates_only=true";
-    std::vector<char*> args{argv[0], repetitions, aggregatesOnly};
-    args.insert(args.end(), argv + 1, argv + argc);
-    return args;
+void PrintRatio(const cv::bench::RatioReporter& r, const std::string& label,
+                const std::string& ours, const std::string& base) {
+    if (const double ratio = r.Ratio(ours, base); ratio > 0)
+        std::printf("%-40s %6.3f\n", label.c_str(), ratio);
 }
 
 }  // namespace
@@ -217,10 +192,10 @@ int main(int argc, char** argv) {
     }
     benchmark::RegisterBenchmark("tiles/frame_640x480", TileFrame);
     benchmark::RegisterBenchmark("memset/frame_640x480", MemsetFrame);
-    std::vector<char*> args = WithDefaults(argc, argv);
+    std::vector<char*> args = cv::bench::WithDefaults(argc, argv, 7);
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
-    RatioReporter reporter;
+    cv::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nratio (time ours / time reference)\n");
     for (Kind kind : {Kind::kOpaque, Kind::kHoles, Kind::kAlphaEdges}) {

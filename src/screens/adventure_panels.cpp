@@ -53,24 +53,6 @@ Rect Intersection(const Rect& a, const Rect& b) {
     return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
-// As Sprite::draw at `at`, but only what falls within `clip` (logical
-// coordinates). The screen surface stands upright: logical x runs up its
-// rows from the bottom, logical y along its columns.
-void DrawWithin(const Sprite& sprite, Point at, const Rect& clip) {
-    IGraphicsDevice* device = GraphicsDevice();
-    Ref<ISurface> screen = device ? device->getScreenSurface() : nullptr;
-    if (!screen) return;
-    const Size whole = screen->getSize();
-    const Rect area =
-        Intersection({clip.y, whole.height - clip.x - clip.width, clip.height, clip.width},
-                     {0, 0, whole.width, whole.height});
-    if (area.width == 0 || area.height == 0) return;
-    // Counted: the lock while drawing holds it too.
-    const Ref<SurfaceWindow> window = MakeRef<SurfaceWindow>(screen, area);
-    const int64_t row = int64_t{whole.height} - at.x - sprite.getSize().width;
-    sprite.drawOnto(*window, at.y - area.x, row - area.y, kDrawPlain);
-}
-
 Rect Inset(const Rect& rect, int by) {
     return {rect.x + by, rect.y + by, rect.width - 2 * by, rect.height - 2 * by};
 }
@@ -90,6 +72,21 @@ PanelLook SpellLook(const RunningGame& game) {
 }
 
 }  // namespace
+
+void DrawWithin(const Sprite& sprite, Point at, const Rect& clip) {
+    IGraphicsDevice* device = GraphicsDevice();
+    Ref<ISurface> screen = device ? device->getScreenSurface() : nullptr;
+    if (!screen) return;
+    const Size whole = screen->getSize();
+    const Rect area =
+        Intersection({clip.y, whole.height - clip.x - clip.width, clip.height, clip.width},
+                     {0, 0, whole.width, whole.height});
+    if (area.width == 0 || area.height == 0) return;
+    // Counted: the lock while drawing holds it too.
+    const Ref<SurfaceWindow> window = MakeRef<SurfaceWindow>(screen, area);
+    const int64_t row = int64_t{whole.height} - at.x - sprite.getSize().width;
+    sprite.drawOnto(*window, at.y - area.x, row - area.y, kDrawPlain);
+}
 
 void AdventurePanel::show(const std::string& name, bool animated) {
     if (name == look_ && animated == animated_) return;

@@ -10,6 +10,11 @@
 
 namespace cv {
 
+// As Sprite::draw at `at`, but only what falls within `clip` (logical
+// coordinates). The screen surface stands upright: logical x runs up its
+// rows from the bottom, logical y along its columns.
+void DrawWithin(const Sprite& sprite, Point at, const Rect& clip);
+
 // One of the information panels beside the adventure map: a cell framed by
 // "Img\$HiCell" that shows something of the game in play, follows the game
 // and, when tapped (or Space or Enter while it has the focus), sends its

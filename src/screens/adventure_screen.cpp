@@ -14,6 +14,7 @@
 #include "game/model/game_ui.h"
 #include "game/world/adventure_spells.h"
 #include "game/world/hero_step.h"
+#include "gfx/graphics_device.h"
 #include "gui/form_reader.h"
 #include "gui/gui_keys.h"
 #include "screens/adventure_panels.h"
@@ -117,8 +118,20 @@ void AdventureForm::Activate(bool active) {
     game_->here().OnScreenOpen(*game_);
 }
 
+// The background is a veil blended over the whole screen; the cells cover
+// the view's area with opaque ground or colour, so it is drawn only around it.
 void AdventureForm::drawBackground() {
-    DialogHost::drawBackground();
+    const IGraphicsDevice* device = GraphicsDevice();
+    if (background() && device) {
+        const Rect& view = view_.area();
+        const Size screen = device->getScreenSize();
+        const int right = view.x + view.width, bottom = view.y + view.height;
+        const Rect around[] = {{0, 0, view.x, screen.height},
+                               {right, 0, screen.width - right, screen.height},
+                               {view.x, 0, view.width, view.y},
+                               {view.x, bottom, view.width, screen.height - bottom}};
+        for (const Rect& strip : around) DrawWithin(*background(), {0, 0}, strip);
+    }
     view_.paint(*game_);
 }
 

@@ -4,12 +4,16 @@
 // of the map to another continent that he finds beside him.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "game/world/army_objects.h"
 #include "game/world/bonus_objects.h"
 #include "game/world/signpost.h"
+#include "gfx/graphics_device.h"
 #include "headless_game.h"
+#include "screens/adventure_screen.h"
 #include "screens/game_session.h"
 
 namespace cv::e2e {
@@ -42,6 +46,31 @@ TEST(AdventureFrames, ObjectsStandOnTheirCellsAroundTheHero) {
     EXPECT_EQ(game.hero().position(), (Cell{hero.x + 1, hero.y}));
     EXPECT_FALSE(game.here().ObjectAt(game.hero().position())) << "the map is taken";
     EXPECT_NE(ReadBack(frames / "objects.png").rgba, ReadBack(frames / "map_found.png").rgba);
+}
+
+// The screen's background is drawn only around the view, as the cells cover
+// it with opaque ground or colour: nothing of an earlier frame shows there.
+TEST(AdventureFrames, TheCellsCoverTheViewWhateverLayBelow) {
+    TempDir dir;
+    CopyGameFolder(dir);
+    dir.Write("none.txt", "");
+    HeadlessGame run(dir, "none.txt");
+    ASSERT_TRUE(run.started());
+    const Ref<RunningGame> keep(CurrentGame());
+    const SurfaceDesc d = GraphicsDevice()->getScreenSurface()->describe();
+    // The view's logical columns are the surface's rows, counted from its end.
+    const Rect view = AdventureScreen().view().area();
+    const auto viewPixels = [&](int before) {
+        for (int row = 0; row < d.height; ++row) std::memset(d.At(0, row), before, d.width * 2);
+        RenderFrame([](IPainter&) { AdventureScreen().paint(); });
+        std::vector<uint8_t> pixels;
+        for (int row = d.height - view.x - view.width; row < d.height - view.x; ++row)
+            pixels.insert(pixels.end(), d.At(view.y, row), d.At(view.y + view.height, row));
+        return pixels;
+    };
+    const std::vector<uint8_t> overBlack = viewPixels(0x00);
+    EXPECT_EQ(overBlack.size(), size_t(view.width) * view.height * 2);
+    EXPECT_TRUE(viewPixels(0xFF) == overBlack);
 }
 
 }  // namespace
