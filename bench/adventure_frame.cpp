@@ -75,11 +75,8 @@ BENCHMARK(MemsetFrame);
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> args = cv::bench::WithDefaults(argc, argv, 7);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
     cv::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    cv::bench::RunRepeated(argc, argv, 7, reporter);
     cv::bench::PrintFigure("adventure frame drawn / memset of the frame",
                            reporter.Ratio("AdventureFrame", "MemsetFrame"), "x", 3, true);
     benchmark::Shutdown();

@@ -48,11 +48,8 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(NameOf(game).c_str(), PlayWholeGame, game)
             ->Unit(benchmark::kMillisecond);
     }
-    std::vector<char*> args = cv::bench::WithDefaults(argc, argv, 3);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
     cv::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    cv::bench::RunRepeated(argc, argv, 3, reporter);
     // All the games' days over all their time: the long games weigh most.
     double days = 0, seconds = 0;
     for (const Game& game : kGames) {

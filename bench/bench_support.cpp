@@ -46,13 +46,14 @@ double RatioReporter::Ratio(const std::string& ours, const std::string& referenc
     return a == 0 || b == 0 ? 0 : a / b;
 }
 
-std::vector<char*> WithDefaults(int argc, char** argv, int repetitions) {
-    static std::string repetitionsArg;
-    static char aggregatesOnly[] = "--benchmark_display_aggregates_only=true";
-    repetitionsArg = "--benchmark_repetitions=" + std::to_string(repetitions);
+void RunRepeated(int argc, char** argv, int repetitions, RatioReporter& reporter) {
+    std::string repetitionsArg = "--benchmark_repetitions=" + std::to_string(repetitions);
+    char aggregatesOnly[] = "--benchmark_display_aggregates_only=true";
     std::vector<char*> args{argv[0], repetitionsArg.data(), aggregatesOnly};
     args.insert(args.end(), argv + 1, argv + argc);
-    return args;
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    benchmark::RunSpecifiedBenchmarks(&reporter);
 }
 
 void PrintFigure(const std::string& what, double value, const char* unit, double goal, bool most) {

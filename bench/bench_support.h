@@ -30,9 +30,9 @@ private:
     std::map<std::string, std::map<std::string, double>> counters_;
 };
 
-// The command line with `repetitions` shown as aggregates only, unless the
-// command line (read after these) asks otherwise.
-std::vector<char*> WithDefaults(int argc, char** argv, int repetitions);
+// Runs the registered benchmarks `repetitions` times each, shown as
+// aggregates only, unless the command line (read after these) asks otherwise.
+void RunRepeated(int argc, char** argv, int repetitions, RatioReporter& reporter);
 
 // A line "figure | what | value | goal | met" for scripts/bench.sh to gather;
 // `most` true: the goal is value <= goal, else value >= goal.

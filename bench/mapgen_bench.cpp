@@ -40,11 +40,8 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(NameOf(seed).c_str(), RandomMapSet, seed)
             ->Unit(benchmark::kMillisecond);
     }
-    std::vector<char*> args = cv::bench::WithDefaults(argc, argv, 5);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
     cv::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    cv::bench::RunRepeated(argc, argv, 5, reporter);
     double slowest = 0;
     for (unsigned seed : kSeeds) slowest = std::max(slowest, reporter.Seconds(NameOf(seed)));
     cv::bench::PrintFigure("random map set, slowest seed", slowest * 1000, "ms", 50, true);

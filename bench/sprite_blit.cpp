@@ -192,11 +192,8 @@ int main(int argc, char** argv) {
     }
     benchmark::RegisterBenchmark("tiles/frame_640x480", TileFrame);
     benchmark::RegisterBenchmark("memset/frame_640x480", MemsetFrame);
-    std::vector<char*> args = cv::bench::WithDefaults(argc, argv, 7);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
     cv::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    cv::bench::RunRepeated(argc, argv, 7, reporter);
     std::printf("\nratio (time ours / time reference)\n");
     for (Kind kind : {Kind::kOpaque, Kind::kHoles, Kind::kAlphaEdges}) {
         for (const Placement& p : kPlacements) {

@@ -75,11 +75,8 @@ BENCHMARK(ReadAndInflatePackages)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> args = cv::bench::WithDefaults(argc, argv, 5);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
     cv::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    cv::bench::RunRepeated(argc, argv, 5, reporter);
     cv::bench::PrintFigure("start-up to the title frame / reading its packages",
                            reporter.Ratio("StartToTitleFrame", "ReadAndInflatePackages"), "x", 2,
                            true);
