@@ -11,43 +11,26 @@
 #include "headless_game.h"
 #include "platform/utf.h"
 #include "screens/game_session.h"
+#include "screens/screen_game_ui.h"
 
 namespace cv::e2e {
 namespace {
 
-// Passes everything on to the screens and keeps the texts of the boxes.
-class BoxRecorder : public GameUi {
+// The game's own screens, keeping the texts of the boxes they show.
+class BoxRecorder : public ScreenGameUi {
 public:
-    BoxRecorder() : screens_(Ui()) { SetUi(this); }
-    ~BoxRecorder() override { SetUi(&screens_); }
+    BoxRecorder() : before_(Ui()) { SetUi(this); }
+    ~BoxRecorder() override { SetUi(&before_); }
 
     void ShowMessage(const GameMessage& message, AnswerHandler then) override {
         boxes.push_back(Utf16ToUtf8(message.text));
-        screens_.ShowMessage(message, std::move(then));
+        ScreenGameUi::ShowMessage(message, std::move(then));
     }
-    void OpenScreen(const std::string& name, AnswerHandler then) override {
-        screens_.OpenScreen(name, std::move(then));
-    }
-    void OpenScreenFor(const std::string& name, Ref<RefCounted> subject,
-                       AnswerHandler then) override {
-        screens_.OpenScreenFor(name, std::move(subject), std::move(then));
-    }
-    void StartBattle(Ref<Army> enemy, std::function<void(BattleOutcome)> then) override {
-        screens_.StartBattle(std::move(enemy), std::move(then));
-    }
-    void StartSiege(Ref<Army> garrison, std::function<std::u16string(std::u16string)> victoryText,
-                    std::function<void(BattleOutcome)> then) override {
-        screens_.StartSiege(std::move(garrison), std::move(victoryText), std::move(then));
-    }
-    void NotifyActiveForm(const std::string& message) override {
-        screens_.NotifyActiveForm(message);
-    }
-    bool AdventureIsCurrent() const override { return screens_.AdventureIsCurrent(); }
 
     std::vector<std::string> boxes;
 
 private:
-    GameUi& screens_;
+    GameUi& before_;
 };
 
 class AdventureButtons : public LanguageFrames {

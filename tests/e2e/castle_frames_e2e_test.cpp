@@ -17,11 +17,6 @@
 namespace cv::e2e {
 namespace {
 
-class CastleFrames : public LanguageFrames {
-protected:
-    void SetUp() override { Open("castles"); }
-};
-
 // Every castle visited and its ruler known, so that the gate list names them
 // all; the first of the monsters' becomes the hero's, with a garrison.
 Castle& KnowEveryCastle(RunningGame& game) {
@@ -39,7 +34,8 @@ Castle& KnowEveryCastle(RunningGame& game) {
     return *mine;
 }
 
-TEST_P(CastleFrames, ContractsTheCastleOfTheHeroAndTheGateList) {
+TEST_P(LanguageFrames, ContractsTheCastleOfTheHeroAndTheGateList) {
+    Open("castles");
     const std::string spells = "tap 559 366\ntap 408 161\n";
     dir.Write("castles.txt",
               "tap 559 302\n" + Shot("nocontract.png") + "tap 319 321\nkey Left\ntap 463 105\n" +
@@ -78,8 +74,6 @@ TEST_P(CastleFrames, ContractsTheCastleOfTheHeroAndTheGateList) {
     EXPECT_NE(Frame("garrison.png").rgba, Frame("garrisoned.png").rgba);
     EXPECT_NE(Frame("gate.png").rgba, Frame("gate_next.png").rgba);
 }
-
-INSTANTIATE_TEST_SUITE_P(EachLanguage, CastleFrames, ::testing::Values("English", "Deutsch"));
 
 }  // namespace
 }  // namespace cv::e2e

@@ -161,12 +161,6 @@ TEST(SaveTool, ShowsTheContainerAndTheChunkTreeAndRefusesACutSave) {
     }
 }
 
-// From the title: a new Knight named Arthur, started, then the menu's "Save
-// Game" and the message's OK.
-const char kNewGameSaved[] =
-    "tick 1\nkey Esc\ntick 1\ntap 525 169\ntick 1\ntap 94 220\ntick 1\ntext Arthur\n"
-    "tap 319 417\ntick 1\ntap 560 233\ntap 425 221\ntick 1\ntap 320 321\ntick 1\n";
-
 // Each chunk line's text before "  offset": the tags and their nesting, with
 // a continent's run of object lines and the run of villain lines shown once.
 std::string Skeleton(const std::string& dump) {
@@ -203,7 +197,8 @@ std::string Patched(std::string bytes, size_t at, const std::string& patch) {
 TEST(SaveTool, DumpsAGameTheGameSavedAndMarksWhatItCannotWalk) {
     TempDir dir;
     CopyGameFolder(dir);
-    const RunResult game = RunGame(dir, kNewGameSaved);
+    const RunResult game = RunGame(
+        dir, kNewKnight + "tick 1\n" + kOpenMenu + kSave + "tick 1\n" + kOnlyButton + "tick 1\n");
     ASSERT_EQ(game.status, 0) << game.err;
     RunResult r = RunProgram(CORVANTH_SAVE_TOOL, {"dump", dir / "1.sav"});
     ASSERT_EQ(r.status, 0) << r.err;

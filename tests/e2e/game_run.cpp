@@ -25,6 +25,10 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
             io.Read("err")};
 }
 
+std::string Tap(int x, int y) {
+    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
+
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
     path_ = std::filesystem::temp_directory_path() /

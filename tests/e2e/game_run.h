@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -41,6 +43,20 @@ void CopyGameFolderTo(const std::filesystem::path& folder);
 // Runs the game headless and seeded in `dir`, on `script` when there is one.
 RunResult RunGame(const TempDir& dir, const std::string& script = "");
 
+// The script line that taps the point of the game screen.
+std::string Tap(int x, int y);
+
+// Script pieces: from the title past the credits to the hero choice; then the
+// Knight named "Arthur" started.
+inline const std::string kToHeroChoice = "tick 1\nkey Esc\ntick 1\ntap 525 169\ntick 1\n";
+inline const std::string kNewKnight =
+    kToHeroChoice + "tap 94 220\ntick 1\ntext Arthur\ntap 319 417\n";
+// The adventure screen's menu with its "Save Game" and "End Week", a message
+// box's only button and the budget's OK.
+inline const std::string kOpenMenu = "tap 560 233\n", kSave = "tap 425 221\n";
+inline const std::string kWeekEnd = "tap 214 221\n", kOnlyButton = "tap 320 321\n";
+inline const std::string kBudgetOk = "tap 320 401\n";
+
 // A picture as 8-bit RGBA, read back from a PNG file.
 struct Png {
     int width = 0, height = 0;
@@ -62,5 +78,18 @@ struct Region {
 
 // The same pixels in the region, apart from those in `except`.
 bool SameRegion(const Png& a, const Png& b, Region r, Region except = {});
+
+// A test on its own copy of the game folder, its frames shot beside it.
+class OnGameFolder : public ::testing::Test {
+protected:
+    void SetUp() override { CopyGameFolder(dir_); }
+    // The script line that shoots the frame `name`.
+    std::string Shot(const std::string& name) const {
+        return "shot " + (dir_ / name).string() + "\n";
+    }
+    Png Frame(const std::string& name) const { return ReadBack(dir_ / name); }
+
+    TempDir dir_;
+};
 
 }  // namespace cv::e2e

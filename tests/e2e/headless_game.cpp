@@ -44,6 +44,8 @@ std::string LanguageFrames::Shot(const std::string& name) const {
     return "tick 1\nshot " + (frames / name).string() + "\n";
 }
 
+INSTANTIATE_TEST_SUITE_P(EachLanguage, LanguageFrames, ::testing::Values("English", "Deutsch"));
+
 Cell OpenGround(RunningGame& game, int left, int right, int below, int above) {
     Location& here = game.here();
     const auto each = [&](Cell centre, auto&& visit) {

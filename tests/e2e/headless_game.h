@@ -31,7 +31,8 @@ private:
 };
 
 // A copy of the game folder speaking the test's language, the frames of one
-// topic kept in the build's frames folder under that language.
+// topic kept in the build's frames folder under that language; every test of
+// the suite runs in each language the game ships.
 class LanguageFrames : public ::testing::TestWithParam<const char*> {
 protected:
     void Open(const std::string& topic);

@@ -12,11 +12,6 @@
 namespace cv::e2e {
 namespace {
 
-class KingFrames : public LanguageFrames {
-protected:
-    void SetUp() override { Open("king"); }
-};
-
 // The King's castle of the first continent.
 Cell KingsCastleCell(const RunningGame& game) {
     for (const Ref<MapObj>& object : game.world().Get(0)->objects()) {
@@ -26,7 +21,8 @@ Cell KingsCastleCell(const RunningGame& game) {
     return {};
 }
 
-TEST_P(KingFrames, TheCastleItsRoomsAndThePuzzle) {
+TEST_P(LanguageFrames, TheCastleItsRoomsAndThePuzzle) {
+    Open("king");
     // Up into the castle; the audience before and after the King speaks; the
     // recruiting with all the militia the leadership allows; then the puzzle
     // from the game menu.
@@ -50,7 +46,8 @@ TEST_P(KingFrames, TheCastleItsRoomsAndThePuzzle) {
     EXPECT_NE(Frame("recruit.png").rgba, Frame("chosen.png").rgba);
 }
 
-TEST_P(KingFrames, BothEndingsRollTheirWordsAndLeaveForTheTitle) {
+TEST_P(LanguageFrames, BothEndingsRollTheirWordsAndLeaveForTheTitle) {
+    Open("king");
     for (const bool won : {true, false}) {
         const std::string shown = won ? "winner.png" : "fail.png", rolled = "rolled_" + shown;
         dir.Write("ending.txt", Shot(shown) + "tick 20\n" + Shot(rolled) + "tap 319 329\n" +
@@ -64,8 +61,6 @@ TEST_P(KingFrames, BothEndingsRollTheirWordsAndLeaveForTheTitle) {
         EXPECT_NE(Frame(rolled).rgba, Frame("title.png").rgba);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(EachLanguage, KingFrames, ::testing::Values("English", "Deutsch"));
 
 }  // namespace
 }  // namespace cv::e2e

@@ -5,7 +5,6 @@
 // run. A game played with a controller's keys alone.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <initializer_list>
 #include <iterator>
@@ -19,20 +18,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Tap(int x, int y) {
-    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
-}
-
-// The title after its credits, then the hero choice.
-const std::string kToHeroChoice = "tick 1\nkey Esc\ntick 1\n" + Tap(525, 169) + "tick 1\n";
 const std::string kKnight = Tap(94, 220), kBarbarian = Tap(544, 220);
 // The new-game form: the keyboard's button, its "n" and close keys, the
 // random maps box, the level "Hard" and "Start Game".
 const std::string kKeyboard = Tap(514, 139), kKeyN = Tap(305, 434), kCloseKeyboard = Tap(420, 383);
 const std::string kRandomMaps = Tap(290, 178), kHard = Tap(290, 315), kStart = Tap(319, 417);
 const std::string kImpossible = Tap(290, 345);
-// The adventure screen's menu, its "Save Game" and the message's OK.
-const std::string kSaveGame = Tap(560, 233) + Tap(425, 221) + "tick 1\n" + Tap(320, 321);
+const std::string kSaveGame = kOpenMenu + kSave + "tick 1\n" + kOnlyButton;
 // The title's "Load Game" and the list's "Start Game".
 const std::string kLoadFirst = "tick 1\nkey Esc\ntick 1\n" + Tap(525, 222) + "tick 1\n";
 const std::string kStartLoaded = Tap(143, 411);
@@ -41,7 +33,7 @@ const std::string kStartLoaded = Tap(143, 411);
 // each week's notice and budget, and at last the ending, which leads back to
 // the title.
 std::string LoseByEndingWeeks() {
-    const std::string weekEnd = Tap(560, 233) + Tap(214, 221) + "tick 1\n";
+    const std::string weekEnd = kOpenMenu + kWeekEnd + "tick 1\n";
     std::string script;
     for (int week = 1; week < 43; ++week)
         script += weekEnd + "key Enter\ntick 1\nkey Enter\ntick 1\n";
@@ -52,16 +44,7 @@ bool SameFrame(const Png& a, const Png& b) {
     return a.rgba == b.rgba;
 }
 
-class NewGame : public ::testing::Test {
-protected:
-    void SetUp() override { CopyGameFolder(dir_); }
-    std::string Shot(const std::string& name) const {
-        return "shot " + (dir_ / name).string() + "\n";
-    }
-    Png Frame(const std::string& name) const { return ReadBack(dir_ / name); }
-
-    TempDir dir_;
-};
+using NewGame = OnGameFolder;
 
 TEST_F(NewGame, ANamedHeroIsStartedWalkedAndSavedAndTheTitleLoadsHimBack) {
     const std::string name = "text Cona\n" + kKeyboard + "tick 1\n" + kKeyN + kCloseKeyboard;

@@ -14,15 +14,6 @@
 namespace cv::e2e {
 namespace {
 
-std::string Tap(int x, int y) {
-    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
-}
-
-const std::string kNewKnight = "tick 1\nkey Esc\ntick 1\n" + Tap(525, 169) + "tick 1\n" +
-                               Tap(94, 220) + "tick 1\ntext Arthur\n" + Tap(319, 417);
-const std::string kOpenMenu = Tap(560, 233), kSave = Tap(425, 221), kWeekEnd = Tap(214, 221);
-const std::string kOnlyButton = Tap(320, 321), kBudgetOk = Tap(320, 401);
-
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;

@@ -24,10 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-std::string Tap(int x, int y) {
-    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
-}
-
 // The value of a CFG line "key=value", without its line end; "-" when absent.
 std::string CfgValue(const std::string& cfg, const std::string& key) {
     const size_t at = cfg.find("\n" + key + "=");

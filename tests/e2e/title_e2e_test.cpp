@@ -2,7 +2,6 @@
 // them: what the frames show and what the CFG keeps.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 
 #include "game_run.h"
@@ -14,10 +13,6 @@ namespace {
 constexpr int kMenuX = 525, kOptionsY = 382, kExitY = 435;
 constexpr int kFlipX = 98, kFlipY = 185, kAnimationY = 219, kOkX = 218, kSettingsOkY = 369;
 
-// A rectangle of the screen, right and bottom edges excluded.
-struct Region {
-    int x0, y0, x1, y1;
-};
 constexpr Region kMiddle{100, 110, 540, 350}, kCastle{150, 100, 400, 300};
 constexpr Region kLoadGame{442, 201, 610, 245}, kCampFire{60, 370, 132, 442};
 
@@ -33,33 +28,12 @@ double DialogShare(const Png& frame, Region r) {
     return double(dark) / ((r.x1 - r.x0) * (r.y1 - r.y0));
 }
 
-bool SameRegion(const Png& a, const Png& b, Region r) {
-    for (int y = r.y0; y < r.y1; ++y) {
-        for (int x = r.x0; x < r.x1; ++x) {
-            if (std::memcmp(a.At(x, y), b.At(x, y), 3) != 0) return false;
-        }
-    }
-    return true;
+// A tap where the point of the game screen shows when the screen is turned.
+std::string Turned(int x, int y) {
+    return Tap(639 - x, 479 - y);
 }
 
-// A tap on the point of the game screen, or where it shows when the screen is turned.
-std::string Tap(int x, int y, bool turned = false) {
-    if (turned) x = 639 - x, y = 479 - y;
-    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
-}
-
-class Title : public ::testing::Test {
-protected:
-    // The real game folder's CFG and packages.
-    void SetUp() override { CopyGameFolder(dir_); }
-    // The script line that shoots the frame `name`.
-    std::string Shot(const std::string& name) const {
-        return "shot " + (dir_ / name).string() + "\n";
-    }
-    Png Frame(const std::string& name) const { return ReadBack(dir_ / name); }
-
-    TempDir dir_;
-};
+using Title = OnGameFolder;
 
 TEST_F(Title, StartUpShowsTheCreditsOnceAndOnTheKeyZeroAndExitEndsWithZero) {
     RunResult r =
@@ -86,14 +60,14 @@ TEST_F(Title, OptionsAreWrittenOnlyWhenChangedAndEveryOtherLineStays) {
 
     // The screen turns at once: OK is then found at the opposite point.
     RunResult r = RunGame(
-        dir_, openOptions + Tap(kFlipX, kFlipY) + Tap(kOkX, kSettingsOkY, true) + "tick 1\nquit\n");
+        dir_, openOptions + Tap(kFlipX, kFlipY) + Turned(kOkX, kSettingsOkY) + "tick 1\nquit\n");
     ASSERT_EQ(r.status, 0) << r.err;
     std::string expected = before;
     expected.replace(expected.find("FlipScreen=OFF"), 14, "FlipScreen=ON");
     EXPECT_EQ(dir_.Read("Corvanth.CFG"), expected);
 
-    r = RunGame(dir_, "tick 1\nkey Esc\n" + Tap(kMenuX, kOptionsY, true) + "tick 1\n" +
-                          Tap(kFlipX, kAnimationY, true) + Tap(kOkX, kSettingsOkY, true) +
+    r = RunGame(dir_, "tick 1\nkey Esc\n" + Turned(kMenuX, kOptionsY) + "tick 1\n" +
+                          Turned(kFlipX, kAnimationY) + Turned(kOkX, kSettingsOkY) +
                           "tick 1\nquit\n");
     ASSERT_EQ(r.status, 0) << r.err;
     expected.replace(expected.find("Animation=ON"), 12, "Animation=OFF");

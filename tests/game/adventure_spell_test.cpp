@@ -95,13 +95,8 @@ TEST_F(AdventureSpell, InstantArmyJoinsWhenThereIsRoom) {
     }
 }
 
-TEST_F(AdventureSpell, SpellsOfLaterDaysSayWhyAndAreKept) {
-    hero().SetCurrentContract(-1);
-    EXPECT_FALSE(Cast("FindVillainSpell"));
-    EXPECT_EQ(std::pair(ui.FrontText(), ui.open.front().message.buttons),
-              std::pair(std::string("Villain not selected"), std::string("OK")));
-    ui.Answer("OK");
-    // The gates' lists open; only the gate chosen there uses the spell up.
+// The gates' lists open; only the gate chosen there uses the spell up.
+TEST_F(AdventureSpell, GatesAreKeptUntilAPlaceIsChosen) {
     for (const auto& [id, screen] :
          {std::pair("CastleGateSpell", "CastleGate"), std::pair("TownGateSpell", "TownGate")}) {
         EXPECT_FALSE(Cast(id));

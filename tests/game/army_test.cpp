@@ -10,14 +10,8 @@ namespace {
 
 using test::ErrorOf;
 
-class Armies : public test::WithKnight {
-protected:
-    static Ref<Army> ArmyOf(const std::string& text) {
-        auto army = MakeRef<Army>();
-        army->Parse(text);
-        return army;
-    }
-};
+using test::ArmyOf;
+using Armies = test::WithKnight;
 
 TEST_F(Armies, UnitTablesTakeFlagsColoursAndMoraleGroups) {
     const UnitTables& units = Units();

@@ -7,6 +7,7 @@
 #include "game/world/castle.h"
 #include "game_test_support.h"
 #include "platform/runtime_rand.h"
+#include "spell_test_rules.h"
 
 namespace cv::test {
 
@@ -26,9 +27,13 @@ Villains { 1 { Continent = "Far" Reward = 1500 Army = "Militia:30" } })";
 
 class CastlesOnIsle : public KnightOnIsle<> {
 protected:
-    void SetUp() override {
+    void SetUp() override { StartOn(kCastleRules); }
+    // A new game on the isle and "Far", `rules` added to the test rules and
+    // the test spells, which towns sell.
+    void StartOn(const std::string& rules) {
         LoadIsleRules();
-        Parse(*Root(), kCastleRules);
+        Parse(*Root(), rules);
+        LoadTestSpells();
         folder.WriteTerrain("Isle", IsleTerrain());
         folder.WriteTerrain("Far", IsleTerrain());
         platform::Srand(1);  // a seed whose sceptre finds the isle's few free cells

@@ -154,8 +154,7 @@ TEST_F(Castles, ACastleLeftWithoutUnitsFallsBackToTheMonstersAtTheWeek) {
         redwall.SetFlag(Castle::kVisited | Castle::kRulerKnown, true);
         redwall.SetGarrison(nullptr);
         if (*c.garrison) {
-            redwall.SetGarrison(MakeRef<Army>());
-            redwall.garrison()->Parse(c.garrison[0] == '-' ? "Peasants:1" : c.garrison);
+            redwall.SetGarrison(test::ArmyOf(c.garrison[0] == '-' ? "Peasants:1" : c.garrison));
             if (c.garrison[0] == '-') redwall.garrison()->At(0)->SetCount(0);
         }
         redwall.OnNewWeek(*game);
@@ -178,8 +177,7 @@ TEST_F(Castles, GarrisonPageOffersWhatTheGarrisonHasRoomFor) {
     hero().SetGold(100);
     hero().army().Clear();
     hero().army().Parse("Militia:5,Archers:2");
-    redwall.SetGarrison(MakeRef<Army>());
-    redwall.garrison()->Parse("Militia:20,Peasants:1,Pikemen:1,Cavalry:1,Knights:1");
+    redwall.SetGarrison(test::ArmyOf("Militia:20,Peasants:1,Pikemen:1,Cavalry:1,Knights:1"));
     EXPECT_EQ(offer(1), "Archers: 6 gold off") << "a full garrison without Archers";
     EXPECT_EQ(offer(0), "Militia: 10 gold on") << "merged into its Militia";
     ASSERT_TRUE(Garrison(hero(), redwall, 0));
@@ -189,8 +187,7 @@ TEST_F(Castles, GarrisonPageOffersWhatTheGarrisonHasRoomFor) {
 
 TEST_F(Castles, RemovePageNeedsRoomInTheHerosArmy) {
     Castle& redwall = Named("Redwall");
-    redwall.SetGarrison(MakeRef<Army>());
-    redwall.garrison()->Parse("Knights:6");
+    redwall.SetGarrison(test::ArmyOf("Knights:6"));
     hero().army().Clear();
     hero().army().Parse("Peasants:1,Pikemen:1,Cavalry:1,Militia:1,Archers:1");
     const GarrisonButton button = RemoveOffer(hero(), redwall, 0);

@@ -94,6 +94,19 @@ GameFolder::~GameFolder() {
     SetCfgPath("");
 }
 
+std::vector<uint8_t> SavedGame(const RunningGame& game) {
+    MemoryStream data;
+    ChunkWriter out(data);
+    game.WriteChunks(out);
+    return data.bytes();
+}
+
+Ref<RunningGame> LoadedGame(const std::vector<uint8_t>& bytes) {
+    auto game = MakeRef<RunningGame>();
+    ReadBytes(bytes, [&](ChunkReader& in) { game->ReadChunks(in); });
+    return game;
+}
+
 std::vector<uint8_t> Patched(std::vector<uint8_t> bytes, size_t at, const std::string& patch) {
     if (at + patch.size() > bytes.size()) throw std::out_of_range("patch past the end");
     std::copy(patch.begin(), patch.end(), bytes.begin() + at);

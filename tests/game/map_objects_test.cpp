@@ -283,11 +283,7 @@ TEST_F(MapObjects, ASignOpensOnceReadAndTheRentedBoatCarriesTheHero) {
               std::tuple(Cell{6, 2}, TravelMode::kSail, ""));
 
     // A save knows the hero's boat, and no sign.
-    MemoryStream data;
-    ChunkWriter out(data);
-    game->WriteChunks(out);
-    auto loaded = MakeRef<RunningGame>();
-    test::ReadBytes(data.bytes(), [&](ChunkReader& in) { loaded->ReadChunks(in); });
+    const Ref<RunningGame> loaded = test::LoadedGame(test::SavedGame(*game));
     const Ref<MapObj> found = loaded->rentedBoat();
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(std::tuple(found->Factory().name(), found->cell()), std::tuple("Sail", Cell{6, 2}));

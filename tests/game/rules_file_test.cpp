@@ -195,34 +195,23 @@ protected:
         platform::Srand(2024);
     }
     void TearDown() override { ResetLanguage(); }
-    static std::vector<uint8_t> Saved(const RunningGame& game) {
-        MemoryStream data;
-        ChunkWriter out(data);
-        game.WriteChunks(out);
-        return data.bytes();
-    }
-    static Ref<RunningGame> Loaded(const std::vector<uint8_t>& bytes) {
-        auto game = MakeRef<RunningGame>();
-        test::ReadBytes(bytes, [&](ChunkReader& in) { game->ReadChunks(in); });
-        return game;
-    }
     test::GameFolder folder;
 };
 
 TEST_F(RulesFileGame, NewGameSavedLoadedAndSavedAgainGivesTheSameBlock) {
     Ref<RunningGame> game = RunningGame::NewGame("Sorceress", u"Morgan", 1, 1);
-    const std::vector<uint8_t> first = Saved(*game);
-    Ref<RunningGame> loaded = Loaded(first);
-    EXPECT_EQ(Saved(*loaded), first);
+    const std::vector<uint8_t> first = test::SavedGame(*game);
+    Ref<RunningGame> loaded = test::LoadedGame(first);
+    EXPECT_EQ(test::SavedGame(*loaded), first);
     // After a walk through a week and its budget, the same holds.
     for (int i = 0; i < 7 * 16; ++i) StepHero(*loaded, i % 32 < 16 ? 1 : -1, 0);
     ASSERT_EQ(ui.open.size(), 1u);  // the week's message
     ui.Answer("Continue");
     ui.Answer("OK");
     EXPECT_EQ(loaded->time().week(), 1);
-    const std::vector<uint8_t> later = Saved(*loaded);
+    const std::vector<uint8_t> later = test::SavedGame(*loaded);
     EXPECT_NE(later, first);
-    EXPECT_EQ(Saved(*Loaded(later)), later);
+    EXPECT_EQ(test::SavedGame(*test::LoadedGame(later)), later);
 }
 
 TEST_F(RulesFileGame, ASaveFileKeepsTheGameAndSpeaksTheHerosLanguage) {
@@ -240,19 +229,19 @@ TEST_F(RulesFileGame, ASaveFileKeepsTheGameAndSpeaksTheHerosLanguage) {
     EXPECT_EQ(entry.daysLeft, u"600");  // the middle difficulty's days
     auto loaded = MakeRef<RunningGame>();
     LoadGame("1", *loaded);
-    EXPECT_EQ(Saved(*loaded), Saved(*game));
+    EXPECT_EQ(test::SavedGame(*loaded), test::SavedGame(*game));
 }
 
 TEST_F(RulesFileGame, AHeroOffTheSavedContinentsIsRefused) {
     Ref<RunningGame> game = RunningGame::NewGame("Knight", u"Arthur", 0, 2);
     const std::string refused = std::string(test::kCorrupted) + "Invalid hero position";
     game->hero().MoveTo(1, {5, 5});
-    EXPECT_EQ(test::ErrorOf([&] { Loaded(Saved(*game)); }), refused);
+    EXPECT_EQ(test::ErrorOf([&] { test::LoadedGame(test::SavedGame(*game)); }), refused);
     game->hero().MoveTo(0, {5, 64});
-    EXPECT_EQ(test::ErrorOf([&] { Loaded(Saved(*game)); }), refused);
+    EXPECT_EQ(test::ErrorOf([&] { test::LoadedGame(test::SavedGame(*game)); }), refused);
     game->hero().MoveTo(0, {5, 5});
     game->hero().SetSceptre(3, {1, 1});
-    EXPECT_EQ(test::ErrorOf([&] { Loaded(Saved(*game)); }),
+    EXPECT_EQ(test::ErrorOf([&] { test::LoadedGame(test::SavedGame(*game)); }),
               std::string(test::kCorrupted) + "Invalid sceptre position");
 }
 

@@ -11,7 +11,6 @@
 #include "game/world/town_gate.h"
 #include "game/world/town_services.h"
 #include "platform/utf.h"
-#include "spell_test_rules.h"
 
 namespace cv {
 namespace {
@@ -28,14 +27,7 @@ Maps.Far.Towns { Port { X = 5 Y = 3 Castle = Dun Spell = CastleGateSpell } })";
 class Towns : public test::CastlesOnIsle {
 protected:
     void SetUp() override {
-        test::LoadIsleRules();
-        Parse(*Root(), test::kCastleRules);
-        Parse(*Root(), kTownRules);
-        test::LoadTestSpells();
-        folder.WriteTerrain("Isle", test::IsleTerrain());
-        folder.WriteTerrain("Far", test::IsleTerrain());
-        platform::Srand(1);
-        game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
+        StartOn(std::string(test::kCastleRules) + kTownRules);
         hero().SetCanUseSpells(true);
     }
     Town& TownNamed(const std::string& name) const {

@@ -6,16 +6,15 @@
 
 #include <functional>
 
+#include "castle_fixture.h"
 #include "core/config_parser.h"
 #include "game/world/adventure_spells.h"
 #include "game/world/castle.h"
 #include "game/world/castle_rulers.h"
 #include "game/world/puzzle_map.h"
 #include "game/world/villain_rules.h"
-#include "game_test_support.h"
 #include "platform/runtime_rand.h"
 #include "platform/utf.h"
-#include "spell_test_rules.h"
 
 namespace cv {
 namespace {
@@ -37,23 +36,10 @@ Villains {
   3 { Continent = "Far" Reward = 1500 Army = "Militia:30" }
 })";
 
-class Villains : public test::KnightOnIsle<> {
+class Villains : public test::CastlesOnIsle {
 protected:
-    void SetUp() override {
-        test::LoadIsleRules();
-        Parse(*Root(), kCastlesAndVillains);
-        folder.WriteTerrain("Isle", test::IsleTerrain());
-        folder.WriteTerrain("Far", test::IsleTerrain());
-        StartGame();
-    }
-    void StartGame() { game = RunningGame::NewGame("Knight", u"Arthur", 0, 1); }
+    void SetUp() override { StartOn(kCastlesAndVillains); }
     Villain& Number(int number) { return game->villains().Find(number); }
-    Castle& Named(const std::string& name) {
-        for (int i = 0; i < game->world().Count(); ++i) {
-            if (Castle* castle = game->world().Get(i)->FindCastle(name)) return *castle;
-        }
-        throw std::logic_error("no castle " + name);
-    }
     // Every castle back to the monsters, none of them known.
     void FreeAllCastles() {
         for (int i = 0; i < game->world().Count(); ++i) {
@@ -63,11 +49,6 @@ protected:
     }
     static std::string ArmyOf(const Villain& villain) {
         return villain.army() ? villain.army()->ToText() : "none";
-    }
-    static Ref<Army> ArmyOfText(const std::string& text) {
-        auto army = MakeRef<Army>();
-        army->Parse(text);
-        return army;
     }
 };
 
@@ -153,14 +134,14 @@ TEST_F(Villains, AnEscapedVillainTakesAnotherCastleAndItsGarrison) {
     const auto heros = [](const char* garrison, int count = 7) {
         return [garrison, count](Castle& free) {
             free.SetRuler(MakeHeroRuler(free));
-            free.SetGarrison(*garrison ? ArmyOfText(garrison) : nullptr);
+            free.SetGarrison(*garrison ? test::ArmyOf(garrison) : nullptr);
             if (*garrison) free.garrison()->At(0)->SetCount(count);
         };
     };
     const auto dunFreed = [this](unsigned seed) {
         return [this, seed](Castle&) {
             Named("Dun").SetRuler(MakeHeroRuler(Named("Dun")));
-            Named("Dun").SetGarrison(ArmyOfText("Peasants:1"));
+            Named("Dun").SetGarrison(test::ArmyOf("Peasants:1"));
             platform::SetFixedSeed(seed);
         };
     };
@@ -175,7 +156,7 @@ TEST_F(Villains, AnEscapedVillainTakesAnotherCastleAndItsGarrison) {
     };
     for (const Case& c : cases) {
         platform::SetFixedSeed(3);  // a seed that finds the sceptre room on the isles
-        StartGame();
+        game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
         Villain& villain = Number(1);
         Castle* free = nullptr;
         for (const char* name : {"Aurel", "Brand", "Cold"}) {
@@ -237,7 +218,6 @@ TEST_F(Villains, TheContractNamesHisCastleOnlyOnceItIsSeen) {
 }
 
 TEST_F(Villains, FindVillainShowsTheContractedOneOrSaysNoneIsSelected) {
-    test::LoadTestSpells();
     hero().SetCanUseSpells(true);
     hero().spells().Add("FindVillainSpell", 2);
     hero().SetCurrentContract(-1);

@@ -48,7 +48,6 @@ protected:
         if (Form* dialog = adventure->dialog()) return dialog->name();
         return ui.open.empty() ? "" : ui.open.back().screen;
     }
-    Hero& hero() const { return game->hero(); }
 };
 
 TEST_F(Panels, EachPanelShowsItsContentExactlyWhileThereIsSome) {

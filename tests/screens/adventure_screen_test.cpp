@@ -37,7 +37,7 @@ TEST_F(Adventure, TapsStepTheHeroButASlideOutOrTheMapsEdgeDoNot) {
     for (const char* leftward : {"B2", "C2", "D2"}) Tap(leftward);
     EXPECT_EQ(Position(), (Cell{0, 2}));
 
-    game->hero().SetTravelMode(TravelMode::kFly);
+    hero().SetTravelMode(TravelMode::kFly);
     game->PlaceHero(0, {5, 63});
     for (const char* upward : {"B2", "B3", "B4"}) Tap(upward);
     EXPECT_EQ(Position(), (Cell{5, 63}));
@@ -88,14 +88,14 @@ TEST_F(Adventure, TheTravelButtonsFollowTheHero) {
     adventure->updateTravelIndicator();
     EXPECT_TRUE(fly->isVisible() && !fly->isEnabled() && !land->isVisible());
 
-    game->hero().SetTravelMode(TravelMode::kFly);
+    hero().SetTravelMode(TravelMode::kFly);
     adventure->updateTravelIndicator();
     EXPECT_TRUE(!fly->isVisible() && land->isVisible() && land->isEnabled());
     adventure->onMessage({"Button", "Land", 0, nullptr});
-    EXPECT_EQ(game->hero().travelMode(), TravelMode::kLand);
+    EXPECT_EQ(hero().travelMode(), TravelMode::kLand);
     EXPECT_TRUE(fly->isVisible() && !land->isVisible());
 
-    game->hero().SetTravelMode(TravelMode::kFly);
+    hero().SetTravelMode(TravelMode::kFly);
     game->PlaceHero(0, {7, 2});  // over water
     adventure->Update();
     EXPECT_TRUE(land->isVisible() && !land->isEnabled());

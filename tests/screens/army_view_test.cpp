@@ -24,24 +24,19 @@ protected:
         OnIsleScreens::SetUp();
     }
 
-    std::u16string Text(const std::string& widget) const {
-        return adventure->dialog()->findChild(widget)->text();
-    }
-    bool Shown(const std::string& widget) const {
-        return adventure->dialog()->findChild(widget)->isVisible();
-    }
+    bool Shown(const std::string& widget) const { return OnTop(widget).isVisible(); }
     // Touches a button of the dialog on top, enabled or not, as its press would.
     void Press(const std::string& button) const {
         Form* top = adventure->dialog();
         sendMessage(top->findChild(button), top, Message{"Button", button, 0, nullptr});
     }
-    const Army& army() const { return game->hero().army(); }
+    const Army& army() const { return hero().army(); }
 };
 
 TEST_F(ArmyViews, TheArmyPanelShowsEachSquadAndDismissesAllButTheLast) {
     // A leadership of 100 holds 50 militia (2 each) exactly, not 21 archers (5 each).
-    game->hero().army().Clear();
-    game->hero().army().Parse("Militia:50,Archers:21,Knights:1");
+    hero().army().Clear();
+    hero().army().Parse("Militia:50,Archers:21,Knights:1");
     Tap("WeaponInfo");
     ASSERT_NE(adventure->dialog(), nullptr);
     EXPECT_EQ(Text("Name1"), u"Militia");
@@ -69,7 +64,7 @@ TEST_F(ArmyViews, TheArmyPanelShowsEachSquadAndDismissesAllButTheLast) {
     Press("Dism2");
     Press("Button0");
     EXPECT_EQ(army().ToText(), "Militia:50");
-    EXPECT_FALSE(adventure->dialog()->findChild("Dism1")->isEnabled());
+    EXPECT_FALSE(OnTop("Dism1").isEnabled());
     Form* view = adventure->dialog();
     Press("Dism1");
     EXPECT_EQ(adventure->dialog(), view) << "the last squad asked to be dismissed";
@@ -79,21 +74,20 @@ TEST_F(ArmyViews, TheArmyPanelShowsEachSquadAndDismissesAllButTheLast) {
 }
 
 TEST_F(ArmyViews, TheHeroInformationShowsHisFiguresAndTheArtifactsFound) {
-    game->hero().AddArtifact("A1");
-    game->hero().AddArtifact("A3");
-    game->hero().AddGold(1000);
+    hero().AddArtifact("A1");
+    hero().AddArtifact("A3");
+    hero().AddGold(1000);
     sendMessage(nullptr, adventure.get(), Message{"ShowHeroInfo", "", 0, nullptr});
     ASSERT_NE(adventure->dialog(), nullptr);
     EXPECT_EQ(Text("SField0"), u"Name");
-    EXPECT_EQ(Text("Field0"), game->hero().NameWithTitle());
+    EXPECT_EQ(Text("Field0"), hero().NameWithTitle());
     EXPECT_EQ(Text("Field3"), u"8,500");
     EXPECT_EQ(Text("SField7"), u"Artifacts found");
     EXPECT_EQ(Text("Field7"), u"2");
-    EXPECT_EQ(Text("Field10"), GroupedNumber(game->hero().Score()));
+    EXPECT_EQ(Text("Field10"), GroupedNumber(hero().Score()));
     // The rules hold A1 to A4: found ones show, the others their kind's empty slot.
     const auto picture = [&](int slot) {
-        return dynamic_cast<Image*>(adventure->dialog()->findChild(Numbered("Slot", slot)))
-            ->picture();
+        return dynamic_cast<Image&>(OnTop(Numbered("Slot", slot))).picture();
     };
     EXPECT_EQ(picture(0), getImage("Img\\Inv\\A1").get());
     EXPECT_EQ(picture(1), getImage("Img\\Inv\\emptyA").get());

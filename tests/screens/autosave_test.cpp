@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         WriteForms({"LoadGame"});
         WritePictures({"Img/Heroes/Knight"});
-        folder.Write("cv.ini", std::string(kTestRules) + kTestMaps + "StartHero { X0 = 2 Y0 = 2 }");
+        WritePackagedRules();
         OnIsle::SetUp();
     }
 };

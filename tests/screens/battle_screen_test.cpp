@@ -32,10 +32,9 @@ protected:
     }
 
     BattleForm& Fight(const std::string& mine, const std::string& theirs) {
-        game->hero().army().Clear();
-        game->hero().army().Parse(mine);
-        Ref<Army> enemy = MakeRef<Army>();
-        enemy->Parse(theirs);
+        hero().army().Clear();
+        hero().army().Parse(mine);
+        Ref<Army> enemy = test::ArmyOf(theirs);
         platform::Srand(3);
         Ui().StartBattle(enemy, [this](BattleOutcome result) { outcome = result; });
         return dynamic_cast<BattleForm&>(adventure->front());
@@ -48,9 +47,6 @@ protected:
     }
     static void Ticks(Form& form, int n) {
         for (int i = 0; i < n; ++i) form.onTimer();
-    }
-    static void Click(Form& form, const std::string& button) {
-        sendMessage(nullptr, &form, Message{"Button", button, 0, nullptr});
     }
     static std::u16string Text(Form& form, const std::string& widget) {
         return form.findChild(widget)->text();
@@ -74,7 +70,7 @@ TEST_F(BattleScreen, AShotTappedOnTheEnemyWinsAndTheMapComesBackWithTheSpoils) {
     form->onPointer({PointerEvent::Release, enemy.x - 5, enemy.y + 5, 0, 1});
     EXPECT_EQ(form->battle().SquadsOf(Battle::kEnemySide).size(), 1u) << "shot on a slide-out";
 
-    const int gold = game->hero().gold();
+    const int gold = hero().gold();
     TapCell(*form, {5, 0});
     Ticks(*form, Battle::kActionDelayTicks + 1);
     Form* box = form->dialog();
@@ -84,16 +80,16 @@ TEST_F(BattleScreen, AShotTappedOnTheEnemyWinsAndTheMapComesBackWithTheSpoils) {
     EXPECT_FALSE(outcome) << "told from inside the battle";
     Ticks(*form, 1);
     EXPECT_EQ(outcome, BattleOutcome::kVictory);
-    EXPECT_EQ(game->hero().gold(), gold + 5);
+    EXPECT_EQ(hero().gold(), gold + 5);
     EXPECT_EQ(&adventure->front(), adventure.get());
 }
 
 // The spell list opens over the battle; the chosen spell waits for its target
 // under the "$Spell" cursor, and one spell is all a round allows.
 TEST_F(BattleScreen, AFireballChosenFromTheListBurnsTheTappedEnemyOncePerRound) {
-    game->hero().SetCanUseSpells(true);
-    game->hero().AddSpellPower(2);
-    game->hero().spells().Add("FireballSpell", 2);
+    hero().SetCanUseSpells(true);
+    hero().AddSpellPower(2);
+    hero().spells().Add("FireballSpell", 2);
     Ref<BattleForm> form(&Fight("Knights:2", "Peasants:20,Militia:9"));
     Click(*form, "Spells");
     Form* list = form->dialog();
@@ -108,7 +104,7 @@ TEST_F(BattleScreen, AFireballChosenFromTheListBurnsTheTappedEnemyOncePerRound) 
     EXPECT_EQ(form->field()->cursor(), "selOk");
     form->onPointer({PointerEvent::Release, militia.x + 9, militia.y + 9, 0, 1});
     // Power 2 x value 25 burns 25 militia of 2 hit points: all nine.
-    EXPECT_EQ(game->hero().spells().Count("FireballSpell"), 1);
+    EXPECT_EQ(hero().spells().Count("FireballSpell"), 1);
     EXPECT_EQ(form->battle().SquadsOf(Battle::kEnemySide).size(), 1u);
     Ticks(*form, Battle::kActionDelayTicks);
     form->onKey(kKey3, true);
@@ -118,7 +114,7 @@ TEST_F(BattleScreen, AFireballChosenFromTheListBurnsTheTappedEnemyOncePerRound) 
 
 TEST_F(BattleScreen, KeysMoveAndTargetAndTheMenuGivesUp) {
     Ref<BattleForm> form(&Fight("Knights:2,Archers:5", "Dragons:1"));
-    const Ref<Squad> knights = game->hero().army().At(0);
+    const Ref<Squad> knights = hero().army().At(0);
     form->onKey(kKeyRight, true);
     EXPECT_EQ(form->battle().StateOf(*knights).cell, (Cell{1, 0}));
     Ticks(*form, Battle::kActionDelayTicks + 1);
@@ -153,7 +149,7 @@ TEST_F(BattleScreen, KeysMoveAndTargetAndTheMenuGivesUp) {
     Click(*ask, "Button0");
     Ticks(*form, 1);
     EXPECT_EQ(outcome, BattleOutcome::kDefeat);
-    EXPECT_TRUE(game->hero().army().IsEmpty());
+    EXPECT_TRUE(hero().army().IsEmpty());
 }
 
 // The army and the hero can be looked at in battle, but no squad dismissed,
@@ -180,7 +176,7 @@ TEST_F(BattleScreen, TheMenuAndTheIKeyShowTheArmyAndTheHeroWithoutDismissal) {
         form->onKey(kKeyEsc, true);
         EXPECT_EQ(form->dialog(), nullptr) << entry;
     }
-    EXPECT_EQ(game->hero().army().ToText(), "Knights:2,Archers:5");
+    EXPECT_EQ(hero().army().ToText(), "Knights:2,Archers:5");
 }
 
 }  // namespace

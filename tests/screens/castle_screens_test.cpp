@@ -31,21 +31,13 @@ protected:
         OnIsleScreens::SetUp();
         Parse(*Root(), test::kCastleRules);
         folder.WriteTerrain("Far", test::IsleTerrain());
-        game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
-        session = MakeRef<GameSession>(Ref<Dispatcher>(Root()), game);
-        BeginSession(session);
-        adventure = &session->adventure();
+        Restart();
         redwall = game->here().FindCastle("Redwall");
         redwall->SetRuler(MakeHeroRuler(*redwall));
         redwall->SetGarrison(nullptr);
     }
 
-    Hero& hero() const { return game->hero(); }
     void Enter() { redwall->Visit(*game); }
-    std::string Top() const {
-        Form* top = adventure->dialog();
-        return top ? top->name() : "";
-    }
     // The page the castle shows.
     Form& Page() const {
         auto& castle = dynamic_cast<CastleMainDialog&>(*adventure->dialog());
@@ -56,7 +48,7 @@ protected:
         if (!element) throw std::logic_error("no " + widget);
         return *element;
     }
-    std::u16string Text(const std::string& widget) const { return OnPage(widget).text(); }
+    std::u16string PageText(const std::string& widget) const { return OnPage(widget).text(); }
     void TapOnPage(const std::string& widget) {
         const Rect r = OnPage(widget).bounds();
         const int x = r.x + r.width / 2, y = r.y + r.height / 2;
@@ -91,34 +83,32 @@ TEST_F(CastleScreens, TheGarrisonPageTakesWhatTheGoldPaysButNeverTheLastSquad) {
         hero().SetGold(c.gold);
         Enter();
         ASSERT_EQ(Top(), "CastleMain");
-        EXPECT_EQ(Text("Prompt"), u"Select army to garrison");
-        EXPECT_EQ(Text("Item0"), c.offer);
+        EXPECT_EQ(PageText("Prompt"), u"Select army to garrison");
+        EXPECT_EQ(PageText("Item0"), c.offer);
         EXPECT_EQ(OnPage("Item0").isEnabled(), c.moves);
         EXPECT_FALSE(OnPage("Item2").isEnabled());
         TapOnPage("Item0");
         EXPECT_EQ(hero().army().ToText(), c.armyAfter);
         EXPECT_EQ(GarrisonText(), c.garrisonAfter);
-        EXPECT_EQ(Text("GP"), u"GP=" + Utf8ToUtf16(std::to_string(hero().gold())));
+        EXPECT_EQ(PageText("GP"), u"GP=" + Utf8ToUtf16(std::to_string(hero().gold())));
         TapOnPage("Exit");
         EXPECT_EQ(Top(), "");
     }
 }
 
 TEST_F(CastleScreens, TheRemovePageHandsSquadsBackAndWarnsOverTheCastle) {
-    auto garrison = MakeRef<Army>();
-    garrison->Parse("Pikemen:3,Archers:40");
-    redwall->SetGarrison(garrison);
+    redwall->SetGarrison(test::ArmyOf("Pikemen:3,Archers:40"));
     Enter();
-    EXPECT_EQ(Text("Switch"), u"Remove");
+    EXPECT_EQ(PageText("Switch"), u"Remove");
     TapOnPage("Switch");
     EXPECT_EQ(Page().name(), "CastleRemove");
-    EXPECT_EQ(std::pair(Text("Prompt"), Text("Switch")),
+    EXPECT_EQ(std::pair(PageText("Prompt"), PageText("Switch")),
               std::pair(std::u16string(u"Select army to remove"), std::u16string(u"Garrison")));
-    EXPECT_EQ(Text("Item0"), u"Pikemen: 3");
+    EXPECT_EQ(PageText("Item0"), u"Pikemen: 3");
     TapOnPage("Item0");
     EXPECT_EQ(std::pair(hero().army().ToText(), GarrisonText()),
               std::pair(std::string("Militia:20,Archers:2,Pikemen:3"), std::string("Archers:40")));
-    EXPECT_EQ(Text("Item0"), u"Archers: 40");
+    EXPECT_EQ(PageText("Item0"), u"Archers: 40");
     EXPECT_FALSE(OnPage("Item1").isEnabled());
 
     TapOnPage("Item0");  // 42 archers are more than he leads
@@ -152,7 +142,8 @@ TEST_F(CastleScreens, TheGateListSendsTheHeroOnlyToAVisitedCastleWhileHeOwnsTheS
     EXPECT_EQ(std::pair(Top(), Position()), std::pair(std::string("TownsList"), Cell{2, 2}));
     hero().spells().Add("CastleGateSpell", 1);
     Key(kKeySpace);
-    EXPECT_EQ(std::pair(Top(), Position()), std::pair(std::string(), Cell{5, 4}));  // sea at the gate
+    EXPECT_EQ(std::pair(Top(), Position()),
+              std::pair(std::string(), Cell{5, 4}));  // sea at the gate
     EXPECT_EQ(hero().spells().Count("CastleGateSpell"), 0);
 }
 

@@ -37,16 +37,7 @@ protected:
     }
     // As a town's "Get New Contract" opens it.
     static void OpenSelection() { Ui().OpenScreen("SelectContract", {}); }
-    std::string Top() const {
-        Form* top = adventure->dialog();
-        return top ? top->name() : "";
-    }
-    std::u16string Text(const std::string& widget) const {
-        return adventure->dialog()->findChild(widget)->text();
-    }
-    bool Enabled(const std::string& widget) const {
-        return adventure->dialog()->findChild(widget)->isEnabled();
-    }
+    bool Enabled(const std::string& widget) const { return OnTop(widget).isEnabled(); }
     int ShownReward() const {
         const Villain* shown = dynamic_cast<SelectContractDialog&>(*adventure->dialog()).shown();
         return shown ? shown->reward() : -1;
@@ -68,7 +59,7 @@ TEST_F(ContractScreens, TheFiveSmallestRewardsAreOfferedInOrderAndWalkedRound) {
 
     TapOnDialog("OK");
     EXPECT_EQ(Top(), "");
-    EXPECT_EQ(game->hero().currentContract(), 5);
+    EXPECT_EQ(hero().currentContract(), 5);
     OpenSelection();  // the selection starts at the contract held
     EXPECT_EQ(ShownReward(), 700);
     const Villain& fifth = game->villains().Find(5);
@@ -78,7 +69,7 @@ TEST_F(ContractScreens, TheFiveSmallestRewardsAreOfferedInOrderAndWalkedRound) {
 
 TEST_F(ContractScreens, WithoutCandidatesOnlyCancelWorksAndItDropsTheContract) {
     Villains({100, 200}, "");
-    game->hero().SetCurrentContract(2);
+    hero().SetCurrentContract(2);
     OpenSelection();
     for (const char* button : {"Prev", "OK", "Next"}) EXPECT_FALSE(Enabled(button)) << button;
     EXPECT_TRUE(Enabled("Cancel"));
@@ -87,11 +78,11 @@ TEST_F(ContractScreens, WithoutCandidatesOnlyCancelWorksAndItDropsTheContract) {
     EXPECT_EQ(Top(), "SelectContract");
 
     Key(kKeyEsc);  // leaves without a choice
-    EXPECT_EQ(std::pair(Top(), game->hero().currentContract()), std::pair(std::string(), 2));
+    EXPECT_EQ(std::pair(Top(), hero().currentContract()), std::pair(std::string(), 2));
     Villains({100, 200});
     OpenSelection();
     TapOnDialog("Cancel");
-    EXPECT_EQ(std::pair(Top(), game->hero().currentContract()), std::pair(std::string(), -1));
+    EXPECT_EQ(std::pair(Top(), hero().currentContract()), std::pair(std::string(), -1));
 }
 
 TEST_F(ContractScreens, ThePanelShowsTheHuntedVillainOrSaysThereIsNone) {
@@ -99,14 +90,14 @@ TEST_F(ContractScreens, ThePanelShowsTheHuntedVillainOrSaysThereIsNone) {
     const auto byPanel = [&] { Tap("Villain"); };
     const auto byMessage = [&] { adventure->onMessage({"ShowContractInfo", "", 0, nullptr}); };
     for (const auto& open : {std::function<void()>(byPanel), std::function<void()>(byMessage)}) {
-        game->hero().SetCurrentContract(-1);
+        hero().SetCurrentContract(-1);
         open();
         ASSERT_EQ(Top(), "MsgBox");
         EXPECT_EQ(std::pair(Text("Text"), Text("Button0")),
                   std::pair(std::u16string(u"No contract selected"), std::u16string(u"Cancel")));
         TapOnDialog("Button0");
 
-        game->hero().SetCurrentContract(2);
+        hero().SetCurrentContract(2);
         open();
         ASSERT_EQ(Top(), "ContractInfo");
         EXPECT_EQ(Text("Info1"), InfoPage1(*game, game->villains().Find(2)));

@@ -110,27 +110,20 @@ protected:
     void SetUp() override {
         WriteForms({"LoadGame"});
         WritePictures({"Img/Heroes/Knight"});
-        folder.Write("cv.ini", std::string(test::kTestRules) + test::kTestMaps +
-                                   "StartHero { X0 = 2 Y0 = 2 }");
+        WritePackagedRules();
         OnIsle::SetUp();
         session->Save();
         const std::string saved = folder.Read("1.sav");
         good.assign(saved.begin(), saved.end());
-        game->hero().SetGold(4321);  // not in the save: a load would lose it
+        hero().SetGold(4321);  // not in the save: a load would lose it
     }
     void WriteSave(const Bytes& bytes) const {
         folder.Write("1.sav", std::string(bytes.begin(), bytes.end()));
     }
-    static void Click(Form& form, const std::string& button) {
-        sendMessage(nullptr, &form, Message{"Button", button, 0, nullptr});
-    }
     // The list of saves as the title or the game menu opens it.
     Ref<Form> OpenList(DialogHost& host, bool fromGame) {
         if (fromGame) {
-            Ref<GameMenuDialog> menu = MakeRef<GameMenuDialog>();
-            loadForm(*menu, "Menu");
-            adventure->pushDialog(menu);
-            Click(*menu, "Load");
+            Click(*OpenMenu(), "Load");
         } else {
             ShowLoadGame(host);
         }
@@ -166,7 +159,7 @@ TEST_F(DamagedSaves, AreRefusedWithAMessageAndTheGameInPlayGoesOn) {
             EXPECT_EQ(Listed(*list), u"1 (damaged)");
             EXPECT_TRUE(list->findChild("Erase")->isEnabled());
             EXPECT_EQ(CurrentSession(), session.get());
-            EXPECT_EQ(game->hero().gold(), 4321);
+            EXPECT_EQ(hero().gold(), 4321);
             EXPECT_EQ(CurrentLanguageFile(), language);
             Click(*list, "Cancel");
         }

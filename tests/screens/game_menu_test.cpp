@@ -9,22 +9,11 @@
 namespace cv {
 namespace {
 
-class GameMenu : public test::OnIsle {
-protected:
-    Ref<GameMenuDialog> OpenMenu() {
-        Ref<GameMenuDialog> menu = MakeRef<GameMenuDialog>();
-        loadForm(*menu, "Menu");
-        adventure->pushDialog(menu);
-        return menu;
-    }
-    static void Click(Form& form, const std::string& button) {
-        sendMessage(nullptr, &form, Message{"Button", button, 0, nullptr});
-    }
-};
+using GameMenu = test::OnIsle;
 
 TEST_F(GameMenu, NewContinentIsOfferedOnlyWhileSailing) {
     for (TravelMode mode : {TravelMode::kLand, TravelMode::kSail, TravelMode::kFly}) {
-        game->hero().SetTravelMode(mode);
+        hero().SetTravelMode(mode);
         Ref<GameMenuDialog> menu = OpenMenu();
         EXPECT_EQ(menu->findChild("NewContinent")->isEnabled(), mode == TravelMode::kSail);
         Click(*menu, "Cancel");

@@ -18,10 +18,8 @@ class KingsCastleScreens : public test::OnIsleScreens {
 protected:
     void SetUp() override {
         WriteForms({"CastleOfKing", "KingAudience", "CastleRecruit"});
-        WritePictures({"Img/King", "Img/STDGUI/LeftNorm", "Img/STDGUI/LeftHi", "Img/STDGUI/LeftGr",
-                       "Img/STDGUI/LeftPr", "Img/STDGUI/RightNorm", "Img/STDGUI/RightHi",
-                       "Img/STDGUI/RightGr", "Img/STDGUI/RightPr", "Img/STDGUI/EndNorm",
-                       "Img/STDGUI/EndHi", "Img/STDGUI/EndGr", "Img/STDGUI/EndPr"});
+        WritePictures({"Img/King"});
+        WriteSliderPictures();
         OnIsleScreens::SetUp();
         Ref<KingsCastle> castle = MakeRef<KingsCastle>();
         castle->SetCell({3, 2});
@@ -34,15 +32,8 @@ protected:
         ASSERT_EQ(Top(), "CastleOfKing");
         TapOnDialog(room);
     }
-    std::string Top() const {
-        Form* top = adventure->dialog();
-        return top ? top->name() : "";
-    }
-    std::u16string Text(const std::string& widget) const {
-        return adventure->dialog()->findChild(widget)->text();
-    }
     NumField& Field(int row) const {
-        return dynamic_cast<NumField&>(*adventure->dialog()->findChild(Numbered("Count", row)));
+        return dynamic_cast<NumField&>(OnTop(Numbered("Count", row)));
     }
     void Choose(int row, int count) const {
         Field(row).onMessage(Message{"SetValue", "", count, nullptr});
@@ -67,14 +58,14 @@ TEST_F(KingsCastleScreens, TheAudienceSpeaksOnContinueAndPromotesOnceTheVillains
                      {1, u"My dear Arthur,\nyou must capture 1 villains", 0},
                      {1, u"Congratulations, Arthur, I now promote you to Baron", 1}};
     for (const auto& audience : audiences) {
-        for (int i = 0; i < audience.caught; ++i) game->hero().CatchVillain(i);
+        for (int i = 0; i < audience.caught; ++i) hero().CatchVillain(i);
         if (Top() != "KingAudience") TapOnDialog("Audience");
         EXPECT_EQ(Text("Exit"), u"Continue");
         EXPECT_EQ(Text("Text"), u"");
         TapOnDialog("Exit");
         EXPECT_EQ(Text("Text"), audience.words);
         EXPECT_EQ(Text("Exit"), u"Return");
-        EXPECT_EQ(game->hero().level(), audience.level);
+        EXPECT_EQ(hero().level(), audience.level);
         TapOnDialog("Exit");
         EXPECT_EQ(Top(), "CastleOfKing");
     }
@@ -84,7 +75,7 @@ TEST_F(KingsCastleScreens, TheAudienceSpeaksOnContinueAndPromotesOnceTheVillains
 
 TEST_F(KingsCastleScreens, EachRowTakesWhatLeadershipGoldAndSlotsAllowThenRecruits) {
     // 4800 gold: 18 archers (250 each) leave exactly one pikeman's 300.
-    game->hero().SetGold(4800);
+    hero().SetGold(4800);
     Enter("Recruit");
     ASSERT_EQ(Top(), "CastleRecruit");
     const std::u16string names[] = {Text("Name0"), Text("Name1"), Text("Name2"), Text("Name3"),
@@ -104,8 +95,8 @@ TEST_F(KingsCastleScreens, EachRowTakesWhatLeadershipGoldAndSlotsAllowThenRecrui
     EXPECT_EQ(Field(1).value(), 18);
     TapOnDialog("Recruit");
     EXPECT_EQ(Top(), "CastleOfKing");
-    EXPECT_EQ(game->hero().army().ToText(), "Militia:20,Archers:20,Pikemen:1");
-    EXPECT_EQ(game->hero().gold(), 0);
+    EXPECT_EQ(hero().army().ToText(), "Militia:20,Archers:20,Pikemen:1");
+    EXPECT_EQ(hero().gold(), 0);
 }
 
 TEST_F(KingsCastleScreens, LevelsOpenTheRowsAndTheLastFreeSlotGoesToOneNewUnit) {
@@ -114,11 +105,10 @@ TEST_F(KingsCastleScreens, LevelsOpenTheRowsAndTheLastFreeSlotGoesToOneNewUnit) 
         int level;
         bool cavalry, knights;
     } levels[] = {{0, false, false}, {1, true, false}, {2, true, true}};
-    Hero& hero = game->hero();
-    hero.army().Parse("Ghosts:1,Vampires:1");  // four squads: one slot left
+    hero().army().Parse("Ghosts:1,Vampires:1");  // four squads: one slot left
     for (const auto& reached : levels) {
         SCOPED_TRACE(reached.level);
-        if (reached.level > 0) hero.ApplyLevel(reached.level, 0);
+        if (reached.level > 0) hero().ApplyLevel(reached.level, 0);
         Enter("Recruit");
         EXPECT_EQ(Field(3).isVisible(), reached.cavalry);
         EXPECT_EQ(Field(4).isVisible(), reached.knights);
@@ -132,11 +122,11 @@ TEST_F(KingsCastleScreens, LevelsOpenTheRowsAndTheLastFreeSlotGoesToOneNewUnit) 
     EXPECT_EQ(Maxima()[4], 0);
     EXPECT_GT(Maxima()[0], 0);
     Choose(0, 3);
-    const int gold = hero.gold();
+    const int gold = hero().gold();
     TapOnDialog("Cancel");
     EXPECT_EQ(Top(), "CastleOfKing");
-    EXPECT_EQ(hero.army().ToText(), "Militia:20,Archers:2,Ghosts:1,Vampires:1");
-    EXPECT_EQ(hero.gold(), gold);
+    EXPECT_EQ(hero().army().ToText(), "Militia:20,Archers:2,Ghosts:1,Vampires:1");
+    EXPECT_EQ(hero().gold(), gold);
 }
 
 }  // namespace

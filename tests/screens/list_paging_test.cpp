@@ -1,5 +1,6 @@
-// Turning a list's pages without tapping its buttons: the mouse wheel over
-// the list or beside it, the previous and next keys, PgUp and PgDown.
+// Turning a list's pages: by its buttons and keys, and without tapping them,
+// the mouse wheel over the list or beside it, the previous and next keys,
+// PgUp and PgDown.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -16,14 +17,38 @@
 namespace cv {
 namespace {
 
+// Notes the entries its list reports under the notice's name.
 class PagedForm : public Form {
 public:
     bool onMessage(const Message& message) override {
-        notices += message.name == "ItemSelected";
+        if (message.name == notice) picked.push_back(message.number);
         return true;
     }
-    int notices = 0;
+    std::string notice = "ItemSelected";
+    std::vector<int> picked;
 };
+
+TEST(ListBoxTest, PagesTurnByButtonsAndKeysAndEachChoiceIsReported) {
+    Ref<PagedForm> parent = MakeRef<PagedForm>();
+    Ref<ListBox> list = MakeRef<ListBox>();
+    parent->addChild(list);
+    list->setNotification(parent->notice = "Pick");
+    list->setBounds({0, 0, 100, 40});
+    ASSERT_EQ(list->pageSize(), 2);  // rows of the height of no font
+    list->setItems({u"a", u"b", u"c", u"d", u"e"});
+    for (int direction : {-1, 1, 1, 1, -1}) list->turnPage(direction);
+    EXPECT_EQ(parent->picked, (std::vector<int>{2, 4, 2})) << "turned past an end";
+    parent->setFocusTo(list.get());
+    list->onKey(kKeyDown, true);
+    list->onKey(kKeyDown, true);
+    EXPECT_EQ(list->selected(), 4);
+    EXPECT_EQ(list->firstShown(), 4);
+    EXPECT_FALSE(list->hasPageAfter() || list->onKey(kKeyDown, true));
+    list->onPointer({PointerEvent::Release, 10, 25, 0, 1});  // below the last entry
+    EXPECT_EQ(list->selected(), 4);
+    list->setItems({});
+    EXPECT_EQ(list->selected(), -1);
+}
 
 TEST(ListPaging, TheWheelAndThePageKeysTurnTheFormsList) {
     Ref<PagedForm> form = MakeRef<PagedForm>();
@@ -61,7 +86,7 @@ TEST(ListPaging, TheWheelAndThePageKeysTurnTheFormsList) {
                   std::pair(steps[i].second, steps[i].second))
             << "step " << i;
     }
-    EXPECT_EQ(form->notices, 7) << "each turn tells the form, a turn that cannot go nothing";
+    EXPECT_EQ(form->picked.size(), 7u) << "each turn tells the form, a turn that cannot go nothing";
     form->Activate(false);
 }
 

@@ -16,11 +16,8 @@ class MapObjectScreens : public test::OnIsleScreens {
 protected:
     void SetUp() override {
         WriteForms({"Warriors", "TeachSpell", "Sign"});
-        WritePictures({"Img/Warriors/Forest", "Img/STDGUI/LeftNorm", "Img/STDGUI/LeftHi",
-                       "Img/STDGUI/LeftGr", "Img/STDGUI/LeftPr", "Img/STDGUI/RightNorm",
-                       "Img/STDGUI/RightHi", "Img/STDGUI/RightGr", "Img/STDGUI/RightPr",
-                       "Img/STDGUI/EndNorm", "Img/STDGUI/EndHi", "Img/STDGUI/EndGr",
-                       "Img/STDGUI/EndPr"});
+        WritePictures({"Img/Warriors/Forest"});
+        WriteSliderPictures();
         OnIsleScreens::SetUp();
     }
     // Puts the object east of the hero and steps onto it.
@@ -38,16 +35,7 @@ protected:
         dwelling->SetAvailable(available);
         return StepOnto(dwelling);
     }
-    GuiElement& Widget(const std::string& name) const {
-        return *adventure->dialog()->findChild(name);
-    }
-    std::u16string Text(const std::string& widget) const { return Widget(widget).text(); }
-    NumField& Count() const { return dynamic_cast<NumField&>(Widget("Count")); }
-    std::string Top() const {
-        Form* top = adventure->dialog();
-        return top ? top->name() : "";
-    }
-    Hero& hero() { return game->hero(); }
+    NumField& Count() const { return dynamic_cast<NumField&>(OnTop("Count")); }
 };
 
 // Archers cost 250 and take 5 leadership of the knight's 100.
@@ -80,7 +68,7 @@ TEST_F(MapObjectScreens, TheRecruitingFormOffersWhatStockLeadershipGoldAndSlotsA
                                                u"Recruit how many"}));
         EXPECT_EQ(std::tuple(Text("Limit"), Count().maximum(), Text("Warning")),
                   std::tuple(c.limit, c.most, c.warning));
-        EXPECT_EQ(std::tuple(Widget("UnitName").color(kColorNorm), Widget("GP").color(kColorNorm)),
+        EXPECT_EQ(std::tuple(OnTop("UnitName").color(kColorNorm), OnTop("GP").color(kColorNorm)),
                   std::tuple(0xFFFFFF00u, 0xFFDCDCDCu));
         // One more than the most is refused; Esc leaves with the units chosen.
         const int before = hero().army().TotalOf("Archers");
@@ -120,7 +108,7 @@ TEST_F(MapObjectScreens, TheTeacherSellsOnlyForHisWholePrice) {
     StepOnto(teacher);
     ASSERT_EQ(Top(), "TeachSpell");
     EXPECT_EQ(Text("Info"), u"Buy secrets of spell casting for 5,000");
-    EXPECT_FALSE(Widget("OK").isEnabled());
+    EXPECT_FALSE(OnTop("OK").isEnabled());
     TapOnDialog("OK");
     EXPECT_EQ(Top(), "TeachSpell");
     TapOnDialog("Cancel");
@@ -128,7 +116,7 @@ TEST_F(MapObjectScreens, TheTeacherSellsOnlyForHisWholePrice) {
 
     hero().SetGold(5000);
     Tap("C4");
-    EXPECT_TRUE(Widget("OK").isEnabled());
+    EXPECT_TRUE(OnTop("OK").isEnabled());
     TapOnDialog("OK");
     EXPECT_EQ(std::tuple(Top(), hero().canUseSpells(), hero().gold()), std::tuple("", true, 0));
     EXPECT_EQ(game->here().ObjectAt({3, 2}), nullptr);

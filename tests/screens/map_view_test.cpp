@@ -41,31 +41,23 @@ protected:
         for (const char* continent : {"Far", "Deep"})
             folder.WriteTerrain(continent, test::IsleTerrain());
         platform::Srand(1);
-        game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
-        session = MakeRef<GameSession>(Ref<Dispatcher>(Root()), game);
-        BeginSession(session);
-        adventure = &session->adventure();
+        Restart();
         game->here().FindTown("Portby")->SetVisited(true);
     }
 
-    Hero& hero() const { return game->hero(); }
-    std::string Top() const { return adventure->dialog() ? adventure->dialog()->name() : ""; }
-    GuiElement& Shown(const std::string& widget) const {
-        return *adventure->dialog()->findChild(widget);
-    }
     MapViewDialog& View() const { return dynamic_cast<MapViewDialog&>(*adventure->dialog()); }
     void Open() {
         Tap("Map");
         ASSERT_EQ(Top(), "ScrMap");
     }
     void TapCell(Cell cell) {
-        const Rect r = dynamic_cast<ContinentMapWidget&>(Shown("Map")).cellRect(cell);
+        const Rect r = dynamic_cast<ContinentMapWidget&>(OnTop("Map")).cellRect(cell);
         const int x = r.x + r.width / 2, y = r.y + r.height / 2;
         adventure->onPointer({PointerEvent::Press, x, y, PointerEvent::Left, 1});
         adventure->onPointer({PointerEvent::Release, x, y, 0, 1});
     }
     std::pair<bool, bool> ShowHideEnabled() const {
-        return {Shown("ShowMap").isEnabled(), Shown("HideMap").isEnabled()};
+        return {OnTop("ShowMap").isEnabled(), OnTop("HideMap").isEnabled()};
     }
 };
 
@@ -77,7 +69,7 @@ TEST_F(MapView, TheStatusNamesWhatStandsOnACellOnlyOnceSeenOrWithTheWholeMap) {
     game->here().AddObject(chest);
     hero().SetCompleteMap(0);
     Open();
-    EXPECT_EQ(Shown("Status").text(), u"X=2, Y=2 ");
+    EXPECT_EQ(OnTop("Status").text(), u"X=2, Y=2 ");
     const struct {
         Cell cell;
         bool whole;
@@ -91,13 +83,13 @@ TEST_F(MapView, TheStatusNamesWhatStandsOnACellOnlyOnceSeenOrWithTheWholeMap) {
         SCOPED_TRACE(c.cell.x * 100 + c.cell.y);
         TapOnDialog(c.whole ? "ShowMap" : "HideMap");
         TapCell(c.cell);
-        EXPECT_EQ(Shown("Status").text(), c.status);
+        EXPECT_EQ(OnTop("Status").text(), c.status);
     }
     // The keys walk the cursor and stop at the edge.
     for (int key : {kKeyLeft, kKeyHome, kKeyUp}) Key(key);
-    EXPECT_EQ(Shown("Status").text(), u"X=0, Y=63 ");
+    EXPECT_EQ(OnTop("Status").text(), u"X=0, Y=63 ");
     for (int key : {kKeyPgDown, kKeyRight}) Key(key);
-    EXPECT_EQ(Shown("Status").text(), u"X=2, Y=62 ");
+    EXPECT_EQ(OnTop("Status").text(), u"X=2, Y=62 ");
 }
 
 TEST_F(MapView, ShowAndHideMapOnlyWithThatContinentsMapAndOnlyForTheOtherState) {
@@ -127,7 +119,7 @@ TEST_F(MapView, ShowAndHideMapOnlyWithThatContinentsMapAndOnlyForTheOtherState) 
 
 TEST_F(MapView, PrevAndNextWalkTheReachableContinentsRound) {
     Open();
-    EXPECT_FALSE(Shown("Next").isEnabled() || Shown("Prev").isEnabled());
+    EXPECT_FALSE(OnTop("Next").isEnabled() || OnTop("Prev").isEnabled());
     Key(kKeyEsc);
     hero().AddKnownContinent(2);  // Far stays unknown
     Open();
@@ -138,7 +130,7 @@ TEST_F(MapView, PrevAndNextWalkTheReachableContinentsRound) {
                                            [&] { Key(kKeyGrayMinus); }};
     for (const auto& step : steps) {
         step();
-        titles.push_back(Shown("Title").text());
+        titles.push_back(OnTop("Title").text());
     }
     EXPECT_EQ(titles, (std::vector<std::u16string>{u"Deep", u"Isle", u"Deep", u"Isle"}));
 }
@@ -151,12 +143,12 @@ TEST_F(MapView, TravelNeedsABoatAsksAndSailsButNotToTheHerosOwnContinent) {
     TapOnDialog("Next");
     TapOnDialog("Travel");
     ASSERT_EQ(Top(), "MsgBox");
-    EXPECT_EQ(Shown("Text").text(), u"To travel to another continent you must board a boat.");
+    EXPECT_EQ(OnTop("Text").text(), u"To travel to another continent you must board a boat.");
     TapOnDialog("Button0");
 
     hero().SetTravelMode(TravelMode::kSail);
     TapOnDialog("Travel");
-    EXPECT_EQ(Shown("Text").text(), u"Travel to Deep?");
+    EXPECT_EQ(OnTop("Text").text(), u"Travel to Deep?");
     TapOnDialog("Button1");
     EXPECT_EQ(std::pair(Top(), hero().continent()), std::pair(std::string("ScrMap"), 0));
     TapOnDialog("Travel");
@@ -182,8 +174,8 @@ TEST_F(MapView, TheListsOfTownsAndCastlesShowOnlyPlacesVisitedAndLeadNowhere) {
     for (const auto& c : cases) {
         Tap(c.button);
         ASSERT_EQ(Top(), "TownsList");
-        EXPECT_EQ(std::tuple(Shown("Header").text(), Shown("Count").isVisible(),
-                             dynamic_cast<ListBox&>(Shown("List")).items()),
+        EXPECT_EQ(std::tuple(OnTop("Header").text(), OnTop("Count").isVisible(),
+                             dynamic_cast<ListBox&>(OnTop("List")).items()),
                   std::tuple(c.header, false, c.items));
         for (int key : {kKeyDown, kKeySpace}) Key(key);
         EXPECT_EQ(std::pair(Top(), Position()), std::pair(std::string("TownsList"), Cell{2, 2}));

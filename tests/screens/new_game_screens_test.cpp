@@ -3,7 +3,6 @@
 // saves with erasing and loading.
 #include <gtest/gtest.h>
 
-#include "app/key_codes.h"
 #include "core/config_parser.h"
 #include "core/dispatcher_access.h"
 #include "core/resource_groups.h"
@@ -279,39 +278,6 @@ TEST_F(NewGameScreens, ErasingAsksFirstAndTheLastSaveLeavesOnlyTheNotice) {
         EXPECT_FALSE(load->findChild(hidden)->isVisible()) << hidden;
     }
     EXPECT_TRUE(load->findChild("Cancel")->isVisible());
-}
-
-// A parent that notes the entries its list reports.
-class ListParent : public Form {
-public:
-    bool onMessage(const Message& message) override {
-        if (message.name != "Pick") return Form::onMessage(message);
-        picked.push_back(message.number);
-        return true;
-    }
-    std::vector<int> picked;
-};
-
-TEST(ListBoxTest, PagesTurnByButtonsAndKeysAndEachChoiceIsReported) {
-    Ref<ListParent> parent = MakeRef<ListParent>();
-    Ref<ListBox> list = MakeRef<ListBox>();
-    parent->addChild(list);
-    list->setNotification("Pick");
-    list->setBounds({0, 0, 100, 40});
-    ASSERT_EQ(list->pageSize(), 2);  // rows of the height of no font
-    list->setItems({u"a", u"b", u"c", u"d", u"e"});
-    for (int direction : {-1, 1, 1, 1, -1}) list->turnPage(direction);
-    EXPECT_EQ(parent->picked, (std::vector<int>{2, 4, 2})) << "turned past an end";
-    parent->setFocusTo(list.get());
-    list->onKey(kKeyDown, true);
-    list->onKey(kKeyDown, true);
-    EXPECT_EQ(list->selected(), 4);
-    EXPECT_EQ(list->firstShown(), 4);
-    EXPECT_FALSE(list->hasPageAfter() || list->onKey(kKeyDown, true));
-    list->onPointer({PointerEvent::Release, 10, 25, 0, 1});  // below the last entry
-    EXPECT_EQ(list->selected(), 4);
-    list->setItems({});
-    EXPECT_EQ(list->selected(), -1);
 }
 
 }  // namespace

@@ -19,27 +19,22 @@ protected:
         WritePictures({"Img/Heroes/Knight"});
         OnIsleScreens::SetUp();
     }
-    std::string Top() const {
-        Form* top = adventure->dialog();
-        return top ? top->name() : "";
-    }
 };
 
 TEST_F(PuzzleAndEndings, EachPieceCoversItsCellAroundTheSceptreUntilItsArtifactIsFound) {
     // A3 lies off the grid; A4 shares A1's place and lies over it.
     Parse(*Root(), "Artifacts { A1 { PX = 0 PY = 0 } A2 { PX = 4 PY = 1 } A3 { PX = 5 PY = 0 } }");
     Parse(*Root(), "Artifacts { A4 { PX = 0 PY = 0 } }");
-    Hero& hero = game->hero();
-    hero.SetSceptre(0, {3, 3});
-    hero.AddArtifact("A2");
-    hero.AddArtifact("A4");
+    hero().SetSceptre(0, {3, 3});
+    hero().AddArtifact("A2");
+    hero().AddArtifact("A4");
     // Column 4, row 1 covers (3 + 4 - 2, 3 - (1 - 2)): the only rock of the
     // island, where a mirrored grid would find grass.
     game->here().terrain().SetKind({5, 4}, 4);
     Tap("Menu");
     TapOnDialog("PuzzleMap");
     ASSERT_EQ(Top(), "Puzzle");
-    const auto& grid = dynamic_cast<const PuzzleGrid&>(*adventure->dialog()->findChild("Pieces"));
+    const auto& grid = dynamic_cast<const PuzzleGrid&>(OnTop("Pieces"));
     using Pictures = std::vector<std::string>;
     // The place, and the pictures drawn there from the bottom up.
     const std::tuple<int, int, Pictures> places[] = {
@@ -75,7 +70,7 @@ TEST_F(PuzzleAndEndings, EachEndingCoversTheMapWithItsWordsAndLeadsToTheTitle) {
         app.SetScreen(adventure.get());
         ((*game).*ending.reached)();
         ASSERT_EQ(Top(), ending.form);
-        EXPECT_EQ(adventure->dialog()->findChild("Text")->text(), ending.words);
+        EXPECT_EQ(Text("Text"), ending.words);
         EXPECT_FALSE(Ui().AdventureIsCurrent());
         TapOnDialog("Exit");
         EXPECT_EQ(Top(), "");

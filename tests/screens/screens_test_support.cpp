@@ -2,9 +2,12 @@
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "core/config_parser.h"
+#include "gui/form_reader.h"
 #include "gui/gui_keys.h"
+#include "gui/gui_message.h"
 #include "platform/runtime_rand.h"
 #include "screens/command_keys.h"
 #include "screens/screen_game_ui.h"
@@ -42,10 +45,37 @@ void OnIsle::SetUp() {
     platform::Srand(5);
     ResetGuiKeys();
     ResetCommandKeys();
+    Restart();
+}
+
+void OnIsle::Restart() {
     game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
     session = MakeRef<GameSession>(Ref<Dispatcher>(Root()), game);
     BeginSession(session);
     adventure = &session->adventure();
+}
+
+std::string OnIsle::Top() const {
+    const Form* top = adventure->dialog();
+    return top ? top->name() : "";
+}
+
+GuiElement& OnIsle::OnTop(const std::string& widget) const {
+    Form* top = adventure->dialog();
+    GuiElement* element = top ? top->findChild(widget) : nullptr;
+    if (!element) throw std::logic_error("no " + widget + " on top");
+    return *element;
+}
+
+Ref<GameMenuDialog> OnIsle::OpenMenu() {
+    Ref<GameMenuDialog> menu = MakeRef<GameMenuDialog>();
+    loadForm(*menu, "Menu");
+    adventure->pushDialog(menu);
+    return menu;
+}
+
+void OnIsle::Click(Form& form, const std::string& button) {
+    sendMessage(nullptr, &form, Message{"Button", button, 0, nullptr});
 }
 
 void OnIsle::TearDown() {
@@ -61,6 +91,19 @@ void OnIsle::WriteForms(std::initializer_list<const char*> forms) const {
 void OnIsle::WritePictures(std::initializer_list<const char*> pictures) const {
     for (const char* picture : pictures) {
         folder.Write(std::string(picture) + ".tga", std::string("S16\0", 4));
+    }
+}
+
+void OnIsle::WritePackagedRules() const {
+    folder.Write("cv.ini", std::string(kTestRules) + kTestMaps + "StartHero { X0 = 2 Y0 = 2 }");
+}
+
+void OnIsle::WriteSliderPictures() const {
+    for (const char* arrow : {"Left", "Right", "End"}) {
+        for (const char* state : {"Norm", "Hi", "Gr", "Pr"}) {
+            folder.Write(std::string("Img/STDGUI/") + arrow + state + ".tga",
+                         std::string("S16\0", 4));
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "game_test_support.h"
 #include "screens/adventure_screen.h"
+#include "screens/game_menu.h"
 #include "screens/game_session.h"
 #include "screens/new_game.h"
 
@@ -24,6 +25,17 @@ protected:
     void TearDown() override;
 
     Cell Position() const { return game->hero().position(); }
+    Hero& hero() const { return game->hero(); }
+    // The name of the dialog on top, "" when none is.
+    std::string Top() const;
+    // A widget of the dialog on top; throws when it has none of that name.
+    GuiElement& OnTop(const std::string& widget) const;
+    std::u16string Text(const std::string& widget) const { return OnTop(widget).text(); }
+    static void Click(Form& form, const std::string& button);
+    // The game menu over the map, as its button opens it.
+    Ref<GameMenuDialog> OpenMenu();
+    // A new game on the rules now in Root, with a session and screen of its own.
+    void Restart();
     // Press and release on the named widget of the adventure screen, sliding
     // to `releaseAt` first when given.
     void Tap(const std::string& widget);
@@ -36,6 +48,10 @@ protected:
     // ("Img/Army/Gnomes.Layer 4"); both before SetUp.
     void WriteForms(std::initializer_list<const char*> forms) const;
     void WritePictures(std::initializer_list<const char*> pictures) const;
+    // The packaged rules a loaded game plays by: the test rules on the isle.
+    void WritePackagedRules() const;
+    // The arrows of the forms' number sliders.
+    void WriteSliderPictures() const;
 
     GameFolder folder;
     FakeUi ui;

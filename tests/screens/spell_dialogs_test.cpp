@@ -21,63 +21,60 @@ protected:
         WritePictures({"Img/Army/Gnomes.Layer 4"});
         OnIsleScreens::SetUp();
         test::LoadTestSpells();
-        game->hero().SetCanUseSpells(true);
-        game->hero().AddSpellPower(2);
+        hero().SetCanUseSpells(true);
+        hero().AddSpellPower(2);
     }
 
-    Form* Top() const { return adventure->dialog(); }
-    std::u16string TopText(const std::string& widget) const {
-        return Top()->findChild(widget)->text();
-    }
+    Form* Dialog() const { return adventure->dialog(); }
     // The bridge form, reached from the list's first line.
     void OpenBridgeForm() {
         OpenAdventureSpells(*game);
         TapOnDialog("Item0");
-        ASSERT_NE(Top(), nullptr);
-        ASSERT_NE(Top()->findChild("Up"), nullptr) << "not the bridge form";
+        ASSERT_NE(Dialog(), nullptr);
+        ASSERT_NE(Dialog()->findChild("Up"), nullptr) << "not the bridge form";
     }
 };
 
 TEST_F(SpellDialogs, OnlyAHeroWithMagicGetsTheList) {
     for (const bool magic : {false, true}) {
-        game->hero().SetCanUseSpells(magic);
+        hero().SetCanUseSpells(magic);
         OpenAdventureSpells(*game);
-        ASSERT_NE(Top(), nullptr) << magic;
-        EXPECT_EQ(Top()->findChild("Title") != nullptr, magic);
+        ASSERT_NE(Dialog(), nullptr) << magic;
+        EXPECT_EQ(Dialog()->findChild("Title") != nullptr, magic);
         if (magic) {
-            EXPECT_EQ(TopText("Title"), u"Adventure Spells");
-            EXPECT_EQ(TopText("Item6"), u"RaiseControlSpell: 0");
-            EXPECT_EQ(TopText("CHeader"), u"Combat Spells");
+            EXPECT_EQ(Text("Title"), u"Adventure Spells");
+            EXPECT_EQ(Text("Item6"), u"RaiseControlSpell: 0");
+            EXPECT_EQ(Text("CHeader"), u"Combat Spells");
         } else {
-            EXPECT_EQ(TopText("Text"), u"You cant cast spells");
-            EXPECT_EQ(TopText("Button0"), u"Continue");
+            EXPECT_EQ(Text("Text"), u"You cant cast spells");
+            EXPECT_EQ(Text("Button0"), u"Continue");
         }
         Key(kKeyEsc);
-        EXPECT_EQ(Top(), nullptr) << magic;
+        EXPECT_EQ(Dialog(), nullptr) << magic;
     }
 }
 
 // The combat counts show over the list and leave it to choose from; a line
 // then casts its spell and the map's status line follows.
 TEST_F(SpellDialogs, TheCombatCountsShowOverTheListAndALineCastsItsSpell) {
-    game->hero().spells().Add("TimeStopSpell", 2);
-    game->hero().spells().Add("FireballSpell", 3);
+    hero().spells().Add("TimeStopSpell", 2);
+    hero().spells().Add("FireballSpell", 3);
     OpenAdventureSpells(*game);
-    Form* list = Top();
-    EXPECT_EQ(TopText("Item1"), u"TimeStopSpell: 2");
+    Form* list = Dialog();
+    EXPECT_EQ(Text("Item1"), u"TimeStopSpell: 2");
     TapOnDialog("CHeader");
-    ASSERT_NE(Top(), list);
-    EXPECT_EQ(TopText("Text"),
+    ASSERT_NE(Dialog(), list);
+    EXPECT_EQ(Text("Text"),
               u"CloneSpell: 0\nTeleportSpell: 0\nFireballSpell: 3\nLightningSpell: 0\n"
               u"FreezeSpell: 0\nResurrectSpell: 0\nTurnUndeadSpell: 0");
     TapOnDialog("Button0");
-    ASSERT_EQ(Top(), list);
+    ASSERT_EQ(Dialog(), list);
 
     TapOnDialog("Item1");
-    EXPECT_EQ(Top(), nullptr);
+    EXPECT_EQ(Dialog(), nullptr);
     EXPECT_EQ(game->time().timeStop(), 20);  // power 2 x value 10
     EXPECT_EQ(adventure->findChild("Status")->text(), u"Time Stop: 20");
-    EXPECT_EQ(game->hero().spells().Count("TimeStopSpell"), 1);
+    EXPECT_EQ(hero().spells().Count("TimeStopSpell"), 1);
 }
 
 // Each way is offered only where the next cell takes a bridge; beyond the
@@ -93,11 +90,13 @@ TEST_F(SpellDialogs, TheBridgeFormOffersTheWaysThatTakeABridge) {
         {{0, 63}, {false, true, true, false}},  // the top left corner
         {{63, 0}, {true, false, false, true}},  // the bottom right corner
     };
-    game->hero().spells().Add("BridgeSpell", 1);
+    hero().spells().Add("BridgeSpell", 1);
     for (const auto& [at, open] : cases) {
-        game->hero().MoveTo(0, at);
+        hero().MoveTo(0, at);
         OpenBridgeForm();
-        auto enabled = [this](const char* button) { return Top()->findChild(button)->isEnabled(); };
+        auto enabled = [this](const char* button) {
+            return Dialog()->findChild(button)->isEnabled();
+        };
         EXPECT_EQ(Open(enabled("Left"), enabled("Right"), enabled("Down"), enabled("Up")), open)
             << at.x << "," << at.y;
         Key(kKeyEsc);
@@ -107,8 +106,8 @@ TEST_F(SpellDialogs, TheBridgeFormOffersTheWaysThatTakeABridge) {
 // Only a way that is offered builds; giving up builds nothing and keeps the spell.
 TEST_F(SpellDialogs, AnOfferedWayBuildsAndClosesAndCancelKeepsTheSpell) {
     Location& isle = game->here();
-    game->hero().MoveTo(0, {5, 3});
-    game->hero().spells().Add("BridgeSpell", 1);
+    hero().MoveTo(0, {5, 3});
+    hero().spells().Add("BridgeSpell", 1);
     const std::tuple<const char*, bool, int, int> cases[] = {
         // touched, form still open, terrain right of the hero, bridges left
         {"Left", true, 3, 1},
@@ -123,8 +122,8 @@ TEST_F(SpellDialogs, AnOfferedWayBuildsAndClosesAndCancelKeepsTheSpell) {
         } else {
             TapOnDialog(touched);
         }
-        EXPECT_EQ(std::tuple(Top() != nullptr, isle.TerrainAt({6, 3}),
-                             game->hero().spells().Count("BridgeSpell")),
+        EXPECT_EQ(std::tuple(Dialog() != nullptr, isle.TerrainAt({6, 3}),
+                             hero().spells().Count("BridgeSpell")),
                   std::tuple(stillOpen, terrain, left))
             << touched;
         if (stillOpen) Key(kKeyEsc);

@@ -3,7 +3,6 @@
 // visited; and the choice of continent when sailing on.
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,26 +38,11 @@ protected:
         test::LoadTestSpells();
         for (const char* continent : {"Far", "Deep"})
             folder.WriteTerrain(continent, test::IsleTerrain());
-        game = RunningGame::NewGame("Knight", u"Arthur", 0, 1);
-        session = MakeRef<GameSession>(Ref<Dispatcher>(Root()), game);
-        BeginSession(session);
-        adventure = &session->adventure();
+        Restart();
         town = game->here().FindTown("Portby");
     }
 
-    Hero& hero() const { return game->hero(); }
-    std::string Top() const {
-        Form* top = adventure->dialog();
-        return top ? top->name() : "";
-    }
-    GuiElement& Widget(const std::string& name) const {
-        GuiElement* widget = adventure->dialog()->findChild(name);
-        if (!widget) throw std::logic_error("no " + name);
-        return *widget;
-    }
-    Offer Shown(const std::string& name) const {
-        return {Widget(name).text(), Widget(name).isEnabled()};
-    }
+    Offer Shown(const std::string& name) const { return {Text(name), OnTop(name).isEnabled()}; }
     void Enter() {
         town->Visit(*game);
         ASSERT_EQ(Top(), "Town");
@@ -157,21 +141,19 @@ TEST_F(TownScreens, TheContractsOpenOverTheTownAndTheVisitedTownIsAGate) {
     ASSERT_EQ(Top(), "TownsList");
     EXPECT_EQ(std::pair(Shown("Header").first, Shown("Count").first),
               std::pair(std::u16string(u"Towns List"), std::u16string(u"Spells available: 2")));
-    EXPECT_EQ(dynamic_cast<ListBox&>(Widget("List")).items(),
+    EXPECT_EQ(dynamic_cast<ListBox&>(OnTop("List")).items(),
               (std::vector<std::u16string>{u"Isle", u"Portby (TimeStopSpell)", u"Far", u"Deep"}));
 }
 
 TEST_F(TownScreens, OnlyKnownContinentsAreOfferedAndTheOneChosenIsSailedTo) {
     hero().AddKnownContinent(2);
     hero().SetTravelMode(TravelMode::kSail);
-    Ref<GameMenuDialog> menu = MakeRef<GameMenuDialog>();
-    loadForm(*menu, "Menu");
-    adventure->pushDialog(menu);
+    OpenMenu();
     TapOnDialog("NewContinent");
     ASSERT_EQ(Top(), "SelectContinent");
     std::vector<std::pair<std::u16string, bool>> offered;
     for (const char* item : {"Item0", "Item1", "Item2", "Item3"}) {
-        offered.emplace_back(Widget(item).text(), Widget(item).isVisible());
+        offered.emplace_back(OnTop(item).text(), OnTop(item).isVisible());
     }
     EXPECT_EQ(offered, (std::vector<std::pair<std::u16string, bool>>{
                            {u"Isle", true}, {u"", false}, {u"Deep", true}, {u"", false}}));
