@@ -29,13 +29,15 @@ const std::string kSaveGame = kOpenMenu + kSave + "tick 1\n" + kOnlyButton;
 const std::string kLoadFirst = "tick 1\nkey Esc\ntick 1\n" + Tap(525, 222) + "tick 1\n";
 const std::string kStartLoaded = Tap(143, 411);
 
-// The 300 days of "Impossible" run out at the 43rd end of week; Enter answers
-// each week's notice and budget, and at last the ending, which leads back to
-// the title.
+// The days of "Impossible" (data/cv.ini) run out at the end of the week that
+// holds the last of them; Enter answers each week's notice and budget, and at
+// last the ending, which leads back to the title.
+constexpr int kImpossibleDays = 160;
 std::string LoseByEndingWeeks() {
     const std::string weekEnd = kOpenMenu + kWeekEnd + "tick 1\n";
     std::string script;
-    for (int week = 1; week < 43; ++week)
+    const int lastWeek = (kImpossibleDays + 6) / 7;
+    for (int week = 1; week < lastWeek; ++week)
         script += weekEnd + "key Enter\ntick 1\nkey Enter\ntick 1\n";
     return script + weekEnd + "key Enter\ntick 1\n";
 }
