@@ -23,5 +23,6 @@ echo
 echo "== Figures"
 {
   echo "figure|value|goal|met"
-  grep '^figure |' "$results" | sed 's/^figure | //; s/ | /|/g'
+  # The reporter's colour codes may stand before a line: they go first.
+  sed 's/\x1b\[[0-9;]*m//g' "$results" | grep '^figure |' | sed 's/^figure | //; s/ | /|/g'
 } | column -t -s '|'
