@@ -31,22 +31,6 @@ KnownWorld::KnownWorld(const RunningGame& game, int continent) : continent_(cont
     }
 }
 
-bool KnownWorld::IsKnown(Cell cell) const {
-    return IsOnContinent(cell) && terrain_[IndexOf(cell)] != kUnknown;
-}
-
-int KnownWorld::TerrainAt(Cell cell) const {
-    return IsOnContinent(cell) ? terrain_[IndexOf(cell)] : kUnknown;
-}
-
-bool KnownWorld::Has(Cell cell, TerrainFlag flag) const {
-    return IsOnContinent(cell) && (flags_[IndexOf(cell)] & flag) != 0;
-}
-
-MapObj* KnownWorld::ObjectAt(Cell cell) const {
-    return IsOnContinent(cell) ? objectAt_[IndexOf(cell)] : nullptr;
-}
-
 bool KnownWorld::IsFrontier(Cell cell) const {
     if (!IsKnown(cell)) return false;
     for (int dy = -1; dy <= 1; ++dy) {

@@ -15,14 +15,23 @@ class KnownWorld {
 public:
     KnownWorld(const RunningGame& game, int continent);
 
+    // Asked for every cell of every route search: kept inline.
     int continent() const { return continent_; }
-    bool IsKnown(Cell cell) const;
+    bool IsKnown(Cell cell) const {
+        return IsOnContinent(cell) && terrain_[IndexOf(cell)] != kUnknown;
+    }
     // The terrain kind of a known cell; -1 for a cell not known or off the map.
-    int TerrainAt(Cell cell) const;
+    int TerrainAt(Cell cell) const {
+        return IsOnContinent(cell) ? terrain_[IndexOf(cell)] : kUnknown;
+    }
     // Flags of a known cell's terrain; none for a cell not known.
-    bool Has(Cell cell, TerrainFlag flag) const;
+    bool Has(Cell cell, TerrainFlag flag) const {
+        return IsOnContinent(cell) && (flags_[IndexOf(cell)] & flag) != 0;
+    }
     // The object seen on the cell, none where nothing is seen.
-    MapObj* ObjectAt(Cell cell) const;
+    MapObj* ObjectAt(Cell cell) const {
+        return IsOnContinent(cell) ? objectAt_[IndexOf(cell)] : nullptr;
+    }
     // Every object standing on a known cell, in the continent's order.
     const std::vector<Ref<MapObj>>& objects() const { return objects_; }
     // A known cell with some unknown neighbour on the map.

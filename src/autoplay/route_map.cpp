@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <functional>
-#include <queue>
+#include <limits>
 #include <utility>
 
 #include "game/world/bonus_objects.h"
@@ -33,39 +33,54 @@ bool RouteMap::LetsHeroOn(const MapObj& object) {
 RouteMap::RouteMap(const KnownWorld& world, const Mover& mover, CellCost extraCost)
     : world_(world), mover_(mover) {
     start_ = StateOf(mover.sailing ? kSail : kLand, mover.at);
+    TabulateSteps();
     Search(std::move(extraCost));
 }
 
-int RouteMap::PhaseAfter(int phase, Cell cell) const {
-    if (!world_.IsKnown(cell)) return -1;
-    if (phase == kLand && mover_.boat && cell == *mover_.boat) return kSail;
-    const MapObj* object = world_.ObjectAt(cell);
-    if (object && !LetsHeroOn(*object)) return -1;
-    if (phase != kSail) return world_.Has(cell, kTerrainWalk) ? phase : -1;
-    if (world_.Has(cell, kTerrainSwim)) return kSail;
-    return world_.Has(cell, kTerrainWalk) ? kAshore : -1;
+void RouteMap::TabulateSteps() {
+    phaseAfter_.assign(kPhases * kCells, -1);
+    for (int index = 0; index < kCells; ++index) {
+        const Cell cell = CellOf(index);
+        if (!world_.IsKnown(cell)) continue;
+        const auto set = [&](int phase, int after) {
+            phaseAfter_[StateOf(phase, cell)] = static_cast<int8_t>(after);
+        };
+        const bool boatHere = mover_.boat && cell == *mover_.boat;
+        if (boatHere) set(kLand, kSail);
+        const MapObj* object = world_.ObjectAt(cell);
+        if (object && !LetsHeroOn(*object)) continue;
+        const bool walk = world_.Has(cell, kTerrainWalk);
+        if (walk && !boatHere) set(kLand, kLand);
+        if (walk) set(kAshore, kAshore);
+        if (world_.Has(cell, kTerrainSwim)) {
+            set(kSail, kSail);
+        } else if (walk) {
+            set(kSail, kAshore);
+        }
+    }
 }
 
-// Dijkstra over (phase, cell); ties go to the lower state, so the same map
-// always gives the same routes.
+// Dijkstra over (phase, cell), the states kept in a bucket for each cost.
+// Steps cost at least 1, so a bucket is whole when its turn comes; taken in
+// state order, ties go to the lower state and the same map always gives the
+// same routes.
 void RouteMap::Search(CellCost extraCost) {
     cost_.assign(kPhases * kCells, kUnreached);
     previous_.assign(kPhases * kCells, kUnreached);
-    using Entry = std::pair<int, int>;  // cost, state
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
+    // Each cell's extra cost, asked once when first stepped onto.
+    constexpr int kNotAsked = std::numeric_limits<int>::min();
+    std::vector<int> extraAt(kCells, extraCost ? kNotAsked : 0);
+    std::vector<std::vector<int>> reachedAt{{start_}};  // states by cost
     cost_[start_] = 0;
-    open.push({0, start_});
-    while (!open.empty()) {
-        const auto [cost, state] = open.top();
-        open.pop();
-        if (cost != cost_[state]) continue;
+    const auto stepFrom = [&](int state, int cost) {
         const int phase = state / kCells;
-        const Cell cell = CellOf(state);
         for (Cell direction : kDirections) {
-            const Cell next = Offset(cell, direction);
-            const int nextPhase = PhaseAfter(phase, next);
+            const Cell next = Offset(CellOf(state), direction);
+            if (!IsOnContinent(next)) continue;
+            const int nextPhase = phaseAfter_[StateOf(phase, next)];
             if (nextPhase < 0) continue;
-            const int extra = extraCost ? extraCost(next) : 0;
+            int& extra = extraAt[StateOf(0, next)];
+            if (extra == kNotAsked) extra = extraCost(next);
             if (extra < 0) continue;
             const bool slow = nextPhase != kSail && world_.Has(next, kTerrainSlow);
             const int nextCost = cost + (slow ? mover_.slowStepCost : 1) + extra;
@@ -73,7 +88,19 @@ void RouteMap::Search(CellCost extraCost) {
             if (cost_[nextState] != kUnreached && cost_[nextState] <= nextCost) continue;
             cost_[nextState] = nextCost;
             previous_[nextState] = state;
-            open.push({nextCost, nextState});
+            if (reachedAt.size() <= size_t(nextCost)) reachedAt.resize(nextCost + 1);
+            reachedAt[nextCost].push_back(nextState);
+        }
+    };
+    for (int cost = 0; cost < int(reachedAt.size()); ++cost) {
+        // A step of no cost (a rule without days) adds to the bucket in hand.
+        while (!reachedAt[cost].empty()) {
+            std::vector<int> states = std::move(reachedAt[cost]);
+            reachedAt[cost].clear();
+            std::sort(states.begin(), states.end());
+            for (int state : states) {
+                if (cost_[state] == cost) stepFrom(state, cost);
+            }
         }
     }
 }
@@ -88,6 +115,13 @@ Route RouteMap::RouteToState(int state) const {
 }
 
 std::optional<Route> RouteMap::ToVisit(const std::function<bool(Cell)>& target) const {
+    // Whether each cell is a target, asked once (-1 not yet).
+    std::vector<int8_t> isTarget(kCells, -1);
+    const auto targetAt = [&](Cell cell) {
+        int8_t& known = isTarget[StateOf(0, cell)];
+        if (known < 0) known = world_.IsKnown(cell) && target(cell);
+        return known == 1;
+    };
     int bestState = kUnreached, bestCost = 0;
     Cell bestCell;
     for (int state = 0; state < kPhases * kCells; ++state) {
@@ -95,7 +129,7 @@ std::optional<Route> RouteMap::ToVisit(const std::function<bool(Cell)>& target) 
         if (bestState != kUnreached && cost_[state] + 1 >= bestCost) continue;
         for (Cell direction : kDirections) {
             const Cell next = Offset(CellOf(state), direction);
-            if (!world_.IsKnown(next) || !target(next)) continue;
+            if (!IsOnContinent(next) || !targetAt(next)) continue;
             bestState = state;
             bestCost = cost_[state] + 1;
             bestCell = next;

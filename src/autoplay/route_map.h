@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -57,9 +58,10 @@ private:
     static constexpr int kUnreached = -1;
 
     void Search(CellCost extraCost);
-    // The phase after stepping from `phase` onto `cell`, or -1 when the hero
-    // cannot stand there.
-    int PhaseAfter(int phase, Cell cell) const;
+    // For every phase and cell, the phase after stepping onto the cell, or -1
+    // where the hero cannot stand there; worked out once, as the search asks
+    // for each cell from all its neighbours.
+    void TabulateSteps();
     Route RouteToState(int state) const;
     // The reached state where `target` holds with the least remoteness, then
     // the least cost.
@@ -76,6 +78,7 @@ private:
     const KnownWorld& world_;
     Mover mover_;
     int start_ = 0;
+    std::vector<int8_t> phaseAfter_;  // by state
     std::vector<int> cost_;
     std::vector<int> previous_;
 };
