@@ -1,7 +1,5 @@
 #include "gui/text_wrap.h"
 
-#include <optional>
-
 namespace cv {
 namespace {
 
@@ -20,27 +18,28 @@ std::vector<std::u16string> WrapText(const std::u16string& text, const Font& fon
     if (text.empty()) return lines;
     size_t start = 0;
     int lineWidth = 0;
-    std::optional<size_t> lastBreak;
+    constexpr size_t kNoBreak = std::u16string::npos;
+    size_t lastBreak = kNoBreak;
     for (size_t i = 0; i < text.size(); ++i) {
         const char16_t ch = text[i];
         if (ch == u'\n') {
             lines.push_back(text.substr(start, i - start));
-            start = i + 1, lineWidth = 0, lastBreak.reset();
+            start = i + 1, lineWidth = 0, lastBreak = kNoBreak;
             continue;
         }
         // A blank may itself be where the line ends; it is dropped there.
         if (IsDropped(ch)) lastBreak = i;
         const int charWidth = font.getCharWidth(ch);
         while (i > start && int64_t{lineWidth} + charWidth > width) {
-            if (lastBreak) {
-                const size_t end = *lastBreak + (IsDropped(text[*lastBreak]) ? 0 : 1);
+            if (lastBreak != kNoBreak) {
+                const size_t end = lastBreak + (IsDropped(text[lastBreak]) ? 0 : 1);
                 lines.push_back(text.substr(start, end - start));
-                start = *lastBreak + 1;
+                start = lastBreak + 1;
             } else {
                 lines.push_back(text.substr(start, i - start));
                 start = i;
             }
-            lastBreak.reset();
+            lastBreak = kNoBreak;
             lineWidth = start > i ? 0 : font.getTextSize(text.substr(start, i - start)).width;
         }
         if (start > i) continue;
