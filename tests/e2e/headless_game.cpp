@@ -31,6 +31,11 @@ void HeadlessGame::Play() {
     app_.Exit();
 }
 
+ScriptedFolder::ScriptedFolder(const std::string& script) {
+    CopyGameFolder(dir);
+    dir.Write("script.txt", script);
+}
+
 void LanguageFrames::Open(const std::string& topic) {
     frames = std::filesystem::path(CORVANTH_FRAMES_DIR) / topic / GetParam();
     std::filesystem::create_directories(frames);

@@ -30,6 +30,21 @@ private:
     bool started_ = false;
 };
 
+// A fresh copy of the game folder holding the script "script.txt"; a base
+// of FreshGame, so that the folder is ready before the game starts on it.
+struct ScriptedFolder {
+    explicit ScriptedFolder(const std::string& script);
+    TempDir dir;
+};
+
+// A headless game, as above, on a fresh copy of the game folder that plays
+// `script`.
+class FreshGame : private ScriptedFolder, public HeadlessGame {
+public:
+    explicit FreshGame(const std::string& script)
+        : ScriptedFolder(script), HeadlessGame(dir, "script.txt") {}
+};
+
 // A copy of the game folder speaking the test's language, the frames of one
 // topic kept in the build's frames folder under that language; every test of
 // the suite runs in each language the game ships.

@@ -20,10 +20,7 @@ constexpr int kFirstWall = 7, kLastWall = 12, kGate = 13;
 // Every castle of the rules stands on the walls the map draws, its gate
 // below its middle.
 TEST(CastleMap, EveryCastleStandsOnItsWallsWithItsGateBelow) {
-    TempDir dir;
-    CopyGameFolder(dir);
-    dir.Write("quit.txt", "quit\n");
-    HeadlessGame run(dir, "quit.txt");
+    FreshGame run("quit\n");
     ASSERT_TRUE(run.started());
     const World& world = CurrentGame()->world();
     int castles = 0;

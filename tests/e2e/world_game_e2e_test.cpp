@@ -61,11 +61,8 @@ const std::string kRecruit = Keys({"Left", "Left", "Left"}) + Shot("warriors") +
                              Shot("counted") + "tap 320 60\n" + Shot("recruited");
 
 TEST(WorldGame, ATreasureAChaseAWonBattleAndRecruits) {
-    TempDir dir;
-    CopyGameFolder(dir);
     fs::create_directories(kFrames);
-    dir.Write("world.txt", kTreasure + kChase + kBattle + kRecruit + "quit\n");
-    HeadlessGame run(dir, "world.txt");
+    FreshGame run(kTreasure + kChase + kBattle + kRecruit + "quit\n");
     ASSERT_TRUE(run.started());
     const Ref<RunningGame> game(CurrentGame());
     const Cell hero = OpenGround(*game, 1, 4, 1, 1);
