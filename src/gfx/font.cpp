@@ -1,7 +1,6 @@
 #include "gfx/font.h"
 
 #include <cctype>
-#include <vector>
 
 #include "core/byte_io.h"
 #include "core/fatal_error.h"
@@ -46,7 +45,7 @@ Font::Font(std::string bytes, const std::string& name) : bytes_(std::move(bytes)
         if (width > widest_ || offset > bytes_.size() || bitmapBytes > bytes_.size() - offset) {
             in.Fail();
         }
-        glyphs_[code] = {width, offset};
+        glyphs_[code] = Glyph{width, offset, {}, false};
     }
 }
 
@@ -66,9 +65,30 @@ Size Font::getTextSize(const std::u16string& text) const {
     return {width, height_};
 }
 
+// Glyphs of a sound font do not share bitmap bits, so together they keep at
+// most a point for each bit of the file; a glyph beyond that, in a file whose
+// glyphs share their bitmaps, is read afresh each time, so that such a file
+// cannot make the font keep more.
+const std::vector<PaintPoint>& Font::Ink(const Glyph& glyph) const {
+    if (glyph.inked) return glyph.ink;
+    std::vector<PaintPoint> ink;
+    const auto* bits = reinterpret_cast<const uint8_t*>(bytes_.data()) + glyph.offset;
+    for (int r = 0; r < height_; ++r, bits += RowBytes(glyph.width)) {
+        for (int c = 0; c < glyph.width; ++c) {
+            if (bits[c / 8] & (0x80 >> (c % 8))) ink.push_back({c, r, 0});
+        }
+    }
+    if (keptInk_ + ink.size() > bytes_.size() * 8) {
+        unkeptInk_ = std::move(ink);
+        return unkeptInk_;
+    }
+    keptInk_ += ink.size();
+    glyph.ink = std::move(ink);
+    glyph.inked = true;
+    return glyph.ink;
+}
+
 void Font::drawText(IPainter& painter, Point position, const std::u16string& text) const {
-    // Grows to the inkiest glyph; the header's sizes are not trusted for it.
-    std::vector<PaintPoint> points;
     int x = position.x;
     for (char16_t ch : text) {
         const Glyph* glyph = Find(ch);
@@ -76,14 +96,12 @@ void Font::drawText(IPainter& painter, Point position, const std::u16string& tex
             x += missingAdvance_;
             continue;
         }
-        const auto* bits = reinterpret_cast<const uint8_t*>(bytes_.data()) + glyph->offset;
-        points.clear();
-        for (int r = 0; r < height_; ++r, bits += RowBytes(glyph->width)) {
-            for (int c = 0; c < glyph->width; ++c) {
-                if (bits[c / 8] & (0x80 >> (c % 8))) points.push_back({x + c, position.y + r, 0});
-            }
+        const std::vector<PaintPoint>& ink = Ink(*glyph);
+        points_.resize(ink.size());
+        for (size_t i = 0; i < ink.size(); ++i) {
+            points_[i] = {x + ink[i].x, position.y + ink[i].y, 0};
         }
-        painter.drawPoints(static_cast<int>(points.size()), points.data(), kPointsInCurrent);
+        painter.drawPoints(static_cast<int>(points_.size()), points_.data(), kPointsInCurrent);
         x += spacing_ + glyph->width;
     }
 }

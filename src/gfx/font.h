@@ -2,13 +2,13 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "core/ref_counted.h"
 #include "gfx/geometry.h"
+#include "gfx/painter.h"
 
 namespace cv {
-
-class IPainter;
 
 // A bitmap font read from a ".fnm" file: one-bit glyphs of a common height.
 class Font : public RefCounted {
@@ -36,12 +36,20 @@ private:
     struct Glyph {
         int width;
         uint32_t offset;  // of the bitmap, from the start of the file
+        // The set bits as points from the top-left corner, read from the
+        // bitmap the first time the glyph is drawn.
+        mutable std::vector<PaintPoint> ink;
+        mutable bool inked = false;
     };
     const Glyph* Find(char16_t ch) const;
+    const std::vector<PaintPoint>& Ink(const Glyph& glyph) const;
 
     std::string bytes_;
     int spacing_ = 0, missingAdvance_ = 0, height_ = 0, widest_ = 0;
     std::unordered_map<char16_t, Glyph> glyphs_;
+    mutable size_t keptInk_ = 0;                 // points all glyphs keep
+    mutable std::vector<PaintPoint> unkeptInk_;  // of a glyph beyond them
+    mutable std::vector<PaintPoint> points_;     // one glyph's, where it is drawn
 };
 
 // Reads a font file through the resources. The extension must be "fnm" in

@@ -19,8 +19,12 @@ public:
         this->clip_ = {0, 0, logicalWidth_, logicalHeight_};
     }
 
-    void setPixel(Point p) override {
-        if (this->InClipX(p.x) && this->InClipY(p.y)) Format::Store(At(p.x, p.y), this->pixel_);
+    void setPixel(Point p) override { Plot(p.x, p.y); }
+    // Text comes as points in the current colour: stored here, not through
+    // a call for each.
+    void drawPoints(int count, const PaintPoint* points, int mode) override {
+        if (mode != kPointsInCurrent) return Base::drawPoints(count, points, mode);
+        for (int i = 0; i < count; ++i) Plot(points[i].x, points[i].y);
     }
     // A logical column is one span of a device row.
     void drawVLine(int x, int y1, int y2) override {
@@ -53,7 +57,10 @@ public:
     int logicalHeight() const { return logicalHeight_; }
 
 private:
-    uint8_t* At(int x, int y) { return this->pixelAddress(y, logicalWidth_ - 1 - x); }
+    uint8_t* At(int x, int y) { return this->desc_.At(y, logicalWidth_ - 1 - x); }
+    void Plot(int x, int y) {
+        if (this->InClipX(x) && this->InClipY(y)) Format::Store(At(x, y), this->pixel_);
+    }
 
     int logicalWidth_ = 0, logicalHeight_ = 0;
 };

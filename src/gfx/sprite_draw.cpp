@@ -67,8 +67,8 @@ template <class T, bool kMirror>
     }
 }
 
-// Box columns [from, to) of a run. Copies and blends drawn rightwards, by
-// far the most common runs, take the short way.
+// Box columns [from, to) of a run. Literal runs drawn rightwards, by far the
+// most common, take the short way.
 template <class T, bool kMirror>
 [[gnu::always_inline]] inline void DrawRun(T t, const SpriteRun& run, const uint16_t* pixels,
                                            int from, int to, const Placement<T, kMirror>& p) {
@@ -77,6 +77,8 @@ template <class T, bool kMirror>
         t.Copy(at, pixels + (run.base + from), to - from);
     } else if (!kMirror && run.command == kBlend) {
         t.Blend(at, pixels + (run.base + from), to - from, p.room - from);
+    } else if (!kMirror && run.command == kScreen) {
+        t.Lighten(at, pixels + (run.base + from), to - from, p.room - from);
     } else {
         DrawPixels<T, kMirror>(t, run, pixels, from, to - from, at);
     }

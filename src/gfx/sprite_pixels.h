@@ -87,17 +87,44 @@ struct AlphaMix {
 
 using U16x8 = uint16_t __attribute__((vector_size(16)));
 
-// Blends the first n (1 to 8) of the eight 5-6-5 pixels at d with the
-// 4-4-4-4 pixels at s; the others are written back as they were.
-inline void AlphaBlend8(uint8_t* d, const uint16_t* s, int n) {
+// The screen rule by arithmetic, to the bit what the tables hold: with P and
+// Q a source and a destination channel scaled to 8 bits, P + Q - P x Q / 255
+// scaled back. P x Q is at most 252 x 252, so DivideBy255 holds.
+template <int kWidth>
+U16x8 ScreenChannel(U16x8 p, U16x8 q) {
+    constexpr int up = 8 - kWidth;
+    const U16x8 P = p << up, Q = q << up;
+    return (P + Q - (DivideBy255<U16x8>(P * Q) >> 8)) >> up;
+}
+
+// A 5-6-5 pixel s screen-blended over a 5-6-5 pixel d, eight at once.
+inline U16x8 ScreenBlend565(U16x8 s, U16x8 d) {
+    const U16x8 r = ScreenChannel<5>(s >> 11, d >> 11);
+    const U16x8 g = ScreenChannel<6>(s >> 5 & 63, d >> 5 & 63);
+    const U16x8 b = ScreenChannel<5>(s & 31, d & 31);
+    return r << 11 | g << 5 | b;
+}
+
+// Mixes the first n (1 to 8) of the eight 5-6-5 pixels at d with the pixels
+// at s; the others are written back as they were.
+template <U16x8 (*kMix)(U16x8, U16x8)>
+void Mix8(uint8_t* d, const uint16_t* s, int n) {
     U16x8 source, destination;
     std::memcpy(&source, s, sizeof source);
     std::memcpy(&destination, d, sizeof destination);
     const U16x8 lane = {0, 1, 2, 3, 4, 5, 6, 7};
     const U16x8 drawn = 0 - ((lane - static_cast<uint16_t>(n)) >> 15);  // all ones below n
-    const U16x8 mixed = AlphaBlend565<U16x8>(source, destination);
+    const U16x8 mixed = kMix(source, destination);
     destination = (mixed & drawn) | (destination & ~drawn);
     std::memcpy(d, &destination, sizeof destination);
+}
+
+// Eight at a time while eight pixels lie on the row, then one by one.
+template <U16x8 (*kMix)(U16x8, U16x8), class Single>
+void MixRun(uint8_t* d, const uint16_t* s, int n, int room, Single single) {
+    int i = 0;
+    for (; i < n && i + 8 <= room; i += 8) Mix8<kMix>(d + i * 2, s + i, n - i);
+    for (; i < n; ++i) single(s[i])(d + i * 2);
 }
 
 // The screen blend through one table row per channel, picked by the source
@@ -136,11 +163,11 @@ struct Target16 {
     void Copy(uint8_t* d, const uint16_t* s, int n) const {
         CopyBytes(d, reinterpret_cast<const uint8_t*>(s), n * 2u);
     }
-    // Eight at a time while eight pixels lie on the row.
     [[gnu::noinline]] void Blend(uint8_t* d, const uint16_t* s, int n, int room) const {
-        int i = 0;
-        for (; i < n && i + 8 <= room; i += 8) AlphaBlend8(d + i * 2, s + i, n - i);
-        for (; i < n; ++i) Alpha(s[i])(d + i * 2);
+        MixRun<AlphaBlend565<U16x8>>(d, s, n, room, Alpha);
+    }
+    [[gnu::noinline]] void Lighten(uint8_t* d, const uint16_t* s, int n, int room) const {
+        MixRun<ScreenBlend565>(d, s, n, room, [this](uint16_t p) { return Screen(p); });
     }
 };
 
@@ -165,6 +192,9 @@ struct Target15 {
     }
     void Blend(uint8_t* d, const uint16_t* s, int n, int /*room*/) const {
         for (int i = 0; i < n; ++i, d += 2) Alpha(s[i])(d);
+    }
+    void Lighten(uint8_t* d, const uint16_t* s, int n, int /*room*/) const {
+        for (int i = 0; i < n; ++i, d += 2) Screen(s[i])(d);
     }
 };
 
@@ -212,6 +242,9 @@ struct Target24 {
     }
     void Blend(uint8_t* d, const uint16_t* s, int n, int /*room*/) const {
         for (int i = 0; i < n; ++i, d += 3) Alpha(s[i])(d);
+    }
+    void Lighten(uint8_t* d, const uint16_t* s, int n, int /*room*/) const {
+        for (int i = 0; i < n; ++i, d += 3) Screen(s[i])(d);
     }
 };
 

@@ -20,39 +20,6 @@ constexpr const char* kMap = "Img\\UI\\map";
 constexpr const char* kBrick = "Img\\UI\\brick";
 constexpr const char* kGold = "Img\\UI\\gold";
 
-// A rectangle of a surface seen as a surface of its own: a sprite drawn into
-// it is cut at the rectangle's edges. Sprites clip only to whole surfaces.
-class SurfaceWindow : public ISurface {
-public:
-    SurfaceWindow(Ref<ISurface> whole, const Rect& area) : whole_(std::move(whole)), area_(area) {}
-
-    Size getSize() const override { return {area_.width, area_.height}; }
-    int getBitsPerPixel() const override { return whole_->getBitsPerPixel(); }
-    void lock() override { whole_->lock(); }
-    void unlock() override { whole_->unlock(); }
-    SurfaceDesc describe() override {
-        SurfaceDesc desc = whole_->describe();
-        desc.row0 = desc.At(area_.x, area_.y);
-        desc.width = area_.width;
-        desc.height = area_.height;
-        return desc;
-    }
-    void readSurface(Point origin, ISurface& destination) override {
-        whole_->readSurface({origin.x + area_.x, origin.y + area_.y}, destination);
-    }
-
-private:
-    Ref<ISurface> whole_;
-    Rect area_;
-};
-
-Rect Intersection(const Rect& a, const Rect& b) {
-    const int left = std::max(a.x, b.x), top = std::max(a.y, b.y);
-    const int right = std::min(a.x + a.width, b.x + b.width);
-    const int bottom = std::min(a.y + a.height, b.y + b.height);
-    return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
-}
-
 Rect Inset(const Rect& rect, int by) {
     return {rect.x + by, rect.y + by, rect.width - 2 * by, rect.height - 2 * by};
 }
@@ -72,21 +39,6 @@ PanelLook SpellLook(const RunningGame& game) {
 }
 
 }  // namespace
-
-void DrawWithin(const Sprite& sprite, Point at, const Rect& clip) {
-    IGraphicsDevice* device = GraphicsDevice();
-    Ref<ISurface> screen = device ? device->getScreenSurface() : nullptr;
-    if (!screen) return;
-    const Size whole = screen->getSize();
-    const Rect area =
-        Intersection({clip.y, whole.height - clip.x - clip.width, clip.height, clip.width},
-                     {0, 0, whole.width, whole.height});
-    if (area.width == 0 || area.height == 0) return;
-    // Counted: the lock while drawing holds it too.
-    const Ref<SurfaceWindow> window = MakeRef<SurfaceWindow>(screen, area);
-    const int64_t row = int64_t{whole.height} - at.x - sprite.getSize().width;
-    sprite.drawOnto(*window, at.y - area.x, row - area.y, kDrawPlain);
-}
 
 void AdventurePanel::show(const std::string& name, bool animated) {
     if (name == look_ && animated == animated_) return;
@@ -117,18 +69,34 @@ Point AdventurePanel::pictureOrigin(Size picture) const {
     return {in.x + (in.width - picture.width) / 2, in.y + (in.height - picture.height) / 2};
 }
 
+// The panel looks as it did while its picture, frame and what it shows over
+// them are unchanged: then its pixels are copied back.
 void AdventurePanel::paint() {
     build();
-    if (const Animation* shown = animation(); shown && shown->frameCount() > 0) {
-        const Sprite& picture = *shown->frameSprite(shown->frame());
-        const Point at = pictureOrigin(picture.getSize());
-        DrawWithin(picture, at, inside());
-        paintOver(at, picture.getSize());
+    const Animation* shown = animation();
+    const bool pictured = shown && shown->frameCount() > 0;
+    std::string key = paintKey(pictured ? shown->frame() : -1);
+    if (!patch_.restore(key, bounds())) {
+        if (pictured) {
+            const Sprite& picture = *shown->frameSprite(shown->frame());
+            const Point at = pictureOrigin(picture.getSize());
+            DrawWithin(picture, at, inside());
+            paintOver(at, picture.getSize());
+        }
+        getImage(kFrame)->draw({cell().x, cell().y}, kDrawPlain);
+        patch_.capture(std::move(key), bounds());
     }
-    getImage(kFrame)->draw({cell().x, cell().y}, kDrawPlain);
     if (hasFocus() && KeyMode() && UsePaintColor(color(kColorSelect))) {
         CurrentPainter()->drawRect(Inset(bounds(), -1));
     }
+}
+
+// The form's background lies below the panel: it is named too.
+std::string AdventurePanel::paintKey(int frame) const {
+    const auto* form = dynamic_cast<const Form*>(parent());
+    const auto below = reinterpret_cast<uintptr_t>(form ? form->background() : nullptr);
+    return look_ + (animated_ ? "\n+" : "\n-") + std::to_string(frame) + '\n' +
+           std::to_string(below) + '\n' + overKey();
 }
 
 bool AdventurePanel::onPointer(const PointerEvent& event) {
@@ -182,6 +150,12 @@ void PuzzlePanel::follow(const RunningGame& game) {
     show(kMap, false);
 }
 
+std::string PuzzlePanel::overKey() const {
+    std::string key;
+    for (bool piece : covered_) key += piece ? '#' : '.';
+    return key;
+}
+
 void PuzzlePanel::paintOver(Point pictureAt, Size picture) {
     const Ref<Sprite> brick = getImage(kBrick);
     const int width = picture.width / kPuzzleSize, height = picture.height / kPuzzleSize;
@@ -199,6 +173,11 @@ GoldPanel::GoldPanel() : AdventurePanel("ShowHeroInfo") {}
 void GoldPanel::follow(const RunningGame& game) {
     setText(GroupedNumber(game.hero().gold()));
     show(kGold, false);
+}
+
+std::string GoldPanel::overKey() const {
+    const std::u16string& sum = text();
+    return {reinterpret_cast<const char*>(sum.data()), sum.size() * sizeof(char16_t)};
 }
 
 // The sum stands in the room right of the cell: in smaller letters, and then

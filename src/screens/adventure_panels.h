@@ -7,13 +7,9 @@
 #include "game/world/running_game.h"
 #include "gui/animation_widget.h"
 #include "gui/form.h"
+#include "screens/screen_area.h"
 
 namespace cv {
-
-// As Sprite::draw at `at`, but only what falls within `clip` (logical
-// coordinates). The screen surface stands upright: logical x runs up its
-// rows from the bottom, logical y along its columns.
-void DrawWithin(const Sprite& sprite, Point at, const Rect& clip);
 
 // One of the information panels beside the adventure map: a cell framed by
 // "Img\$HiCell" that shows something of the game in play, follows the game
@@ -46,16 +42,21 @@ protected:
     virtual Point pictureOrigin(Size picture) const;
     // Drawn after the picture, before the frame.
     virtual void paintOver(Point /*pictureAt*/, Size /*picture*/) {}
+    // Names what paintOver draws, for the kept pixels.
+    virtual std::string overKey() const { return {}; }
 
 private:
     void build();
     void tell();
+    // Names everything the panel draws with the picture's frame `frame`.
+    std::string paintKey(int frame) const;
 
     std::string message_;
     std::string look_;
     bool animated_ = false;
     std::string built_;
     bool pressed_ = false;
+    ScreenPatch patch_;
 };
 
 // What a panel that shows one thing shows: a still picture or an animation
@@ -96,6 +97,7 @@ public:
 
 protected:
     void paintOver(Point pictureAt, Size picture) override;
+    std::string overKey() const override;
 
 private:
     std::array<bool, kPuzzleSize * kPuzzleSize> covered_{};
@@ -110,6 +112,7 @@ public:
 
 protected:
     void paintOver(Point pictureAt, Size picture) override;
+    std::string overKey() const override;
 };
 
 // The panel of a form file's type name ("ContractInfo", "WeaponInfo",

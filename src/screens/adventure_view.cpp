@@ -93,7 +93,14 @@ void AdventureView::paintCell(const Location& location, Cell cell, const Rect& r
         return;
     }
     const int kind = onMap ? location.TerrainAt(cell) : 0;
-    getImage(TerrainImageName(kind))->draw({rect.x, rect.y}, kDrawPlain);
+    terrainPicture(kind).draw({rect.x, rect.y}, kDrawPlain);
+}
+
+Sprite& AdventureView::terrainPicture(int kind) {
+    if (kind < 0 || kind >= kTerrainKindCount) return *getImage(TerrainImageName(kind));
+    Ref<Sprite>& picture = terrainPictures_[static_cast<size_t>(kind)];
+    if (!picture) picture = getImage(TerrainImageName(kind));
+    return *picture;
 }
 
 void AdventureView::paintHero(const Hero& hero) {

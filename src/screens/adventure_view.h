@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "game/world/running_game.h"
+#include "game/world/terrain_kinds.h"
 #include "gfx/animation.h"
 #include "gfx/geometry.h"
+#include "gfx/sprite.h"
 
 namespace cv {
 
@@ -48,6 +50,8 @@ public:
 
 private:
     void paintCell(const Location& location, Cell cell, const Rect& rect);
+    // Kept once found: the cells are drawn every frame.
+    Sprite& terrainPicture(int kind);
     void paintHero(const Hero& hero);
     void paintWeekOverlay(const TimeSystem& time);
     Animation* heroAnimation(TravelMode mode);
@@ -59,6 +63,7 @@ private:
     TravelMode shownMode_ = TravelMode::kLand;
     std::array<Ref<Animation>, 3> heroAnimations_;
     std::array<bool, 3> heroAnimationLoaded_ = {};
+    std::array<Ref<Sprite>, kTerrainKindCount> terrainPictures_;
 };
 
 }  // namespace cv

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "game/world/army_objects.h"
@@ -13,6 +14,7 @@
 #include "game/world/signpost.h"
 #include "gfx/graphics_device.h"
 #include "headless_game.h"
+#include "screens/adventure_panels.h"
 #include "screens/adventure_screen.h"
 #include "screens/game_session.h"
 
@@ -25,11 +27,8 @@ TEST(AdventureFrames, ObjectsStandOnTheirCellsAroundTheHero) {
     const fs::path frames = fs::path(CORVANTH_FRAMES_DIR) / "adventure";
     fs::create_directories(frames);
     const auto shot = [&](const char* name) { return "shot " + (frames / name).string() + "\n"; };
-    TempDir dir;
-    CopyGameFolder(dir);
-    dir.Write("objects.txt", "tick 1\n" + shot("objects.png") + "key Right\ntick 1\n" +
-                                 shot("map_found.png") + "key Enter\ntick 1\nquit\n");
-    HeadlessGame run(dir, "objects.txt");
+    FreshGame run("tick 1\n" + shot("objects.png") + "key Right\ntick 1\n" + shot("map_found.png") +
+                  "key Enter\ntick 1\nquit\n");
     ASSERT_TRUE(run.started());
     const Ref<RunningGame> keep(CurrentGame());
     RunningGame& game = *keep;
@@ -51,10 +50,7 @@ TEST(AdventureFrames, ObjectsStandOnTheirCellsAroundTheHero) {
 // The screen's background is drawn only around the view, as the cells cover
 // it with opaque ground or colour: nothing of an earlier frame shows there.
 TEST(AdventureFrames, TheCellsCoverTheViewWhateverLayBelow) {
-    TempDir dir;
-    CopyGameFolder(dir);
-    dir.Write("none.txt", "");
-    HeadlessGame run(dir, "none.txt");
+    FreshGame run("");
     ASSERT_TRUE(run.started());
     const Ref<RunningGame> keep(CurrentGame());
     const SurfaceDesc d = GraphicsDevice()->getScreenSurface()->describe();
@@ -71,6 +67,46 @@ TEST(AdventureFrames, TheCellsCoverTheViewWhateverLayBelow) {
     const std::vector<uint8_t> overBlack = viewPixels(0x00);
     EXPECT_EQ(overBlack.size(), size_t(view.width) * view.height * 2);
     EXPECT_TRUE(viewPixels(0xFF) == overBlack);
+}
+
+// The whole frame as the screen shows it after the panels follow the game.
+std::vector<uint8_t> PanelsFrame(RunningGame& game) {
+    FollowGame(AdventureScreen(), game);
+    RenderFrame([](IPainter&) { AdventureScreen().paint(); });
+    const SurfaceDesc d = GraphicsDevice()->getScreenSurface()->describe();
+    std::vector<uint8_t> pixels;
+    for (int row = 0; row < d.height; ++row)
+        pixels.insert(pixels.end(), d.At(0, row), d.At(d.width, row));
+    return pixels;
+}
+
+// A panel keeps its pixels while what it shows stays the same: each change
+// shows at once, and undone, the panel looks as it did before.
+TEST(AdventureFrames, APanelShowsEachChangeAndLooksAsBeforeOnceItIsUndone) {
+    FreshGame run("");
+    ASSERT_TRUE(run.started());
+    const Ref<RunningGame> keep(CurrentGame());
+    RunningGame& game = *keep;
+    Hero& hero = game.hero();
+    Villain& villain = game.villains().Find(1);
+    const Ref<Army> army = villain.army();
+    const int gold = hero.gold();
+    const struct {
+        const char* panel;
+        std::function<void()> change, undo;
+    } changes[] = {
+        {"GoldInfo", [&] { hero.SetGold(gold + 1); }, [&] { hero.SetGold(gold); }},
+        {"MapPieces", [&] { villain.SetArmy(nullptr); }, [&] { villain.SetArmy(army); }},
+        {"Villain", [&] { hero.SetCurrentContract(1); }, [&] { hero.SetCurrentContract(0); }},
+    };
+    const std::vector<uint8_t> before = PanelsFrame(game);
+    for (const auto& [panel, change, undo] : changes) {
+        change();
+        EXPECT_TRUE(PanelsFrame(game) != before) << panel;
+        undo();
+        EXPECT_TRUE(PanelsFrame(game) == before) << panel;
+        EXPECT_TRUE(PanelsFrame(game) == before) << panel << ", drawn again";
+    }
 }
 
 }  // namespace

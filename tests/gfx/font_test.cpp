@@ -92,6 +92,27 @@ TEST(Font, MeasuresAndDrawsGlyphsAsPoints) {
     EXPECT_EQ(Inked(*wide), (Cells{{4, 0}, {0, 1}, {4, 1}, {1, 2}, {2, 2}, {3, 2}}));
 }
 
+// However much of its glyphs' ink a font keeps, glyphs that share one bitmap
+// all draw it: here b, c and d are made to point at a's 255 x 3 bitmap of ink.
+TEST(Font, GlyphsSharingABitmapAllDrawIt) {
+    const std::string ink(255, '#');
+    FontSpec spec{.widest = 255, .glyphs = {{u'a', 255, {ink, ink, ink}}}};
+    for (char16_t code : {u'b', u'c', u'd'}) spec.glyphs.push_back({code, 1, {".", ".", "."}});
+    std::string bytes = FnmOf(spec);
+    const size_t table = 90;
+    for (size_t glyph = 1; glyph < 4; ++glyph) {
+        bytes[table + 7 * glyph + 2] = char(255);
+        bytes.replace(table + 7 * glyph + 3, 4, bytes, table + 3, 4);
+    }
+    Ref<Font> font = MakeRef<Font>(bytes, "shared.fnm");
+    auto surface = MakeRef<ISurfaceSoft>(1024, 3, 16);
+    Ref<IPainter> painter = createSoftPainter(surface);
+    painter->setColor(0xFFFFFF);
+    // Drawn twice, one column apart: the second time from what was kept.
+    for (int pass = 0; pass < 2; ++pass) font->drawText(*painter, {pass, 0}, u"abcd");
+    EXPECT_EQ(Inked(*surface).size(), 4u * 256 * 3);
+}
+
 std::string FontError(const std::string& bytes) {
     return test::ErrorOf([&] { MakeRef<Font>(bytes, "Fonts\\bad.fnm"); });
 }

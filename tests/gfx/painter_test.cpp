@@ -58,6 +58,11 @@ TEST(Painters, ClipShapesAndTheScreenPainterTurnsThem) {
          },
          {{7, 5}}},
         {[](IPainter& p) {
+             const PaintPoint points[] = {{8, 0}, {-1, 3}, {0, 6}, {7, 5}, {0, 0}, {7, -1}};
+             p.drawPoints(6, points, kPointsInCurrent);
+         },
+         {{7, 5}, {0, 0}}},
+        {[](IPainter& p) {
              p.drawRect({2, 1, 1, 4});
          },
          Block(2, 1, 2, 4)},

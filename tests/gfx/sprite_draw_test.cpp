@@ -147,35 +147,49 @@ TEST(SpriteDraw, MatchesAPixelByPixelReadingAtEveryEdgeAndMirror) {
     EXPECT_GT(drawn, 1000);
 }
 
-TEST(SpriteDraw, AlphaBlendingFollowsTheRuleForEveryAlphaAndChannel) {
-    // One row of every alpha and source channel value (the same in all three
-    // channels), drawn over every destination channel value, row by row.
-    Words w{256, 1, 0, 0, 256, 1, 0, 0x0FF3};
-    for (int k = 0; k < 256; ++k) w.push_back(uint16_t(k << 8 | (k & 15) << 4 | (k & 15)));
+// One row of literal pixels of the command.
+Words LiteralRow(int command, const std::vector<uint16_t>& values) {
+    const auto n = uint16_t(values.size());
+    Words w{n, 1, 0, 0, n, 1, 0, uint16_t(command | (n - 1) << 4)};
+    w.insert(w.end(), values.begin(), values.end());
     w.push_back(0x0010);
-    Ref<Sprite> sprite = MakeRef<Sprite>();
-    sprite->setWords(w, "alphas");
-    for (int bits : {15, 16}) {
-        for (int mode : {kDrawPlain, kDrawMirrorRows}) {
-            SCOPED_TRACE(testing::Message() << bits << " bits, mode " << mode);
-            // The last few pixels come within eight of the right edge.
-            auto actual = MakeRef<ISurfaceSoft>(259, 64, bits);
-            const SurfaceDesc a = actual->describe();
-            for (int y = 0; y < 64; ++y) {
-                const int c = y & 31;
-                const int d =
-                    bits == 16 ? c << 11 | y << 5 | c : (y & 1) << 15 | c << 10 | c << 5 | c;
-                for (int x = 0; x < 259; ++x) test::SetPixelAt(a, x, y, uint32_t(d));
-            }
-            Ref<ISurface> expected = actual->readRect({0, 0, 259, 64});
-            for (int y = 0; y < 64; ++y) {
-                sprite->drawOnto(*actual, 2, y, mode);
-                ReferenceDraw(w, expected->describe(), bits, 2, y, mode);
-            }
-            const SurfaceDesc e = expected->describe();
-            for (int y = 0; y < 64; ++y) {
-                for (int x = 0; x < 259; ++x)
-                    ASSERT_EQ(PixelAt(a, x, y), PixelAt(e, x, y)) << x << "," << y;
+    return w;
+}
+
+TEST(SpriteDraw, BlendsFollowTheirRulesForEveryAlphaAndChannel) {
+    // Every alpha and source channel value (the same in all three channels);
+    // every source channel value of the screen blend.
+    std::vector<uint16_t> alphas, lights;
+    for (int k = 0; k < 256; ++k) alphas.push_back(uint16_t(k << 8 | (k & 15) << 4 | (k & 15)));
+    for (int k = 0; k < 64; ++k) lights.push_back(uint16_t((k & 31) << 11 | k << 5 | (k & 31)));
+    for (const Words& w : {LiteralRow(3, alphas), LiteralRow(6, lights)}) {
+        Ref<Sprite> sprite = MakeRef<Sprite>();
+        sprite->setWords(w, "blends");
+        for (int bits : {15, 16}) {
+            for (int mode : {kDrawPlain, kDrawMirrorRows}) {
+                SCOPED_TRACE(testing::Message() << "command " << (w[7] & 15) << ", " << bits
+                                                << " bits, mode " << mode);
+                // Drawn over every destination channel value, row by row; the
+                // last few pixels come within eight of the right edge.
+                const int width = w[0] + 3;
+                auto actual = MakeRef<ISurfaceSoft>(width, 64, bits);
+                const SurfaceDesc a = actual->describe();
+                for (int y = 0; y < 64; ++y) {
+                    const int c = y & 31;
+                    const int d =
+                        bits == 16 ? c << 11 | y << 5 | c : (y & 1) << 15 | c << 10 | c << 5 | c;
+                    for (int x = 0; x < width; ++x) test::SetPixelAt(a, x, y, uint32_t(d));
+                }
+                Ref<ISurface> expected = actual->readRect({0, 0, width, 64});
+                for (int y = 0; y < 64; ++y) {
+                    sprite->drawOnto(*actual, 2, y, mode);
+                    ReferenceDraw(w, expected->describe(), bits, 2, y, mode);
+                }
+                const SurfaceDesc e = expected->describe();
+                for (int y = 0; y < 64; ++y) {
+                    for (int x = 0; x < width; ++x)
+                        ASSERT_EQ(PixelAt(a, x, y), PixelAt(e, x, y)) << x << "," << y;
+                }
             }
         }
     }
