@@ -65,7 +65,7 @@ Size Font::getTextSize(const std::u16string& text) const {
     return {width, height_};
 }
 
-// Glyphs of a sound font do not share bitmap bits, so together they keep at
+// Glyphs of a well-formed font do not share bitmap bits, so together they keep at
 // most a point for each bit of the file; a glyph beyond that, in a file whose
 // glyphs share their bitmaps, is read afresh each time, so that such a file
 // cannot make the font keep more.
